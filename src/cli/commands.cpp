@@ -1,0 +1,69 @@
+// voriel-cli: command-line parsing and dispatch to the subcommands.
+#include "cli/commands.h"
+
+#include <iostream>
+#include <utility>
+
+#include "cli/subcommand.h"
+#include "hull/hull_data_file.h"
+
+namespace voriel::cli {
+
+int Fail(Io& io, const std::string& message) {
+    io.err << "voriel-cli: " << message << "\n";
+    return kExitFailure;
+}
+
+int UsageError(Io& io, const CLI::App& sub, const std::string& message) {
+    io.err << "voriel-cli: " << message << "\n\n" << sub.help();
+    return kExitUsage;
+}
+
+bool OpenHullForCommand(Io& io, const std::string& path, Hull& hull) {
+    SetDefaultHull(hull);
+    HullReadResult result = OpenHullData(path, hull);
+    if (!result.hull) {
+        Fail(io, result.error);
+        return false;
+    }
+    hull = std::move(*result.hull);
+    return true;
+}
+
+void PrintJson(Io& io, const nlohmann::json& doc) {
+    io.out << doc.dump(1) << "\n";
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Io io{out, err};
+    CLI::App app{"voriel-cli: the batch companion of Voriel 2000, the hard-chine hull designer.",
+                 "voriel-cli"};
+    app.require_subcommand(1);
+    const std::pair<const char*, Action> commands[] = {
+        {"design", AddDesignCommand(app)},
+        {"dump", AddDumpCommand(app)},
+    };
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        const auto subs = app.get_subcommands();
+        out << (subs.empty() ? app.help() : subs.front()->help());
+        return 0;
+    } catch (const CLI::ParseError& e) {
+        const auto subs = app.get_subcommands();
+        err << "voriel-cli: " << e.what() << "\n\n"
+            << (subs.empty() ? app.help() : subs.front()->help());
+        return kExitUsage;
+    }
+    for (const auto& [name, action] : commands)
+        if (app.got_subcommand(name)) return action(io);
+    return UsageError(io, app, "no command given");
+}
+
+int Run(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return Run(args, std::cout, std::cerr);
+}
+
+}  // namespace voriel::cli

@@ -1,0 +1,14 @@
+// The JSON dump of a hull and of what is computed from it.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "hull/hull.h"
+
+namespace voriel::cli {
+
+// The record (every parameter under its own name), the five lines and the bottom rulings.
+// Doubles read back to the same double; a non-finite value is null.
+nlohmann::json DumpHull(const Hull& hull);
+
+}  // namespace voriel::cli

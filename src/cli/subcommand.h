@@ -1,0 +1,40 @@
+// What every voriel-cli subcommand shares: its streams and how it registers itself.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <iosfwd>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "cli/commands.h"
+#include "hull/hull.h"
+
+namespace voriel::cli {
+
+struct Io {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// The work of a subcommand, run once the command line is parsed; returns the exit status.
+using Action = std::function<int(Io&)>;
+
+// Each adds its subcommand (with its options) to app and returns the action to run when chosen.
+Action AddDesignCommand(CLI::App& app);
+Action AddDumpCommand(CLI::App& app);
+
+// Prints one line "voriel-cli: message" on err and returns kExitFailure.
+int Fail(Io& io, const std::string& message);
+
+// Prints the message and the subcommand's usage text on err and returns kExitUsage.
+int UsageError(Io& io, const CLI::App& sub, const std::string& message);
+
+// Reads a hull data file as the Open command does, starting from the default hull; on failure
+// prints the reason and returns false.
+bool OpenHullForCommand(Io& io, const std::string& path, Hull& hull);
+
+// Prints a JSON document on out, one object, indented.
+void PrintJson(Io& io, const nlohmann::json& doc);
+
+}  // namespace voriel::cli

@@ -1,0 +1,61 @@
+// Test hulls: the validated default hull and seeded random hulls.
+#include "support/test_hulls.h"
+
+#include "hull/definition_screens.h"
+#include "text/number_text.h"
+
+namespace voriel::test {
+
+Hull ValidatedDefaultHull() {
+    Hull h;
+    SetDefaultHull(h);
+    Chine1Screen s1 = FillChine1Screen(h);
+    ValidateChine1Screen(h, s1);
+    Chines23Screen s2 = FillChines23Screen(h);
+    ValidateChines23Screen(h, s2);
+    return h;
+}
+
+Hull RandomHull(uint32_t seed) {
+    std::mt19937 rng(seed);
+    const auto uniform = [&rng](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(rng);
+    };
+    const auto integer = [&rng](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(rng);
+    };
+    Hull h;
+    SetDefaultHull(h);
+    const double lwl = uniform(2.0, 20.0);
+    const double beam = lwl * uniform(0.05, 0.4);
+    Chine1Screen s1;
+    s1.Text1 = {Str(lwl),
+                Str(lwl * uniform(0.25, 0.75)),
+                Str(beam),
+                Str(integer(0, 3) == 0 ? 0.0 : beam * uniform(0.0, 0.9)),
+                Str(beam * uniform(0.0, 0.95)),
+                Str(uniform(2.0, 5.5)),
+                Str(uniform(2.0, 5.5))};
+    s1.Text2 = {Str(lwl * uniform(0.0, 0.1)), Str(lwl * uniform(0.0, 0.05)),
+                Str(uniform(-1.0, 2.0)),      Str(integer(0, 45)),
+                Str(integer(0, 65)),          Str(integer(0, 65)),
+                Str(integer(0, 75)),          Str(integer(0, 2) == 0 ? 0.0 : uniform(-1.0, 2.0))};
+    ValidateChine1Screen(h, s1);
+
+    Chines23Screen s2 = FillChines23Screen(h);
+    double zf = h.ZFwd[1], zm = h.ZMax[1], za = h.ZAft[1];
+    int angle = h.PlankAngle[0] + 5;
+    for (int c = 0; c < 3; ++c) {
+        zf += lwl * uniform(0.0, 0.08);
+        zm += lwl * uniform(0.0, 0.08);
+        za += lwl * uniform(0.0, 0.08);
+        angle = integer(angle, 120);
+        s2.Columns[c] = {Str(zf), Str(zm), Str(za), Str(angle)};
+    }
+    for (const bool stem : {true, false})
+        for (int k = 2; k <= 3; ++k) ClickTurnIn(h, s2, stem, k, integer(0, 3) == 0);
+    ValidateChines23Screen(h, s2);
+    return h;
+}
+
+}  // namespace voriel::test

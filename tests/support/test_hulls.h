@@ -1,0 +1,19 @@
+// Hulls for the tests: the validated default hull and seeded random hulls within the screens'
+// limits.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "hull/hull.h"
+
+namespace voriel::test {
+
+// The default hull after both screens are validated untouched.
+Hull ValidatedDefaultHull();
+
+// A random hull a builder could enter on both screens (within their limits, plank inclinations
+// up to 120 degrees), validated. The same seed gives the same hull.
+Hull RandomHull(uint32_t seed);
+
+}  // namespace voriel::test
