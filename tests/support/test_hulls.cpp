@@ -16,8 +16,17 @@ Hull ValidatedDefaultHull() {
     return h;
 }
 
-Hull RandomHull(uint32_t seed) {
-    std::mt19937 rng(seed);
+namespace {
+
+// Upper chines that close in toward the ends as a built hull's do: narrower at the forefoot and
+// at the transom than at the max beam.
+bool buildable(const Hull& h) {
+    for (int i = 2; i <= 4; ++i)
+        if (h.YFwd[i] > 0.8 * h.YMax[i] || h.YAft[i] > h.YMax[i]) return false;
+    return true;
+}
+
+Hull drawHull(std::mt19937& rng) {
     const auto uniform = [&rng](double lo, double hi) {
         return std::uniform_real_distribution<double>(lo, hi)(rng);
     };
@@ -55,6 +64,15 @@ Hull RandomHull(uint32_t seed) {
     for (const bool stem : {true, false})
         for (int k = 2; k <= 3; ++k) ClickTurnIn(h, s2, stem, k, integer(0, 3) == 0);
     ValidateChines23Screen(h, s2);
+    return h;
+}
+
+}  // namespace
+
+Hull RandomHull(uint32_t seed) {
+    std::mt19937 rng(seed);
+    Hull h = drawHull(rng);
+    while (!buildable(h)) h = drawHull(rng);
     return h;
 }
 

@@ -1,0 +1,172 @@
+// Chine 1, keel and bottom: the clamps of the validation, the ends, the rulings and the bottom.
+#include "hull/chine1.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "hull/definition_screens.h"
+#include "support/test_hulls.h"
+
+namespace voriel {
+namespace {
+
+// The default hull with some chine-1 boxes replaced, validated.
+Hull withChine1Entries(std::initializer_list<std::pair<int, const char*>> text1,
+                       std::initializer_list<std::pair<int, const char*>> text2 = {}) {
+    Hull h;
+    SetDefaultHull(h);
+    Chine1Screen s = FillChine1Screen(h);
+    for (const auto& [i, t] : text1) s.Text1[i] = t;
+    for (const auto& [i, t] : text2) s.Text2[i] = t;
+    EXPECT_FALSE(ValidateChine1Screen(h, s).has_value());
+    return h;
+}
+
+TEST(Chine1, DefaultHullSnapsTheMaxBeamOntoStation41) {
+    const Hull h = test::ValidatedDefaultHull();
+    EXPECT_EQ(h.MaxBeamIndex, 41);
+    EXPECT_EQ(h.XMax[1], 3.0);
+    EXPECT_EQ(h.LineX[Chine1][41], 3.0);
+    EXPECT_EQ(h.XFwd[1], 6.0);  // pointed forefoot: the chine meets the stem pivot
+    EXPECT_EQ(h.XMax[0], 3.0 + 0.95 * TanDeg(45));
+}
+
+TEST(Chine1, MaxBeamPositionIsClampedThenSnappedDown) {
+    Hull h = withChine1Entries({{1, "1.0"}});
+    EXPECT_EQ(h.MaxBeamIndex, 24);
+    EXPECT_EQ(h.XMax[1], 1.725);
+    h = withChine1Entries({{1, "5.9"}});
+    EXPECT_EQ(h.MaxBeamIndex, 56);
+    EXPECT_EQ(h.XMax[1], 4.125);
+    h = withChine1Entries({{1, "-2.4"}});  // a position is a length: |-2.4| = 2.4 = 32 * 6 / 80
+    EXPECT_EQ(h.MaxBeamIndex, 33);
+}
+
+TEST(Chine1, EntriesOutOfRangeAreClamped) {
+    Hull h = withChine1Entries({{2, "0"}});
+    EXPECT_DOUBLE_EQ(h.YMax[1], 0.06);
+    h = withChine1Entries({{5, "1"}, {6, "7"}});
+    EXPECT_EQ(h.PowerFwd, 2.1);
+    EXPECT_EQ(h.PowerAft, 5);
+    h = withChine1Entries({}, {{3, "55"}, {6, "80"}, {5, "75"}});
+    EXPECT_EQ(h.PlankAngle[0], 40);
+    EXPECT_EQ(h.TransomAngle, -70);
+    EXPECT_LE(h.StemAngle, 60);
+    h = withChine1Entries({{3, "5"}, {4, "-9"}}, {{0, "-1"}, {1, "-0.5"}});
+    EXPECT_DOUBLE_EQ(h.YFwd[1], 0.99 * 0.95);  // half widths at most 0.99 of the half max beam
+    EXPECT_DOUBLE_EQ(h.YAft[1], 0.99 * 0.95);
+    EXPECT_EQ(h.ZFwd[1], 0);
+    EXPECT_EQ(h.ZAft[1], 0);
+}
+
+TEST(Chine1, KeelAdvanceIsLoweredUntilTheRulingsNeitherOverrunNorCross) {
+    // 75 is clamped to 60, then lowered until the ruling through the max-beam point reaches the
+    // keel short of the forefoot and the rulings ahead of it stay apart.
+    const Hull h = withChine1Entries({}, {{4, "75"}});
+    EXPECT_EQ(h.KeelAdvance, 51);
+    const double ta = TanDeg(51), taUp = TanDeg(52);
+    EXPECT_LT(3.0 + 0.95 * ta, 6.0);
+    EXPECT_LT(ta * 2.5 * 0.95, 3.0);
+    EXPECT_GE(taUp * 2.5 * 0.95, 3.0);  // 52 would let the rulings cross
+    EXPECT_EQ(withChine1Entries({}, {{4, "45"}}).KeelAdvance, 45);
+}
+
+TEST(Chine1, AnglesRoundHalvesToEvenAndAnySizeIsHeld) {
+    EXPECT_EQ(withChine1Entries({}, {{3, "12.5"}}).PlankAngle[0], 12);
+    EXPECT_EQ(withChine1Entries({}, {{3, "13.5"}}).PlankAngle[0], 14);
+    EXPECT_EQ(withChine1Entries({}, {{3, "1e30"}}).PlankAngle[0], 40);
+    EXPECT_EQ(withChine1Entries({}, {{6, "-1e30"}}).TransomAngle, -70);
+    EXPECT_EQ(withChine1Entries({}, {{6, "-25"}}).TransomAngle, -25);
+    EXPECT_EQ(withChine1Entries({}, {{6, "25"}}).TransomAngle, -25);
+}
+
+TEST(Chine1, HeightCurvePassesExactlyThroughItsDefiningPoints) {
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        EXPECT_EQ(ChineHeight1(h, h.XMax[1]), 0.0) << seed;
+        EXPECT_EQ(ChineHalfWidth1(h, h.XMax[1]), h.YMax[1]) << seed;
+        if (h.ShapeSFwd == 0) {
+            EXPECT_EQ(ChineHeight1(h, h.XFwd[0]), h.ZFwd[1]) << seed;
+        }
+        if (h.ShapeSAft == 0) {
+            EXPECT_EQ(ChineHeight1(h, 0.0), h.ZAft[1]) << seed;
+        }
+    }
+}
+
+TEST(Chine1, WithoutKeelAdvanceEveryRulingIsTransverse) {
+    const Hull h = withChine1Entries({}, {{4, "0"}});
+    for (int j = 0; j <= 82; ++j) {
+        EXPECT_EQ(h.BottomRulingX[0][j], h.LineX[Keel][j]);
+        EXPECT_EQ(h.BottomRulingZ[0][j], h.LineZ[Keel][j]);
+        EXPECT_EQ(h.BottomRulingX[1][j], h.LineX[Chine1][j]);
+        EXPECT_EQ(h.BottomRulingY[1][j], h.LineY[Chine1][j]);
+        EXPECT_EQ(h.BottomRulingZ[1][j], h.LineZ[Chine1][j]);
+    }
+    EXPECT_EQ(h.BottomRulingX[0][83], h.LineX[Keel][82]);
+    EXPECT_EQ(h.BottomRulingX[1][83], h.LineX[Chine1][82]);
+    EXPECT_EQ(h.BottomRulingY[1][83], h.LineY[Chine1][82]);
+}
+
+// Each advanced ruling leaves its chine point inward, advancing ta in X and dropping td in Z per
+// unit of half width; the bottom surface contains the whole ruling. (Pairs 0 and 83 join the
+// transom and stem ends, which the raked transom and stem put at different X: not rulings.)
+void expectRulingsOnTheBottom(const Hull& h, const std::string& what) {
+    const double ta = TanDeg(h.KeelAdvance), td = TanDeg(h.PlankAngle[0]);
+    const int last = h.KeelAdvance > 0 ? 82 : 81;
+    for (int j = 1; j <= last; ++j) {
+        const double xk = h.BottomRulingX[0][j], zk = h.BottomRulingZ[0][j];
+        const double xc = h.BottomRulingX[1][j], yc = h.BottomRulingY[1][j];
+        const double zc = h.BottomRulingZ[1][j];
+        if (j > h.MaxBeamIndex && j <= 82 && h.KeelAdvance > 0) {
+            EXPECT_NEAR(xk - xc, ta * yc, 1e-9) << what << " ruling " << j;
+            EXPECT_NEAR(zc - zk, td * yc, 1e-9) << what << " ruling " << j;
+        }
+        for (const double s : {0.25, 0.5, 0.75}) {
+            const double x = xc + s * (xk - xc), y = (1 - s) * yc, z = zc + s * (zk - zc);
+            EXPECT_NEAR(BottomHeight(h, x, y), z, 1e-9) << what << " ruling " << j << " at " << s;
+        }
+    }
+}
+
+TEST(Chine1, AdvancedRulingsLieOnTheBottomOfTheDefaultHull) {
+    expectRulingsOnTheBottom(test::ValidatedDefaultHull(), "default");
+    expectRulingsOnTheBottom(withChine1Entries({}, {{4, "60"}}), "keel advance 60");
+    expectRulingsOnTheBottom(withChine1Entries({{3, "0.3"}}, {{4, "30"}}), "blunt forefoot");
+}
+
+TEST(Chine1, AdvancedRulingsLieOnTheBottomOfRandomHulls) {
+    for (uint32_t seed = 1; seed <= 300; ++seed)
+        expectRulingsOnTheBottom(test::RandomHull(seed), "seed " + std::to_string(seed));
+}
+
+TEST(Chine1, BottomHalfWidthInvertsBottomHeight) {
+    for (uint32_t seed = 1; seed <= 150; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        if (h.PlankAngle[0] == 0) continue;  // a flat bottom has no inverse
+        for (int p = 1; p <= 81; p += 4) {
+            const double x = h.LineX[Keel][p];
+            const double y1 = ChineHalfWidth1(h, x);
+            for (const double s : {0.1, 0.4, 0.7, 0.95}) {
+                const double y = s * y1;
+                const double z = BottomHeight(h, x, y);
+                ASSERT_NEAR(BottomHalfWidth(h, x, z), y, 1e-9 * h.XFwd[0])
+                    << "seed " << seed << " station " << p << " s " << s;
+            }
+        }
+    }
+}
+
+TEST(Chine1, BottomHalfWidthOutsideTheBottom) {
+    const Hull h = test::ValidatedDefaultHull();
+    const double x = 4.5;
+    EXPECT_EQ(BottomHalfWidth(h, x, ChineHeight1(h, x) + 1), ChineHalfWidth1(h, x));
+    EXPECT_EQ(BottomHalfWidth(h, x, BottomHeight(h, x, 0) - 1), 0);
+    // In the flat triangle just ahead of the max-beam station the bottom is a plane.
+    const double z = h.ZMax[0] * 0.9;
+    EXPECT_NEAR(BottomHalfWidth(h, 3.05, z), 0.95 * 0.1, 1e-12);
+}
+
+}  // namespace
+}  // namespace voriel
