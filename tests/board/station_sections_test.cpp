@@ -1,0 +1,144 @@
+// Tests of the station sections and of the station chosen from the station box.
+#include "board/station_sections.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "hull/chine1.h"
+#include "hull/definition_screens.h"
+#include "support/test_hulls.h"
+
+namespace voriel {
+namespace {
+
+TEST(ChooseStation, SnapsDownToTheStationGridOfTheDefaultHull) {
+    const Hull h = test::ValidatedDefaultHull();
+    ASSERT_EQ(h.XFwd[0], 6.0);
+    BoardState b;
+    // Stations are 6/80 = 0.075 m apart: 2.57 lies between station 35 (2.55) and 36 (2.625).
+    EXPECT_EQ(ChooseStation(h, b, "2,57"), "2.55");
+    EXPECT_EQ(b.StationX, 2.57);
+    EXPECT_EQ(b.StationIndex, 35);
+
+    EXPECT_EQ(ChooseStation(h, b, "2.6249"), "2.55");
+    EXPECT_EQ(b.StationIndex, 35);
+    EXPECT_EQ(ChooseStation(h, b, "  2.625 m"), "2.625");
+    EXPECT_EQ(b.StationIndex, 36);
+}
+
+TEST(ChooseStation, ClampsToTheFirstAndLastStation) {
+    const Hull h = test::ValidatedDefaultHull();
+    BoardState b;
+    EXPECT_EQ(ChooseStation(h, b, "-3"), "0");
+    EXPECT_EQ(b.StationIndex, 1);
+    EXPECT_EQ(b.StationX, -3.0);
+    EXPECT_EQ(ChooseStation(h, b, "7,5"), "6");
+    EXPECT_EQ(b.StationIndex, 81);
+    EXPECT_EQ(ChooseStation(h, b, "6"), "6");
+    EXPECT_EQ(b.StationIndex, 81);
+    EXPECT_EQ(ChooseStation(h, b, "5.99"), "5.925");
+    EXPECT_EQ(b.StationIndex, 80);
+    EXPECT_EQ(ChooseStation(h, b, "1e999"), "6");
+    EXPECT_EQ(b.StationIndex, 81);
+}
+
+TEST(ChooseStation, TextWithoutANumberReadsAsZero) {
+    const Hull h = test::ValidatedDefaultHull();
+    BoardState b;
+    b.StationIndex = 50;
+    b.StationX = 4.0;
+    EXPECT_EQ(ChooseStation(h, b, "abc"), "0");
+    EXPECT_EQ(b.StationX, 0.0);
+    EXPECT_EQ(b.StationIndex, 1);
+    EXPECT_EQ(ChooseStation(h, b, ""), "0");
+    EXPECT_EQ(b.StationIndex, 1);
+}
+
+// The box shows the station's X after each click: clicking again must keep the same station, and
+// any value inside a station's interval picks that station.
+TEST(ChooseStation, TheShownTextPicksTheSameStationOnEveryHull) {
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        const double step = h.LineX[Chine1][2] - h.LineX[Chine1][1];
+        BoardState b;
+        for (int k = 1; k <= 81; ++k) {
+            const std::string shown = ChooseStation(h, b, BoxText(h.LineX[Keel][k]));
+            ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
+            EXPECT_EQ(shown, BoxText(h.LineX[Keel][k]));
+            if (k == 81) continue;
+            ChooseStation(h, b, BoxText(h.LineX[Keel][k] + 0.5 * step));
+            ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
+            ChooseStation(h, b, BoxText(h.LineX[Keel][k] + 0.999 * step));
+            ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
+        }
+    }
+}
+
+TEST(StationDrawingSide, AftHalfTowardTheBowForwardHalfTowardTheStern) {
+    EXPECT_EQ(StationDrawingSide(1), 1);
+    EXPECT_EQ(StationDrawingSide(40), 1);
+    EXPECT_EQ(StationDrawingSide(41), -1);
+    EXPECT_EQ(StationDrawingSide(81), -1);
+}
+
+// Every section runs from the keel point to the sheer point of its station, through chine 1,
+// with finite coordinates, over many hulls.
+TEST(ComputeAllStationSections, SectionsJoinTheLinesOnRandomHulls) {
+    for (uint32_t seed = 1; seed <= 500; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        BoardState b;
+        ComputeAllStationSections(h, b);
+        const double tol = 1e-9 * h.XFwd[0];
+        for (int p = 0; p < kPointCount; ++p) {
+            const auto& x = b.StationPtX[p];
+            const auto& y = b.StationPtY[p];
+            const auto& z = b.StationPtZ[p];
+            for (int j = 0; j < kSectionPointCount; ++j) {
+                ASSERT_TRUE(std::isfinite(x[j]) && std::isfinite(y[j]) && std::isfinite(z[j]))
+                    << "seed " << seed << " p " << p << " j " << j;
+            }
+            ASSERT_EQ(x[0], h.LineX[Keel][p]);
+            ASSERT_EQ(x[10], h.LineX[Chine1][p]);
+            ASSERT_NEAR(z[0], h.LineZ[Keel][p], tol) << "seed " << seed << " p " << p;
+            ASSERT_NEAR(z[10], h.LineZ[Chine1][p], tol) << "seed " << seed << " p " << p;
+            if (p < 82) {
+                EXPECT_EQ(y[0], 0.0);
+                EXPECT_EQ(y[10], h.LineY[Chine1][p]);
+            }
+            for (int line = Chine2; line <= Sheer; ++line) {
+                const int j = 11 + line - Chine2;
+                EXPECT_EQ(x[j], h.LineX[line][p]);
+                EXPECT_EQ(y[j], h.LineY[line][p]);
+                EXPECT_EQ(z[j], h.LineZ[line][p]);
+            }
+        }
+    }
+}
+
+// Points 1..9 are at tenths of the way from keel to chine 1 in X, and on a station (p < 82) in Y.
+TEST(ComputeStationSection, BottomPointsAreEvenlySpacedAlongTheSection) {
+    const Hull h = test::ValidatedDefaultHull();
+    BoardState b;
+    ComputeAllStationSections(h, b);
+    for (int p : {0, 1, 30, 41, 70, 81, 82}) {
+        const double x0 = h.LineX[Keel][p], x1 = h.LineX[Chine1][p];
+        for (int j = 1; j <= 9; ++j) {
+            EXPECT_NEAR(b.StationPtX[p][j], x0 + (x1 - x0) * j / 10, 1e-12);
+            if (p < 82) {
+                EXPECT_NEAR(b.StationPtY[p][j], h.LineY[Chine1][p] * j / 10, 1e-12);
+            }
+        }
+    }
+    // Along the stem the heights are evenly spaced instead and the half widths lie on the bottom.
+    const double z0 = h.LineZ[Keel][82], z1 = h.LineZ[Chine1][82];
+    for (int j = 0; j <= 10; ++j) {
+        EXPECT_NEAR(b.StationPtZ[82][j], z0 + (z1 - z0) * j / 10, 1e-12);
+        const double y = b.StationPtY[82][j];
+        EXPECT_NEAR(BottomHeight(h, b.StationPtX[82][j], y), b.StationPtZ[82][j], 1e-9)
+            << "j " << j;
+    }
+}
+
+}  // namespace
+}  // namespace voriel
