@@ -120,6 +120,12 @@ int16_t MaxBeamIndexFor(double lwl, double xb) {
     return 5;
 }
 
+int16_t MaxBeamIndexOfShown(double lwl, double xb) {
+    const int16_t k = MaxBeamIndexFor(lwl, xb);
+    if (k < 77 && k * lwl / 80 - xb <= 1e-12 * lwl) return static_cast<int16_t>(k + 1);
+    return k;
+}
+
 void ComputeHeightPlane(Hull& h, int i) {
     const double len = h.XFwd[0];
     const double xb = h.XMax[1];
@@ -139,8 +145,9 @@ void clampChine1Entries(Hull& h) {
     h.XFwd[0] = h.XFwd[1] = len;
     h.XAft[0] = h.XAft[1] = 0;
 
-    double xb = clampTo(h.XMax[1], 0.3 * len, 0.7 * len);
-    h.MaxBeamIndex = MaxBeamIndexFor(len, xb);
+    const double entered = h.XMax[1];
+    double xb = clampTo(entered, 0.3 * len, 0.7 * len);
+    h.MaxBeamIndex = xb == entered ? MaxBeamIndexOfShown(len, xb) : MaxBeamIndexFor(len, xb);
     xb = (h.MaxBeamIndex - 1) * len / 80;
     h.XMax[1] = xb;
 

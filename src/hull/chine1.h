@@ -31,6 +31,11 @@ double AdvancedRulingStation(const Hull& hull, double x, double y, double floor 
 // Largest k in 5..77 with (k - 1)*L/80 <= xb (5 when there is none).
 int16_t MaxBeamIndexFor(double lwl, double xb);
 
+// The same for a position read back from its 15-digit text (a box or the data file): a value
+// within 1e-12*L below a station's X is that station, so that reading back what is shown never
+// moves the max beam one station aft.
+int16_t MaxBeamIndexOfShown(double lwl, double xb);
+
 // Clamps the chine-1 entries stored in the record, computes the keel ends, the plane of line 1,
 // the stem and transom ends of chine 1, the keel and chine-1 points and the bottom rulings.
 void ValidateChine1(Hull& hull);

@@ -238,7 +238,7 @@ HullReadResult ReadHullData(std::string_view content, const std::string& path,
     applyTurnInLetters(h);
     // The file does not store the grid index of the max-beam station: without it every bottom
     // ruling would be placed, and the bottom plate oriented, from index 0.
-    h.MaxBeamIndex = MaxBeamIndexFor(h.XFwd[0], h.XMax[1]);
+    h.MaxBeamIndex = MaxBeamIndexOfShown(h.XFwd[0], h.XMax[1]);
     ComputeKeelChine1Points(h);
     ComputeBottomRulings(h);
     for (int i = Chine2; i <= Sheer; ++i) ComputeUpperLinePoints(h, i);

@@ -1,0 +1,180 @@
+// The definition screens' read-back: comma fix, refusals, absolute values and check boxes.
+#include "hull/definition_screens.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_hulls.h"
+#include "text/number_text.h"
+
+namespace voriel {
+namespace {
+
+bool sameRecord(const Hull& a, const Hull& b) {
+    return a.XFwd == b.XFwd && a.YFwd == b.YFwd && a.ZFwd == b.ZFwd && a.XMax == b.XMax &&
+           a.YMax == b.YMax && a.ZMax == b.ZMax && a.XAft == b.XAft && a.YAft == b.YAft &&
+           a.ZAft == b.ZAft && a.PlaneZ0 == b.PlaneZ0 && a.PlaneZX == b.PlaneZX &&
+           a.PlaneZY == b.PlaneZY && a.PlankAngle == b.PlankAngle &&
+           a.KeelAdvance == b.KeelAdvance && a.StemAngle == b.StemAngle &&
+           a.TransomAngle == b.TransomAngle && a.PowerFwd == b.PowerFwd &&
+           a.PowerAft == b.PowerAft && a.ShapeSFwd == b.ShapeSFwd && a.ShapeSAft == b.ShapeSAft &&
+           a.StemTurnIn == b.StemTurnIn && a.TransomTurnIn == b.TransomTurnIn &&
+           a.MaxBeamIndex == b.MaxBeamIndex && a.LineX == b.LineX && a.LineY == b.LineY &&
+           a.LineZ == b.LineZ && a.BottomRulingX == b.BottomRulingX &&
+           a.BottomRulingY == b.BottomRulingY && a.BottomRulingZ == b.BottomRulingZ;
+}
+
+TEST(Chine1Screen, FilledFromTheRecordAsTheScreenShowsIt) {
+    Hull h;
+    SetDefaultHull(h);
+    const Chine1Screen s = FillChine1Screen(h);
+    EXPECT_EQ(s.Text1[0], "6");
+    EXPECT_EQ(s.Text1[2], ".95");
+    EXPECT_EQ(s.Text1[5], "2.5");
+    EXPECT_EQ(s.Text2[3], "12");
+    EXPECT_EQ(s.Text2[5], "15");
+    EXPECT_EQ(s.Text2[6], "25");  // the transom inclination is shown as its absolute value
+    EXPECT_EQ(s.Text2[2], "1");
+}
+
+TEST(Chine1Screen, DecimalCommaIsAcceptedAndWrittenBack) {
+    Hull h;
+    SetDefaultHull(h);
+    Chine1Screen s = FillChine1Screen(h);
+    s.Text1[0] = "6,5";
+    s.Text2[0] = "0,12";
+    ASSERT_FALSE(ValidateChine1Screen(h, s).has_value());
+    EXPECT_EQ(s.Text1[0], "6.5");
+    EXPECT_EQ(h.XFwd[0], 6.5);
+    EXPECT_EQ(h.ZFwd[1], 0.12);
+    EXPECT_EQ(FillChine1Screen(h).Text1[0], "6.5");
+}
+
+TEST(Chine1Screen, LengthsAreAbsoluteHeightsAsEntered) {
+    Hull h;
+    SetDefaultHull(h);
+    Chine1Screen s = FillChine1Screen(h);
+    s.Text1[0] = "-7";
+    s.Text1[2] = "-3";
+    s.Text1[4] = "-0.5";
+    s.Text2[1] = "-0.2";
+    ASSERT_FALSE(ValidateChine1Screen(h, s).has_value());
+    EXPECT_EQ(h.XFwd[0], 7);
+    EXPECT_EQ(h.YMax[1], 3);  // |-3| = 3, then held to at most 0.5 * LWL = 3.5
+    EXPECT_EQ(h.YAft[1], 0.5);
+    EXPECT_EQ(h.ZAft[1], 0);  // a height below 0 is raised to 0
+    s.Text1[2] = "-9";
+    ASSERT_FALSE(ValidateChine1Screen(h, s).has_value());
+    EXPECT_EQ(h.YMax[1], 3.5);
+}
+
+TEST(Chine1Screen, RefusedEntriesChangeNothing) {
+    const Hull before = test::ValidatedDefaultHull();
+    for (const auto& [box, text] : std::vector<std::pair<int, const char*>>{
+             {0, "0"}, {0, "abc"}, {0, "-0"}, {0, "1e999"}, {2, "1e999"}, {8, "-1e400"}}) {
+        Hull h = before;
+        Chine1Screen s = FillChine1Screen(h);
+        if (box < 7)
+            s.Text1[box] = text;
+        else
+            s.Text2[box - 7] = text;
+        const auto err = ValidateChine1Screen(h, s);
+        ASSERT_TRUE(err.has_value()) << text;
+        EXPECT_FALSE(err->french.empty());
+        EXPECT_NE(err->english.find(box == 0 && std::string(text).find("e9") == std::string::npos
+                                        ? "LWL"
+                                        : "Text"),
+                  std::string::npos)
+            << err->english;
+        EXPECT_TRUE(sameRecord(h, before)) << text;
+    }
+}
+
+TEST(Chine1Screen, UntouchedBoxesReadBackWhatTheyShow) {
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        Hull h = test::RandomHull(seed);
+        Chine1Screen s = FillChine1Screen(h);
+        ASSERT_FALSE(ValidateChine1Screen(h, s).has_value());
+        // Once validated, the shown values are a fixed point: validating again changes nothing.
+        const Hull once = h;
+        Chine1Screen again = FillChine1Screen(h);
+        ASSERT_FALSE(ValidateChine1Screen(h, again).has_value());
+        EXPECT_EQ(FillChine1Screen(h).Text1, FillChine1Screen(once).Text1) << seed;
+        EXPECT_EQ(FillChine1Screen(h).Text2, FillChine1Screen(once).Text2) << seed;
+        EXPECT_EQ(h.KeelAdvance, once.KeelAdvance);
+        EXPECT_EQ(h.MaxBeamIndex, once.MaxBeamIndex);
+    }
+}
+
+TEST(Chines23Screen, CheckBoxRule) {
+    Hull h = test::ValidatedDefaultHull();
+    Chines23Screen s = FillChines23Screen(h);
+    EXPECT_FALSE(s.ChkMarotte[2] || s.ChkMarotte[3] || s.ChkTableau[2] || s.ChkTableau[3]);
+    EXPECT_EQ(s.Columns[0][3], "50");
+
+    ClickTurnIn(h, s, true, 2, true);  // turning in above chine 2 turns in above chine 3 too
+    EXPECT_TRUE(s.ChkMarotte[3]);
+    EXPECT_EQ(h.StemTurnIn[2], -1);
+    EXPECT_EQ(h.StemTurnIn[3], -1);
+    EXPECT_EQ(h.TransomTurnIn[3], 1);
+
+    ClickTurnIn(h, s, true, 3, false);  // clearing above chine 3 clears above chine 2
+    EXPECT_FALSE(s.ChkMarotte[2]);
+    EXPECT_EQ(h.StemTurnIn[2], 1);
+    EXPECT_EQ(h.StemTurnIn[3], 1);
+
+    ClickTurnIn(h, s, false, 3, true);  // above chine 3 alone
+    EXPECT_FALSE(s.ChkTableau[2]);
+    EXPECT_EQ(h.TransomTurnIn[3], -1);
+    EXPECT_EQ(h.TransomTurnIn[2], 1);
+    EXPECT_EQ(h.TransomTurnIn[4], -1);
+    EXPECT_EQ(h.StemTurnIn[4], -1);
+}
+
+TEST(Chines23Screen, FillingTicksFromTheFlagsAndKeepsThemConsistent) {
+    Hull h = test::ValidatedDefaultHull();
+    h.StemTurnIn[2] = -1;  // as a file may hold it: turned in above chine 2 only
+    h.StemTurnIn[3] = 1;
+    const Chines23Screen s = FillChines23Screen(h);
+    EXPECT_TRUE(s.ChkMarotte[2]);
+    EXPECT_TRUE(s.ChkMarotte[3]);
+    EXPECT_EQ(h.StemTurnIn[3], -1);
+}
+
+TEST(Chines23Screen, RefusedEntryLeavesRecordAndFlagsUntouched) {
+    const Hull before = test::ValidatedDefaultHull();
+    Hull h = before;
+    Chines23Screen s = FillChines23Screen(h);
+    const Hull filled = h;
+    s.ChkMarotte[2] = true;
+    s.Columns[2][1] = "1e999";
+    const auto err = ValidateChines23Screen(h, s);
+    ASSERT_TRUE(err.has_value());
+    EXPECT_NE(err->english.find("Text3(1)"), std::string::npos) << err->english;
+    EXPECT_TRUE(sameRecord(h, filled));
+}
+
+TEST(Chines23Screen, DecimalCommaInEveryColumn) {
+    Hull h = test::ValidatedDefaultHull();
+    Chines23Screen s = FillChines23Screen(h);
+    s.Columns[0][0] = "0,35";
+    s.Columns[1][1] = "0,65";
+    s.Columns[2][2] = "1,1";
+    s.Columns[2][3] = "87,5";
+    ASSERT_FALSE(ValidateChines23Screen(h, s).has_value());
+    EXPECT_EQ(h.ZFwd[2], 0.35);
+    EXPECT_EQ(h.ZMax[3], 0.65);
+    EXPECT_EQ(h.ZAft[4], 1.1);
+    EXPECT_EQ(h.PlankAngle[3], 88);  // 87.5 rounds to the even 88
+    EXPECT_EQ(s.Columns[2][2], "1.1");
+}
+
+TEST(AngleEntry, PositiveRoundedAndHeld) {
+    EXPECT_EQ(AngleFromEntry(-25), 25);
+    EXPECT_EQ(AngleFromEntry(24.5), 24);
+    EXPECT_EQ(AngleFromEntry(25.5), 26);
+    EXPECT_EQ(AngleFromEntry(1e30), 32767);
+    EXPECT_EQ(AngleFromEntry(-1e30), 32767);
+}
+
+}  // namespace
+}  // namespace voriel

@@ -1,0 +1,330 @@
+// The hull data file: layout, save naming, round trips, old files and every refused file.
+#include "hull/hull_data_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "hull/chine1.h"
+#include "support/test_hulls.h"
+#include "text/number_text.h"
+
+namespace voriel {
+namespace {
+
+std::vector<std::string> splitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
+        if (end == std::string::npos) break;
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string joinCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) out += l + "\r\n";
+    return out;
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class TempDir {
+public:
+    TempDir() {
+        char tmpl[] = "/tmp/voriel-test-XXXXXX";
+        path_ = mkdtemp(tmpl);
+    }
+    ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+Hull defaultNamed(const char* name) {
+    Hull h = test::ValidatedDefaultHull();
+    h.HullFileName = name;
+    return h;
+}
+
+TEST(HullDataFile, DefaultHullSavedAsBoatMatchesTheReferenceByteForByte) {
+    TempDir dir;
+    Hull h = test::ValidatedDefaultHull();
+    ASSERT_FALSE(SaveHullData(h, dir / "boat").has_value());
+    const std::string text = readFile(dir / "boat.D50");
+    const std::string golden =
+        readFile(std::string(getenv("VORIEL_TEST_DATA") ? getenv("VORIEL_TEST_DATA") : "tests") +
+                 "/golden/d50/boat.D50");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(text, golden);
+    const auto lines = splitCrLf(text);
+    ASSERT_EQ(lines.size(), 80u);
+    const std::vector<std::string> head = {
+        "boat - Voriel 2000", "&NNNN", " 2.5", " 2.1", " 1", " 0", " 45", " 15", "-25", "LINE  0"};
+    for (std::size_t i = 0; i < head.size(); ++i) EXPECT_EQ(lines[i], head[i]) << "line " << i + 1;
+    EXPECT_EQ(lines[79], "EOF ");
+    EXPECT_EQ(h.HullFileName, "boat");
+    EXPECT_EQ(h.TurnInFlags, "&NNNN");
+}
+
+TEST(HullDataFile, BlocksFollowTheLayout) {
+    const Hull h = defaultNamed("x");
+    const auto lines = splitCrLf(HullDataText(h));
+    ASSERT_EQ(lines.size(), 80u);
+    for (int i = 0; i <= 4; ++i) {
+        const std::size_t b = 9 + 14 * static_cast<std::size_t>(i);
+        EXPECT_EQ(lines[b], "LINE  " + std::to_string(i));
+        EXPECT_EQ(Val(lines[b + 1]), h.PlankAngle[i]);
+        const double expected[] = {h.XFwd[i], h.YFwd[i],    h.ZFwd[i],    h.XMax[i],
+                                   h.YMax[i], h.ZMax[i],    h.XAft[i],    h.YAft[i],
+                                   h.ZAft[i], h.PlaneZ0[i], h.PlaneZX[i], h.PlaneZY[i]};
+        for (std::size_t k = 0; k < 12; ++k) {
+            const std::string& l = lines[b + 2 + k];
+            EXPECT_TRUE(l[0] == ' ' || l[0] == '-') << l;
+            EXPECT_EQ(l.find(','), std::string::npos);
+            EXPECT_NEAR(Val(l), expected[k], 1e-14 * (1 + std::fabs(expected[k]))) << l;
+        }
+    }
+}
+
+TEST(HullDataFile, SaveNamingRule) {
+    TempDir dir;
+    Hull h = test::ValidatedDefaultHull();
+    ASSERT_FALSE(SaveHullData(h, dir / "hull.old.D50").has_value());
+    EXPECT_EQ(h.HullFileName, "hull");
+    EXPECT_FALSE(readFile(dir / "hull.D50").empty());
+    EXPECT_TRUE(readFile(dir / "hull.old.D50").empty());
+    ASSERT_FALSE(SaveHullData(h, dir / "Sloop.txt").has_value());
+    EXPECT_EQ(readFile(dir / "Sloop.D50").substr(0, 21), "Sloop - Voriel 2000\r\n");
+    EXPECT_EQ(HullNameFromPath("/a.b/c/.hidden.D50"), ".hidden.D50");
+    EXPECT_EQ(PathWithExtension("/a.b/c/name.x.y", ".D50"), "/a.b/c/name.D50");
+}
+
+TEST(HullDataFile, FailedSaveKeepsTheHullAndTheFiles) {
+    TempDir dir;
+    Hull h = test::ValidatedDefaultHull();
+    const Hull before = h;
+    std::ofstream(dir / "file") << "x";
+    const auto err = SaveHullData(h, dir / "file/boat.D50");  // a folder that is a file
+    ASSERT_TRUE(err.has_value());
+    EXPECT_NE(err->find("boat.D50"), std::string::npos) << *err;
+    EXPECT_EQ(h.HullFileName, before.HullFileName);
+    ASSERT_EQ(mkdir((dir / "boat.D50").c_str(), 0755), 0);  // the target is a folder
+    ASSERT_TRUE(SaveHullData(h, dir / "boat").has_value());
+    struct stat st {};
+    ASSERT_EQ(stat((dir / "boat.D50").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_EQ(h.HullFileName, before.HullFileName);
+    EXPECT_EQ(readFile(dir / "file"), "x");
+}
+
+TEST(HullDataFile, SaveReplacesAnExistingFileWhole) {
+    TempDir dir;
+    std::ofstream(dir / "boat.D50") << std::string(100000, 'z');
+    Hull h = test::ValidatedDefaultHull();
+    ASSERT_FALSE(SaveHullData(h, dir / "boat.D50").has_value());
+    EXPECT_EQ(readFile(dir / "boat.D50"), HullDataText(h));
+}
+
+void expectSameParameters(const Hull& a, const Hull& b, const std::string& what) {
+    for (int i = 0; i <= 4; ++i) {
+        for (const auto f : {&Hull::XFwd, &Hull::YFwd, &Hull::ZFwd, &Hull::XMax, &Hull::YMax,
+                             &Hull::ZMax, &Hull::XAft, &Hull::YAft, &Hull::ZAft})
+            EXPECT_NEAR((a.*f)[i], (b.*f)[i], 1e-14 * (1 + std::fabs((a.*f)[i]))) << what;
+        EXPECT_EQ(a.PlankAngle[i], b.PlankAngle[i]) << what;
+    }
+    EXPECT_EQ(a.KeelAdvance, b.KeelAdvance);
+    EXPECT_EQ(a.StemAngle, b.StemAngle);
+    EXPECT_EQ(a.TransomAngle, b.TransomAngle);
+    EXPECT_EQ(a.StemTurnIn, b.StemTurnIn) << what;
+    EXPECT_EQ(a.TransomTurnIn, b.TransomTurnIn) << what;
+    EXPECT_EQ(a.MaxBeamIndex, b.MaxBeamIndex) << what;
+}
+
+TEST(HullDataFile, RandomHullsRoundTrip) {
+    Hull blank;
+    SetDefaultHull(blank);
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
+        Hull h = test::RandomHull(seed);
+        h.HullFileName = "r" + std::to_string(seed);
+        const std::string text = HullDataText(h);
+        const HullReadResult r = ReadHullData(text, h.HullFileName + ".D50", blank);
+        ASSERT_TRUE(r.hull.has_value()) << r.error;
+        const std::string what = "seed " + std::to_string(seed);
+        expectSameParameters(*r.hull, h, what);
+        for (int i = 0; i <= 4; ++i)
+            for (int p = 0; p <= 82; ++p) {
+                ASSERT_NEAR(r.hull->LineX[i][p], h.LineX[i][p], 1e-9) << what;
+                ASSERT_NEAR(r.hull->LineY[i][p], h.LineY[i][p], 1e-9) << what;
+                ASSERT_NEAR(r.hull->LineZ[i][p], h.LineZ[i][p], 1e-9) << what;
+            }
+        for (int j = 0; j <= 83; ++j)
+            ASSERT_NEAR(r.hull->BottomRulingX[1][j], h.BottomRulingX[1][j], 1e-9) << what;
+        // What was read writes back byte for byte.
+        EXPECT_EQ(HullDataText(*r.hull), text) << what;
+    }
+}
+
+TEST(HullDataFile, OpeningSetsTheMaxBeamIndexTheFileDoesNotStore) {
+    Hull startUp;
+    SetDefaultHull(startUp);
+    ASSERT_EQ(startUp.MaxBeamIndex, 0);
+    const Hull saved = defaultNamed("boat");
+    const HullReadResult r = ReadHullData(HullDataText(saved), "/x/boat.D50", startUp);
+    ASSERT_TRUE(r.hull.has_value()) << r.error;
+    EXPECT_EQ(r.hull->MaxBeamIndex, 41);
+    EXPECT_EQ(r.hull->HullFileName, "boat");
+    EXPECT_NEAR(r.hull->BottomRulingX[0][42], saved.BottomRulingX[0][42], 1e-12);
+    EXPECT_NEAR(r.hull->BottomRulingX[1][60], saved.BottomRulingX[1][60], 1e-12);
+}
+
+TEST(HullDataFile, DecimalCommasAndNoHeader) {
+    const Hull saved = defaultNamed("boat");
+    auto lines = splitCrLf(HullDataText(saved));
+    for (std::size_t i = 2; i < lines.size(); ++i)
+        for (char& c : lines[i])
+            if (c == '.') c = ',';
+    Hull start;
+    SetDefaultHull(start);
+    HullReadResult r = ReadHullData(joinCrLf(lines), "boat.D50", start);
+    ASSERT_TRUE(r.hull.has_value()) << r.error;
+    EXPECT_EQ(r.hull->PowerFwd, 2.5);
+    expectSameParameters(*r.hull, saved, "commas");
+
+    // No header, no "&": every flag normal.
+    start.StemTurnIn[2] = start.TransomTurnIn[3] = -1;
+    lines = splitCrLf(HullDataText(saved));
+    lines.erase(lines.begin());
+    lines[0] = "RRRR";
+    r = ReadHullData(joinCrLf(lines), "boat.D50", start);
+    ASSERT_TRUE(r.hull.has_value()) << r.error;
+    EXPECT_EQ(r.hull->StemTurnIn[2], 1);
+    EXPECT_EQ(r.hull->TransomTurnIn[3], 1);
+    EXPECT_EQ(r.hull->PowerFwd, 2.5);
+}
+
+TEST(HullDataFile, TurnInLettersAndAHeaderWithAComma) {
+    Hull saved = defaultNamed("my,boat");
+    saved.StemTurnIn[2] = saved.StemTurnIn[3] = -1;
+    saved.TransomTurnIn[3] = -1;
+    const std::string text = HullDataText(saved);
+    EXPECT_EQ(splitCrLf(text)[1], "&RNRR");
+    Hull start;
+    SetDefaultHull(start);
+    const HullReadResult r = ReadHullData(text, "my,boat.D50", start);
+    ASSERT_TRUE(r.hull.has_value()) << r.error;
+    EXPECT_EQ(r.hull->StemTurnIn[2], -1);
+    EXPECT_EQ(r.hull->TransomTurnIn[2], 1);
+    EXPECT_EQ(r.hull->StemTurnIn[3], -1);
+    EXPECT_EQ(r.hull->TransomTurnIn[3], -1);
+    EXPECT_EQ(r.hull->PowerFwd, 2.5);  // the header's comma does not shift the values
+    EXPECT_EQ(r.hull->TurnInFlags, "RNRR");
+}
+
+TEST(HullDataFile, OldFormatHasNoForwardSShape) {
+    Hull saved = defaultNamed("old");
+    saved.ShapeSFwd = 0.7;
+    auto lines = splitCrLf(HullDataText(saved));
+    lines.erase(lines.begin() + 5);  // line 6, the forward S shape
+    Hull start;
+    SetDefaultHull(start);
+    start.ShapeSFwd = 3;
+    const HullReadResult r = ReadHullData(joinCrLf(lines), "dir.D50/old.d51", start);
+    ASSERT_TRUE(r.hull.has_value()) << r.error;
+    EXPECT_EQ(r.hull->ShapeSFwd, 0);
+    EXPECT_EQ(r.hull->ShapeSAft, 1);
+    EXPECT_EQ(r.hull->KeelAdvance, 45);
+    saved.ShapeSFwd = 0;
+    expectSameParameters(*r.hull, saved, "d51");
+}
+
+TEST(HullDataFile, EarlyEndCopiesTheLineBelow) {
+    const Hull saved = defaultNamed("early");
+    auto lines = splitCrLf(HullDataText(saved));
+    lines.resize(9 + 14 * 4);
+    lines.push_back("EOF ");
+    Hull start;
+    SetDefaultHull(start);
+    const HullReadResult r = ReadHullData(joinCrLf(lines), "early.D50", start);
+    ASSERT_TRUE(r.hull.has_value()) << r.error;
+    const Hull& h = *r.hull;
+    EXPECT_EQ(h.PlankAngle[3], saved.PlankAngle[2]);
+    EXPECT_EQ(h.PlankAngle[4], saved.PlankAngle[2]);
+    EXPECT_EQ(h.ZFwd[4], saved.ZFwd[3]);
+    EXPECT_EQ(h.PlaneZY[4], h.PlaneZY[3]);
+    // The plank above chine 3 meets chine 3's own plane on chine 3.
+    for (int p = 0; p <= 82; ++p) {
+        EXPECT_NEAR(h.LineY[4][p], h.LineY[3][p], 1e-12);
+        EXPECT_NEAR(h.LineZ[4][p], h.LineZ[3][p], 1e-12);
+    }
+}
+
+// Every refused file: an error naming the file, and no hull.
+void expectRefused(const std::string& content, const std::string& reasonPart) {
+    Hull start = test::ValidatedDefaultHull();
+    const HullReadResult r = ReadHullData(content, "/boats/bad.D50", start);
+    EXPECT_FALSE(r.hull.has_value()) << reasonPart;
+    EXPECT_NE(r.error.find("/boats/bad.D50"), std::string::npos) << r.error;
+    EXPECT_NE(r.error.find(reasonPart), std::string::npos) << r.error;
+}
+
+TEST(HullDataFile, RefusedFiles) {
+    const auto lines = splitCrLf(HullDataText(defaultNamed("bad")));
+    auto cut = lines;
+    cut.resize(40);
+    expectRefused(joinCrLf(cut), "ends too early");
+    expectRefused("", "ends too early");
+    for (const std::size_t block : {0u, 1u}) {
+        auto early = lines;
+        early.resize(9 + 14 * block);
+        early.push_back("EOF ");
+        expectRefused(joinCrLf(early), "EOF");
+    }
+    auto huge = lines;
+    huge[11] = " 1e999";
+    expectRefused(joinCrLf(huge), "not a finite number");
+    auto wide = lines;
+    wide[6] = " 40000";
+    expectRefused(joinCrLf(wide), "16-bit");
+    auto zeroLength = lines;
+    for (std::size_t b = 0; b < 5; ++b) zeroLength[9 + 14 * b + 2] = " 0";  // LWL 0
+    expectRefused(joinCrLf(zeroLength), "do not describe a hull");
+}
+
+TEST(HullDataFile, OpenRefusesMissingFoldersAndOversizedFiles) {
+    TempDir dir;
+    Hull start;
+    SetDefaultHull(start);
+    HullReadResult r = OpenHullData(dir / "none.D50", start);
+    EXPECT_FALSE(r.hull.has_value());
+    EXPECT_NE(r.error.find("none.D50"), std::string::npos);
+    r = OpenHullData(dir / "", start);
+    EXPECT_FALSE(r.hull.has_value());
+    const Hull saved = defaultNamed("big");
+    std::ofstream(dir / "big.D50", std::ios::binary)
+        << HullDataText(saved) << std::string(kMaxHullFileSize, ' ');
+    r = OpenHullData(dir / "big.D50", start);
+    EXPECT_FALSE(r.hull.has_value());
+    EXPECT_NE(r.error.find("too large"), std::string::npos) << r.error;
+    std::ofstream(dir / "ok.D50", std::ios::binary) << HullDataText(saved);
+    r = OpenHullData(dir / "ok.D50", start);
+    ASSERT_TRUE(r.hull.has_value()) << r.error;
+    EXPECT_EQ(r.hull->HullFileName, "ok");
+}
+
+}  // namespace
+}  // namespace voriel
