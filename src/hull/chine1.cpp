@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "hull/root_find.h"
 
@@ -63,10 +64,12 @@ double ChineHeight1(const Hull& h, double x) {
     return (((shape + 1) * s.p - (s.p + 1) * shape) * (s.u - 1) + 1) * ze;
 }
 
-double AdvancedRulingStation(const Hull& h, double x, double y, double floor) {
-    const double ta = TanDeg(h.KeelAdvance);
+namespace {
+
+// The root of xi + ta*(Y1(xi) - y) = x on [Xb, x], when that interval holds one: the station of
+// the ruling leaving chine 1 at xi that reaches half width y at x.
+std::optional<double> rulingStationRoot(const Hull& h, double ta, double x, double y) {
     const double xb = h.XMax[1];
-    // The ruling leaving chine 1 at xi reaches half width y at xi + ta*(Y1(xi) - y).
     const auto g = [&](double xi) { return xi + ta * (ChineHalfWidth1(h, xi) - y) - x; };
     const double gx = g(x);
     if (gx == 0.0) return x;
@@ -75,6 +78,14 @@ double AdvancedRulingStation(const Hull& h, double x, double y, double floor) {
         if (gb == 0.0 || (gb < 0) != (gx < 0))
             return FindBracketedRoot(g, xb, x, gb, gx, 1e-12 * h.XFwd[0]);
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+double AdvancedRulingStation(const Hull& h, double x, double y, double floor) {
+    const double ta = TanDeg(h.KeelAdvance);
+    if (const auto root = rulingStationRoot(h, ta, x, y)) return *root;
     return fixedPointStation(h, ta, x, y, floor);
 }
 
@@ -276,13 +287,18 @@ void ComputeBottomRulings(Hull& h) {
         const double len = h.XFwd[0];
         const double xk = h.XMax[0];
         const double aftLimit = h.LineX[Chine1][kb];
+        const double ta = TanDeg(h.KeelAdvance), td = TanDeg(h.PlankAngle[0]);
         for (int j = kb + 1; j <= 82; ++j) {
             // Keel ends spaced evenly from XMax(0) to the forefoot.
             const double x0 = xk + (len - xk) * (j - kb - 1) / (81 - kb);
-            const double xi = std::max(AdvancedRulingStation(h, x0, 0, aftLimit), aftLimit);
+            // x0 >= XMax(0): the keel height is BottomHeight(x0, 0) through the same station.
+            const auto root = rulingStationRoot(h, ta, x0, 0);
+            const double keelStation = root ? *root : fixedPointStation(h, ta, x0, 0, -HUGE_VAL);
+            const double xi =
+                std::max(root ? *root : fixedPointStation(h, ta, x0, 0, aftLimit), aftLimit);
             rx[0][j] = x0;
             ry[0][j] = 0;
-            rz[0][j] = BottomHeight(h, x0, 0);
+            rz[0][j] = ChineHeight1(h, keelStation) - td * (ChineHalfWidth1(h, keelStation) - 0);
             rx[1][j] = xi;
             ry[1][j] = ChineHalfWidth1(h, xi);
             rz[1][j] = ChineHeight1(h, xi);

@@ -9,13 +9,21 @@
 
 namespace voriel {
 
-LinePoint LinePointAt(const Hull& h, int i, double x) {
-    if (i <= Chine1) return {ChineHalfWidth1(h, x), ChineHeight1(h, x)};
-    const LinePoint below = LinePointAt(h, i - 1, x);
+namespace {
+
+// The point of line i at x, given the point of line i-1 at the same x.
+LinePoint pointAbove(const Hull& h, int i, double x, LinePoint below) {
     const double t = TanDeg(90 - h.PlankAngle[i - 1]);  // the plank's run per unit of rise
     const double c = below.y - below.z * t;
     const double p = h.PlaneZ0[i], q = h.PlaneZX[i], r = h.PlaneZY[i];
     return {(c + t * (p + q * x)) / (1 - t * r), (c * r + p + q * x) / (1 - t * r)};
+}
+
+}  // namespace
+
+LinePoint LinePointAt(const Hull& h, int i, double x) {
+    if (i <= Chine1) return {ChineHalfWidth1(h, x), ChineHeight1(h, x)};
+    return pointAbove(h, i, x, LinePointAt(h, i - 1, x));
 }
 
 double ChineHalfWidth2(const Hull& h, double x) {
@@ -128,7 +136,10 @@ int16_t clampInt16(int v, int lo, int hi) {
 
 void ComputeUpperLinePoints(Hull& h, int i) {
     const auto setPoint = [&](int p, double x) {
-        const LinePoint pt = LinePointAt(h, i, x);
+        // Where this line's point shares the X of the line below, build on that point.
+        const LinePoint pt = x == h.LineX[i - 1][p]
+                                 ? pointAbove(h, i, x, {h.LineY[i - 1][p], h.LineZ[i - 1][p]})
+                                 : LinePointAt(h, i, x);
         h.LineX[i][p] = x;
         h.LineY[i][p] = pt.y;
         h.LineZ[i][p] = pt.z;

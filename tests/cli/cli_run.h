@@ -1,0 +1,50 @@
+// Running the voriel-cli binary from a test, in a temporary folder of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace voriel::test {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A fixture with a temporary folder and a way to run voriel-cli with stdout and stderr captured.
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/voriel-cli-XXXXXX";
+        dir_ = mkdtemp(tmpl);
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+
+    // Runs voriel-cli with the arguments, each single-quoted for the shell.
+    CliRun run(const std::vector<std::string>& args) const {
+        std::string cmd = std::string("'") + VORIEL_CLI_PATH + "'";
+        for (const auto& a : args) cmd += " '" + a + "'";
+        cmd += " >'" + dir_ + "/out' 2>'" + dir_ + "/err'";
+        const int raw = std::system(cmd.c_str());
+        return {WEXITSTATUS(raw), Slurp(dir_ + "/out"), Slurp(dir_ + "/err")};
+    }
+    std::string path(const std::string& name) const { return dir_ + "/" + name; }
+
+    std::string dir_;
+};
+
+}  // namespace voriel::test
