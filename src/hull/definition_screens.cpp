@@ -41,6 +41,13 @@ std::optional<EntryError> readBoxes(std::array<std::string, N>& boxes, const cha
     return std::nullopt;
 }
 
+// Values the screens accept one by one can still, together, leave no computable hull (heights
+// of 1e300, say): refuse them rather than keep lines of NaN.
+EntryError cannotCompute() {
+    return {"", "Ces valeurs ne permettent pas de calculer la coque ; rien n'a été changé.",
+            "The hull cannot be computed from these values; nothing was changed."};
+}
+
 }  // namespace
 
 Chine1Screen FillChine1Screen(const Hull& h) {
@@ -68,22 +75,25 @@ std::optional<EntryError> ValidateChine1Screen(Hull& h, Chine1Screen& s) {
         return EntryError{"Text1(0)", "La longueur LWL ne peut pas être nulle.",
                           "The length LWL cannot be 0."};
 
-    h.XFwd[0] = std::fabs(t1[0]);
-    h.XMax[1] = std::fabs(t1[1]);  // a position from the transom is a length too
-    h.YMax[1] = std::fabs(t1[2]);
-    h.YFwd[1] = std::fabs(t1[3]);
-    h.YAft[1] = std::fabs(t1[4]);
-    h.PowerFwd = t1[5];
-    h.PowerAft = t1[6];
-    h.ZFwd[1] = t2[0];
-    h.ZAft[1] = t2[1];
-    h.ShapeSAft = t2[2];
-    h.PlankAngle[0] = AngleFromEntry(t2[3]);
-    h.KeelAdvance = AngleFromEntry(t2[4]);
-    h.StemAngle = AngleFromEntry(t2[5]);
-    h.TransomAngle = static_cast<int16_t>(-AngleFromEntry(t2[6]));
-    h.ShapeSFwd = t2[7];
-    ValidateChine1(h);
+    Hull n = h;
+    n.XFwd[0] = std::fabs(t1[0]);
+    n.XMax[1] = std::fabs(t1[1]);  // a position from the transom is a length too
+    n.YMax[1] = std::fabs(t1[2]);
+    n.YFwd[1] = std::fabs(t1[3]);
+    n.YAft[1] = std::fabs(t1[4]);
+    n.PowerFwd = t1[5];
+    n.PowerAft = t1[6];
+    n.ZFwd[1] = t2[0];
+    n.ZAft[1] = t2[1];
+    n.ShapeSAft = t2[2];
+    n.PlankAngle[0] = AngleFromEntry(t2[3]);
+    n.KeelAdvance = AngleFromEntry(t2[4]);
+    n.StemAngle = AngleFromEntry(t2[5]);
+    n.TransomAngle = static_cast<int16_t>(-AngleFromEntry(t2[6]));
+    n.ShapeSFwd = t2[7];
+    ValidateChine1(n);
+    if (!AllFinite(n)) return cannotCompute();
+    h = std::move(n);
     return std::nullopt;
 }
 
@@ -134,16 +144,21 @@ std::optional<EntryError> ValidateChines23Screen(Hull& h, Chines23Screen& s) {
     // Read first: a refused entry must leave the record and the check-box flags untouched.
     for (int c = 0; c < 3; ++c)
         if (auto err = readBoxes(s.Columns[c], names[c], v[c])) return err;
+    Hull n = h;
+    Chines23Screen boxes = s;
     for (const bool stem : {true, false})
-        for (int k = 2; k <= 3; ++k) ClickTurnIn(h, s, stem, k, checkBox(s, stem, k));
+        for (int k = 2; k <= 3; ++k) ClickTurnIn(n, boxes, stem, k, checkBox(boxes, stem, k));
     for (int c = 0; c < 3; ++c) {
         const int i = c + 2;
-        h.ZFwd[i] = v[c][0];
-        h.ZMax[i] = v[c][1];
-        h.ZAft[i] = v[c][2];
-        h.PlankAngle[c + 1] = AngleFromEntry(v[c][3]);
+        n.ZFwd[i] = v[c][0];
+        n.ZMax[i] = v[c][1];
+        n.ZAft[i] = v[c][2];
+        n.PlankAngle[c + 1] = AngleFromEntry(v[c][3]);
     }
-    ValidateChines23(h);
+    ValidateChines23(n);
+    if (!AllFinite(n)) return cannotCompute();
+    h = std::move(n);
+    s = std::move(boxes);
     return std::nullopt;
 }
 

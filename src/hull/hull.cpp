@@ -1,6 +1,8 @@
 // Default hull and new-hull reset.
 #include "hull/hull.h"
 
+#include <cmath>
+
 #include "hull/chine1.h"
 
 namespace voriel {
@@ -46,6 +48,26 @@ void SetDefaultHull(Hull& h) {
         h.ZAft[i] = aft[i - 2];
     }
     h.PanelDensity = {12, 12, 12, 12, 12, 12, 0, 0, 0, 12, 12, 0};
+}
+
+bool AllFinite(const Hull& h) {
+    const auto finite = [](const auto& values) {
+        for (const double v : values)
+            if (!std::isfinite(v)) return false;
+        return true;
+    };
+    for (const auto* a :
+         {&h.XFwd, &h.YFwd, &h.ZFwd, &h.XMax, &h.YMax, &h.ZMax, &h.XAft, &h.YAft, &h.ZAft})
+        if (!finite(*a)) return false;
+    for (const auto* a : {&h.PlaneZ0, &h.PlaneZX, &h.PlaneZY})
+        if (!finite(*a)) return false;
+    for (const auto* pts : {&h.LineX, &h.LineY, &h.LineZ})
+        for (int i = 0; i <= 4; ++i)
+            if (!finite((*pts)[i])) return false;
+    for (const auto* pts : {&h.BottomRulingX, &h.BottomRulingY, &h.BottomRulingZ})
+        for (const auto& row : *pts)
+            if (!finite(row)) return false;
+    return finite(std::array<double, 4>{h.PowerFwd, h.PowerAft, h.ShapeSFwd, h.ShapeSAft});
 }
 
 void ResetToNewHull(Hull& h) {

@@ -65,6 +65,10 @@ constexpr int32_t Rgb(int r, int g, int b) {
 // point arrays are left as they are.
 void SetDefaultHull(Hull& hull);
 
+// True when every defining value, plane and computed point of lines 0..4 and every bottom ruling
+// is a finite number.
+bool AllFinite(const Hull& hull);
+
 // The drawing board's new-hull command: zeroes the defining points of lines 0..3 and every point
 // array, applies the defaults and names the hull "Voriel".
 void ResetToNewHull(Hull& hull);

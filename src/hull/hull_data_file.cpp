@@ -211,18 +211,6 @@ void applyTurnInLetters(Hull& h) {
         *flags[k] = k < h.TurnInFlags.size() && h.TurnInFlags[k] == 'N' ? 1 : -1;
 }
 
-bool allFinite(const Hull& h) {
-    for (const auto* pts : {&h.LineX, &h.LineY, &h.LineZ})
-        for (int i = 0; i <= 4; ++i)
-            for (const double v : (*pts)[i])
-                if (!std::isfinite(v)) return false;
-    for (const auto* pts : {&h.BottomRulingX, &h.BottomRulingY, &h.BottomRulingZ})
-        for (const auto& row : *pts)
-            for (const double v : row)
-                if (!std::isfinite(v)) return false;
-    return true;
-}
-
 }  // namespace
 
 HullReadResult ReadHullData(std::string_view content, const std::string& path,
@@ -242,7 +230,7 @@ HullReadResult ReadHullData(std::string_view content, const std::string& path,
     ComputeKeelChine1Points(h);
     ComputeBottomRulings(h);
     for (int i = Chine2; i <= Sheer; ++i) ComputeUpperLinePoints(h, i);
-    if (!allFinite(h))
+    if (!AllFinite(h))
         return {std::nullopt, path +
                                   ": the values of this file do not describe a hull (its lines "
                                   "cannot be computed)"};

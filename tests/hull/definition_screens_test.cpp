@@ -69,8 +69,16 @@ TEST(Chine1Screen, LengthsAreAbsoluteHeightsAsEntered) {
 
 TEST(Chine1Screen, RefusedEntriesChangeNothing) {
     const Hull before = test::ValidatedDefaultHull();
-    for (const auto& [box, text] : std::vector<std::pair<int, const char*>>{
-             {0, "0"}, {0, "abc"}, {0, "-0"}, {0, "1e999"}, {2, "1e999"}, {8, "-1e400"}}) {
+    // Box (Text1 0..6, then Text2 as 7..14), text, and a word the message must hold.
+    const std::vector<std::tuple<int, const char*, const char*>> cases = {
+        {0, "0", "LWL"},
+        {0, "abc", "LWL"},
+        {0, "-0", "LWL"},
+        {0, "1e999", "Text1(0)"},
+        {2, "1e999", "Text1(2)"},
+        {8, "-1e400", "Text2(1)"},
+        {9, "1e300", "cannot be computed"}};
+    for (const auto& [box, text, word] : cases) {
         Hull h = before;
         Chine1Screen s = FillChine1Screen(h);
         if (box < 7)
@@ -78,13 +86,9 @@ TEST(Chine1Screen, RefusedEntriesChangeNothing) {
         else
             s.Text2[box - 7] = text;
         const auto err = ValidateChine1Screen(h, s);
-        ASSERT_TRUE(err.has_value()) << text;
+        ASSERT_TRUE(err.has_value()) << "box " << box << ": " << text;
         EXPECT_FALSE(err->french.empty());
-        EXPECT_NE(err->english.find(box == 0 && std::string(text).find("e9") == std::string::npos
-                                        ? "LWL"
-                                        : "Text"),
-                  std::string::npos)
-            << err->english;
+        EXPECT_NE(err->english.find(word), std::string::npos) << err->english;
         EXPECT_TRUE(sameRecord(h, before)) << text;
     }
 }
@@ -151,6 +155,11 @@ TEST(Chines23Screen, RefusedEntryLeavesRecordAndFlagsUntouched) {
     ASSERT_TRUE(err.has_value());
     EXPECT_NE(err->english.find("Text3(1)"), std::string::npos) << err->english;
     EXPECT_TRUE(sameRecord(h, filled));
+    s.Columns[2][1] = "1e300";  // accepted alone, but no hull comes of it
+    ASSERT_TRUE(ValidateChines23Screen(h, s).has_value());
+    EXPECT_TRUE(sameRecord(h, filled));
+    EXPECT_TRUE(s.ChkMarotte[2]);
+    EXPECT_FALSE(s.ChkMarotte[3]);  // the refused validation did not apply the check-box rule
 }
 
 TEST(Chines23Screen, DecimalCommaInEveryColumn) {
