@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running and testing Voriel 2000 need.
 set -euo pipefail
 packages=(
-  build-essential cmake g++ clang libclang-rt-14-dev
+  build-essential cmake g++ clang clang-format libclang-rt-14-dev git
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   python3 python3-ezdxf locales
