@@ -1,6 +1,9 @@
 // The JSON dump of a hull.
 #include "cli/dump.h"
 
+#include "board/station_sections.h"
+#include "develop/panel_development.h"
+
 namespace voriel::cli {
 
 namespace {
@@ -56,6 +59,59 @@ nlohmann::json rulings(const RulingPoints& pts) {
     return nlohmann::json::array({array(pts[0]), array(pts[1])});
 }
 
+// The first `count` entries of a development array.
+nlohmann::json leading(const std::array<double, kDevPointCount>& a, int count) {
+    nlohmann::json out = nlohmann::json::array();
+    for (int j = 0; j < count; ++j) out.push_back(a[j]);
+    return out;
+}
+
+nlohmann::json outline(const Development& d) {
+    const int count = d.last + 1;
+    return {{"Xi", leading(d.DevXi, count)},
+            {"Yi", leading(d.DevYi, count)},
+            {"Xs", leading(d.DevXs, count)},
+            {"Ys", leading(d.DevYs, count)}};
+}
+
+nlohmann::json endPlate(const EndPlateDev& plate) {
+    nlohmann::json slant = nlohmann::json::array(), half = nlohmann::json::array();
+    for (const SlantPoint& p : plate) {
+        slant.push_back(p.slant);
+        half.push_back(p.half);
+    }
+    return {{"slant", slant}, {"half", half}};
+}
+
+// "stations" as a redraw computes them and "developments" as the Develop button and the
+// development exports develop them with all lines defined.
+void DumpStationsAndDevelopments(const Hull& h, nlohmann::json& d) {
+    BoardState board;
+    board.ChineView = 1;
+    ComputeAllStationSections(h, board);
+    const auto sections = [](const SectionPoints& pts) {
+        nlohmann::json out = nlohmann::json::array();
+        for (const auto& section : pts) out.push_back(array(section));
+        return out;
+    };
+    d["stations"] = {{"X", sections(board.StationPtX)},
+                     {"Y", sections(board.StationPtY)},
+                     {"Z", sections(board.StationPtZ)}};
+
+    const BoardDevelopment dev = DeveloperClick(h, board);
+    nlohmann::json out;
+    const char* const names[] = {"bottom", "plank1", "plank2", "plank3"};
+    for (const BoardPanel& p : dev.panels)
+        out[names[static_cast<int>(p.panel)]] = outline(p.outline);
+    for (int k = 1; k <= 4; ++k) {
+        const auto deck = static_cast<Panel>(static_cast<int>(Panel::Deck1) + k - 1);
+        out["deck" + std::to_string(k)] = outline(DevelopPanel(h, deck));
+    }
+    out["transom"] = endPlate(*dev.transom);
+    out["bowPlate"] = dev.bowPlate ? endPlate(*dev.bowPlate) : nlohmann::json(nullptr);
+    d["developments"] = out;
+}
+
 }  // namespace
 
 nlohmann::json DumpHull(const Hull& h) {
@@ -66,6 +122,7 @@ nlohmann::json DumpHull(const Hull& h) {
     d["bottomRulings"] = {{"X", rulings(h.BottomRulingX)},
                           {"Y", rulings(h.BottomRulingY)},
                           {"Z", rulings(h.BottomRulingZ)}};
+    DumpStationsAndDevelopments(h, d);
     return d;
 }
 

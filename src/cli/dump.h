@@ -7,7 +7,8 @@
 
 namespace voriel::cli {
 
-// The record (every parameter under its own name), the five lines and the bottom rulings.
+// The record (every parameter under its own name), the five lines, the bottom rulings, the
+// station sections and the developed plates.
 // Doubles read back to the same double; a non-finite value is null.
 nlohmann::json DumpHull(const Hull& hull);
 
