@@ -1,0 +1,344 @@
+// Hydrostatics: closed forms on a prism, round trips and limits over random hulls, and the
+// window's reading of its boxes.
+#include "hydro/hydrostatics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "hydro/immersion_texts.h"
+#include "hydro/prism_hull.h"
+#include "support/test_hulls.h"
+#include "text/number_text.h"
+
+namespace voriel {
+namespace {
+
+// Both-sides area of the prism's section below zw.
+double prismArea(double zw) {
+    const std::vector<std::pair<double, double>> poly(test::kPrismSection.begin(),
+                                                      test::kPrismSection.end());
+    return test::AreaBelow(poly, zw).area;
+}
+
+struct HydroRun {
+    HydroState state;
+    HydroBoxes boxes;
+    MassTotals totals;
+    std::optional<EntryError> error;
+};
+
+// One Compute with the boxes as typed.
+HydroRun compute(const Hull& h, int16_t mode, const std::string& displacement,
+                 const std::string& waterline, const std::string& pitch, double massCentreX = 0) {
+    HydroRun r;
+    r.state.HydroMode = mode;
+    r.boxes.Text1 = {displacement, waterline};
+    r.boxes.Text3 = pitch;
+    r.totals.MassCentreX = massCentreX;
+    r.error = ComputeHydrostatics(h, r.state, r.boxes, r.totals);
+    return r;
+}
+
+double lowestKeel(const Hull& h) {
+    return *std::min_element(h.LineZ[Keel].begin(), h.LineZ[Keel].end());
+}
+// Lowest sheer point over the stations (the ends of a raked stem or transom may dip lower).
+double lowestSheer(const Hull& h) {
+    return *std::min_element(h.LineZ[Sheer].begin() + 1, h.LineZ[Sheer].end() - 1);
+}
+double highestPoint(const Hull& h) {
+    double top = h.LineZ[0][0];
+    for (int k = 0; k <= Sheer; ++k)
+        top = std::max(top, *std::max_element(h.LineZ[k].begin(), h.LineZ[k].end()));
+    return top;
+}
+
+void expectFinite(const HydroState& s, const std::string& where) {
+    for (double v : {s.PitchAngle, s.Displacement, s.BuoyancyX, s.BuoyancyY, s.BuoyancyZ, s.Volume,
+                     s.WaterlineZ, s.WaterplaneArea})
+        ASSERT_TRUE(std::isfinite(v)) << where;
+    for (const StationValues* a : {&s.WaterZ, &s.WaterHalfBreadth, &s.SectionArea, &s.SectionX,
+                                   &s.SectionYc, &s.SectionZc, &s.WaterX})
+        for (double v : *a) ASSERT_TRUE(std::isfinite(v)) << where;
+    ASSERT_GE(s.ImmersionLevel, -1) << where;
+    ASSERT_LE(s.ImmersionLevel, 5) << where;
+}
+
+TEST(WaterlineMode, PrismFloatsAsItsSectionTimesItsLength) {
+    const Hull h = test::PrismHull();
+    const double len = test::kPrismLength;
+    const struct {
+        double z, halfBreadth;
+        int16_t level;
+    } cases[] = {{0.25, 0.5, 0}, {0.75, 1.1, 1}, {1.25, 1.2, 2}, {1.75, 1.1, 3}};
+    for (const auto& c : cases) {
+        const HydroRun r = compute(h, 1, "", Str(c.z), "0");
+        ASSERT_FALSE(r.error);
+        EXPECT_NEAR(r.state.Volume, prismArea(c.z) * len, 1e-12) << c.z;
+        EXPECT_NEAR(r.state.WaterplaneArea, 2 * c.halfBreadth * len, 1e-12) << c.z;
+        EXPECT_NEAR(r.state.BuoyancyX, len / 2, 1e-12) << c.z;
+        EXPECT_EQ(r.state.BuoyancyY, 0.0);
+        EXPECT_GT(r.state.BuoyancyZ, 0.0);
+        EXPECT_LT(r.state.BuoyancyZ, c.z);
+        EXPECT_EQ(r.state.ImmersionLevel, c.level) << c.z;
+        EXPECT_DOUBLE_EQ(r.totals.TotalMass, r.state.Volume * 1000);
+        EXPECT_EQ(r.boxes.Text1[0], Format(r.state.Volume, "0.000"));
+        EXPECT_EQ(r.boxes.Text1[1], Format(c.z, "0.000"));
+        for (int i = 0; i < kPointCount; ++i) {
+            EXPECT_EQ(r.state.WaterZ[i], c.z);
+            EXPECT_NEAR(r.state.WaterHalfBreadth[i], c.halfBreadth, 1e-12);
+        }
+    }
+}
+
+TEST(WaterlineMode, PitchRaisesTheWaterlineTowardTheBow) {
+    const Hull h = test::PrismHull();
+    const double len = test::kPrismLength;
+    // 1.5 degrees over 8.2 m keeps the whole waterline between chines 2 and 3, where the section
+    // area grows linearly with height: the volume is the length times the mean section.
+    const HydroRun r = compute(h, 1, "", "1,1", "1,5");
+    ASSERT_FALSE(r.error);
+    const double slope = std::tan(1.5 * kHydroPi / 180);
+    EXPECT_NEAR(r.state.PitchAngle, 1.5 * kHydroPi / 180, 1e-15);
+    EXPECT_NEAR(r.state.Volume, prismArea(1.1 + slope * len / 2) * len, 1e-12);
+    EXPECT_NEAR(r.state.WaterZ[82], 1.1 + slope * len, 1e-12);
+    EXPECT_GT(r.state.BuoyancyX, len / 2);  // the deeper bow carries more
+    EXPECT_EQ(r.state.ImmersionLevel, 2);
+    EXPECT_EQ(r.boxes.Text3, "1.5");
+}
+
+TEST(WaterlineMode, HullClearOfTheWaterHasNoVolumeAndNoCentre) {
+    const Hull h = test::ValidatedDefaultHull();
+    const HydroRun r = compute(h, 1, "", Str(lowestKeel(h) - 0.01), "0");
+    ASSERT_FALSE(r.error);
+    EXPECT_EQ(r.state.ImmersionLevel, -1);
+    EXPECT_EQ(r.state.Volume, 0.0);
+    EXPECT_EQ(r.state.BuoyancyX, 0.0);
+    EXPECT_EQ(r.state.BuoyancyZ, 0.0);
+    EXPECT_EQ(r.totals.TotalMass, 0.0);
+    EXPECT_EQ(ImmersionMessage(r.state.ImmersionLevel, r.state.Unstable, 0),
+              "La quille est hors de l'eau");
+    EXPECT_EQ(HydroResultsText(r.state, 1), "  ");
+}
+
+TEST(WaterlineMode, SheerUnderWaterAtTheTransomMeansTheBoatSinks) {
+    const Hull h = test::PrismHull();
+    const HydroRun r = compute(h, 1, "", "2", "0");
+    EXPECT_EQ(r.state.ImmersionLevel, 5);
+    EXPECT_EQ(r.state.WaterplaneArea, 0.0);
+    EXPECT_NEAR(r.state.Volume, prismArea(2.0) * test::kPrismLength, 1e-12);
+    // Bow down: the sheer is under water forward only, the transom stays dry.
+    const HydroRun bowDown = compute(h, 1, "", "1,8", "3");
+    EXPECT_EQ(bowDown.state.ImmersionLevel, 4);
+}
+
+TEST(DisplacementMode, PrismFindsTheHeightOfItsVolume) {
+    const Hull h = test::PrismHull();
+    // From a hundredth of the length, the first steps overshoot past the sheer; from above the
+    // sheer, they start with the hull wholly under water: neither means the boat sinks.
+    for (const char* start : {"0.082", "3"})
+        for (double z : {0.3, 0.9, 1.25, 1.8}) {
+            const double volume = prismArea(z) * test::kPrismLength;
+            const HydroRun r = compute(h, 0, Str(volume), start, "0");
+            ASSERT_FALSE(r.error);
+            EXPECT_LT(std::abs(r.state.Volume - volume), 0.0001);
+            EXPECT_NEAR(r.state.WaterlineZ, z, 1e-4) << z << " from " << start;
+            EXPECT_EQ(r.state.ImmersionLevel, z < 0.5 ? 0 : z < 1 ? 1 : z < 1.5 ? 2 : 3);
+            EXPECT_FALSE(r.state.Unstable);
+            EXPECT_EQ(r.state.PitchAngle, 0.0);
+            EXPECT_EQ(r.state.Displacement, Val(Str(volume)));
+        }
+}
+
+TEST(DisplacementMode, NegativeEntryIsItsMagnitudeAndCommasAreRead) {
+    const Hull h = test::ValidatedDefaultHull();
+    const HydroRun plain = compute(h, 0, "0.8", "0.060", "0");
+    const HydroRun typed = compute(h, 0, "-0,8", "0,060", "0,0");
+    ASSERT_FALSE(typed.error);
+    EXPECT_EQ(typed.state.Displacement, 0.8);
+    EXPECT_EQ(typed.state.WaterlineZ, plain.state.WaterlineZ);
+    EXPECT_EQ(typed.state.Volume, plain.state.Volume);
+    EXPECT_EQ(typed.boxes.Text1[0], "0.800");
+}
+
+TEST(DisplacementMode, NoMassCentreLeavesThePitchAlone) {
+    const Hull h = test::ValidatedDefaultHull();
+    for (double g : {0.0, 0.1 * h.XFwd[1]}) {
+        const HydroRun r = compute(h, 0, "0.8", "0.060", "2", g);
+        ASSERT_FALSE(r.error);
+        EXPECT_EQ(r.state.PitchAngle, 2 * kHydroPi / 180);
+        EXPECT_EQ(r.boxes.Text3, "2.0");
+    }
+}
+
+TEST(DisplacementMode, TrimPutsTheCentreOfBuoyancyOverTheCentreOfGravity) {
+    const Hull h = test::PrismHull();
+    const double len = test::kPrismLength;
+    const double volume = prismArea(1.25) * len;
+    const HydroRun aft = compute(h, 0, Str(volume), "1", "0", 3.0);
+    EXPECT_LE(std::abs(aft.state.BuoyancyX - 3.0), 0.002 * len);
+    EXPECT_LT(aft.state.PitchAngle, 0.0);  // stern down
+    EXPECT_LT(std::abs(aft.state.Volume - volume), 0.0001);
+    const HydroRun fwd = compute(h, 0, Str(volume), "1", "0", 5.0);
+    EXPECT_LE(std::abs(fwd.state.BuoyancyX - 5.0), 0.002 * len);
+    EXPECT_GT(fwd.state.PitchAngle, 0.0);
+    EXPECT_EQ(fwd.boxes.Text3, Format(fwd.state.PitchAngle * 180 / kHydroPi, "0.0"));
+}
+
+TEST(DisplacementMode, ZeroDisplacementLeavesAtMostATraceImmersed) {
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        const Hull h = seed == 1 ? test::ValidatedDefaultHull() : test::RandomHull(seed);
+        const HydroRun r = compute(h, 0, "0", Format(h.XFwd[0] / 100, "0.000"), "0");
+        ASSERT_FALSE(r.error);
+        EXPECT_LT(r.state.Volume, 0.0001) << seed;
+        // Clear of the water exactly when nothing is immersed.
+        EXPECT_EQ(r.state.ImmersionLevel == -1, r.state.Volume == 0.0) << seed;
+    }
+}
+
+// Floating a hull at a height and then asking for the volume found gives back the height.
+TEST(DisplacementMode, RandomHullsRoundTripWithinAMillimetre) {
+    std::mt19937 rng(7);
+    int compared = 0;
+    for (uint32_t seed = 1; seed <= 150; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        const double lo = lowestKeel(h), hi = lowestSheer(h);
+        const double z = lo + (hi - lo) * std::uniform_real_distribution<double>(0.2, 0.8)(rng);
+        const HydroRun wet = compute(h, 1, "", Str(z), "0");
+        ASSERT_FALSE(wet.error);
+        ASSERT_GE(wet.state.ImmersionLevel, 0) << seed;
+        ASSERT_LE(wet.state.ImmersionLevel, 3) << seed;
+        const HydroRun back =
+            compute(h, 0, Str(wet.state.Volume), Format(h.XFwd[0] / 100, "0.000"), "0");
+        ASSERT_FALSE(back.error);
+        EXPECT_NEAR(back.state.WaterlineZ, z, 0.001) << "seed " << seed;
+        EXPECT_FALSE(back.state.Unstable) << "seed " << seed;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 150);
+}
+
+TEST(DisplacementMode, RandomHullsPressedFarDownSink) {
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        const HydroRun full = compute(h, 1, "", Str(highestPoint(h) + 1), "0");
+        const HydroRun r = compute(h, 0, Str(10 * full.state.Volume), "0", "0");
+        ASSERT_FALSE(r.error);
+        EXPECT_EQ(r.state.ImmersionLevel, 5) << "seed " << seed;
+        EXPECT_EQ(ImmersionMessage(r.state.ImmersionLevel, r.state.Unstable, 0),
+                  "ATTENTION : déplacement trop élevé, le bateau coule !");
+        EXPECT_EQ(HydroResultsText(r.state, 0), "  ");
+    }
+}
+
+// Whatever a builder types within reason, every number of the result is finite.
+TEST(Hydrostatics, RandomHullsAndEntriesGiveFiniteResults) {
+    std::mt19937 rng(11);
+    const auto u = [&rng](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(rng);
+    };
+    for (uint32_t seed = 1; seed <= 120; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        const double len = h.XFwd[1];
+        const HydroRun full = compute(h, 1, "", Str(highestPoint(h) + 1), "0");
+        for (int trial = 0; trial < 4; ++trial) {
+            const int16_t mode = trial % 2;
+            const double g = trial < 2 ? u(0, len) : 0.0;
+            const HydroRun r = compute(h, mode, Str(u(0, 1.5) * full.state.Volume),
+                                       Str(u(-0.2, 1.2) * highestPoint(h)), Str(u(-10, 10)), g);
+            ASSERT_FALSE(r.error);
+            expectFinite(r.state, "seed " + std::to_string(seed));
+            EXPECT_TRUE(std::isfinite(r.totals.TotalMass));
+        }
+    }
+}
+
+TEST(Hydrostatics, EntryThatIsNotAFiniteNumberIsRefusedAndNothingChanges) {
+    const Hull h = test::ValidatedDefaultHull();
+    HydroRun r = compute(h, 1, "", "0.1", "0");
+    const HydroState before = r.state;
+    const MassTotals totalsBefore = r.totals;
+    const char* const boxes[] = {"Text1(0)", "Text1(1)", "Text3(0)"};
+    for (int b = 0; b < 3; ++b) {
+        HydroBoxes typed{{"1", "0,1"}, "0"};
+        (b == 2 ? typed.Text3 : typed.Text1[b]) = "1e999";
+        HydroBoxes shown = typed;
+        const auto err = ComputeHydrostatics(h, r.state, shown, r.totals);
+        ASSERT_TRUE(err);
+        EXPECT_EQ(err->box, boxes[b]);
+        EXPECT_EQ(err->english, std::string("Invalid value in ") + boxes[b] + ": \"1e999\"");
+        EXPECT_EQ(shown.Text1, typed.Text1);  // the typed texts stay, commas and all
+        EXPECT_EQ(shown.Text3, typed.Text3);
+        EXPECT_EQ(r.state.Volume, before.Volume);
+        EXPECT_EQ(r.state.WaterZ, before.WaterZ);
+        EXPECT_EQ(r.totals.TotalMass, totalsBefore.TotalMass);
+    }
+}
+
+TEST(Hydrostatics, DisplacementBeyondAnyFiniteWaterlineIsRefused) {
+    const Hull h = test::ValidatedDefaultHull();
+    HydroRun r = compute(h, 0, "1.7e308", "1.7e308", "0");
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.error->english, "Values too large: the computation gives no finite result");
+    EXPECT_EQ(r.state.Volume, 0.0);
+    EXPECT_EQ(r.boxes.Text1[0], "1.7e308");
+    EXPECT_EQ(r.boxes.Text1[1], "1.7e308");
+}
+
+TEST(Hydrostatics, ActivationFloatsAHullWithoutMassAtAHundredthOfItsLength) {
+    const Hull h = test::ValidatedDefaultHull();
+    HydroState s;
+    s.PitchAngle = 0.5 * kHydroPi / 180;
+    HydroBoxes boxes{{"3", "1"}, "9"};
+    MassTotals totals;
+    ASSERT_FALSE(ActivateHydro(h, s, boxes, totals));
+    EXPECT_EQ(s.HydroMode, 1);
+    EXPECT_EQ(s.WaterlineZ, 0.06);
+    EXPECT_EQ(boxes.Text1[1], "0.060");
+    EXPECT_EQ(boxes.Text3, "0.5");
+    EXPECT_EQ(totals.TotalMass, s.Volume * 1000);
+
+    // With a mass, the mode and waterline box stay as they were.
+    HydroState s2;
+    HydroBoxes boxes2{{"0.8", "0.1"}, ""};
+    MassTotals heavy{800, 0};
+    ASSERT_FALSE(ActivateHydro(h, s2, boxes2, heavy));
+    EXPECT_EQ(s2.HydroMode, 0);
+    EXPECT_LT(std::abs(s2.Volume - 0.8), 0.0001);
+}
+
+TEST(ImmersionTexts, ResultsShowAreaAndCentreInTheChosenLanguage) {
+    HydroState s;
+    s.ImmersionLevel = 2;
+    s.WaterplaneArea = 9.6884;
+    s.BuoyancyX = 3.0245;
+    s.BuoyancyZ = -0.0004;
+    EXPECT_EQ(HydroResultsText(s, 0),
+              "Surface du plan de flottaison  = 9.688 m2\nCentre de déplacement :\nX= 3.025 m\n"
+              "Y= 0.000 m\nZ= 0.000 m");
+    EXPECT_EQ(HydroResultsText(s, 1),
+              "Waterline plane area  = 9.688 m2\nCentre of displacement :\nX= 3.025 m\n"
+              "Y= 0.000 m\nZ= 0.000 m");
+    s.ImmersionLevel = 5;
+    EXPECT_EQ(HydroResultsText(s, 1), "  ");
+}
+
+TEST(ImmersionTexts, UnstableEquilibriumIsSaidOnlyWithTheDeckSubmerged) {
+    EXPECT_EQ(ImmersionMessage(4, true, 1),
+              "WARNING : the upper deck is submerged ! Equilibrium unstable !");
+    EXPECT_EQ(ImmersionMessage(4, true, 0),
+              "ATTENTION : le pont supérieur est submergé ! Equilibre instable !");
+    EXPECT_EQ(ImmersionMessage(3, true, 1), "WARNING : Chine 3 is immersed !");
+    EXPECT_EQ(ImmersionMessage(5, true, 7), "WARNING : displacement too high, the boat sink !");
+    EXPECT_EQ(ImmersionColour(5), Rgb(255, 0, 0));
+    EXPECT_EQ(ImmersionColour(4), Rgb(255, 192, 192));
+    EXPECT_EQ(ImmersionColour(0), ImmersionColour(3));
+    EXPECT_EQ(ImmersionColour(-1), Rgb(255, 255, 128));
+}
+
+}  // namespace
+}  // namespace voriel

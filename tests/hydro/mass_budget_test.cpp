@@ -1,0 +1,274 @@
+// Mass budget: areas against closed forms and bounds, the table as the window shows it, and the
+// totals summed from the texts displayed.
+#include "hydro/mass_budget.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "hydro/prism_hull.h"
+#include "support/test_hulls.h"
+#include "text/number_text.h"
+
+namespace voriel {
+namespace {
+
+double distance(std::pair<double, double> a, std::pair<double, double> b) {
+    return std::hypot(a.first - b.first, a.second - b.second);
+}
+
+TEST(MassAreas, PrismPlatesDecksAndEndsAreTheirClosedForms) {
+    const Hull h = test::PrismHull();
+    const MassAreas a = ComputeMassAreas(h);
+    const auto& sec = test::kPrismSection;
+    const double len = test::kPrismLength;
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_NEAR(a.PlateArea[k], 2 * distance(sec[k], sec[k + 1]) * len, 1e-12) << k;
+        EXPECT_NEAR(a.PlateCentreX[k], len / 2, 1e-12) << k;
+        EXPECT_NEAR(a.DeckArea[k], 2 * sec[k + 1].first * len, 1e-12) << k;
+        EXPECT_NEAR(a.DeckCentreX[k], len / 2, 1e-12) << k;
+    }
+    // Upright ends: each plate is the whole section, keel to sheer.
+    const std::vector<std::pair<double, double>> poly(sec.begin(), sec.end());
+    const double section = test::AreaBelow(poly, sec[4].second).area;
+    EXPECT_NEAR(a.TransomArea, section, 1e-12);
+    EXPECT_NEAR(a.BowPlateArea, section, 1e-12);
+    EXPECT_EQ(a.TransomCentreX, 0.0);
+    EXPECT_NEAR(a.BowPlateCentreX, len, 1e-12);
+}
+
+// The transom is a flat plate leaning aft: its area is the section's area stretched by the lean.
+TEST(MassAreas, LeaningTransomIsTheSectionStretchedAlongItsPlane) {
+    Hull h = test::PrismHull();
+    const double lean = 0.3;  // m aft per m up
+    for (int k = 0; k <= Sheer; ++k) h.LineX[k][0] = -lean * h.LineZ[k][0];
+    const MassAreas a = ComputeMassAreas(h);
+    const std::vector<std::pair<double, double>> poly(test::kPrismSection.begin(),
+                                                      test::kPrismSection.end());
+    const test::ClippedArea section = test::AreaBelow(poly, 2.0);
+    EXPECT_NEAR(a.TransomArea, section.area * std::sqrt(1 + lean * lean), 1e-12);
+    EXPECT_LT(a.TransomCentreX, 0.0);
+    EXPECT_GT(a.TransomCentreX, -lean * 2.0);
+}
+
+TEST(MassAreas, NothingToCoverHasNoAreaAndCentreZero) {
+    Hull h = test::PrismHull();
+    for (int k = 0; k <= Sheer; ++k) h.LineY[k][82] = 0.0;  // pointed bow
+    for (int i = 0; i < kPointCount; ++i) h.LineZ[Sheer][i] = h.LineZ[Chine3][i];
+    for (int i = 0; i < kPointCount; ++i) h.LineY[Sheer][i] = h.LineY[Chine3][i];
+    const MassAreas a = ComputeMassAreas(h);
+    EXPECT_EQ(a.BowPlateArea, 0.0);
+    EXPECT_EQ(a.BowPlateCentreX, 0.0);
+    EXPECT_EQ(a.PlateArea[3], 0.0);
+    EXPECT_EQ(a.PlateCentreX[3], 0.0);
+    const MassAreas none = ComputeMassAreas(Hull{});
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(none.PlateCentreX[k], 0.0);
+        EXPECT_EQ(none.DeckCentreX[k], 0.0);
+    }
+    EXPECT_EQ(none.TransomCentreX, 0.0);
+}
+
+// On hulls a builder can enter every area is finite and every centre of a covered area lies
+// within the length of the lines it covers.
+TEST(MassAreas, RandomHullAreasAreFiniteAndCentredOnTheirLines) {
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        const MassAreas a = ComputeMassAreas(h);
+        const auto span = [&h](int from, int to, double& lo, double& hi) {
+            lo = hi = h.LineX[from][0];
+            for (int k = from; k <= to; ++k)
+                for (double x : h.LineX[k]) lo = std::min(lo, x), hi = std::max(hi, x);
+        };
+        double lo, hi;
+        for (int k = 0; k < 4; ++k) {
+            ASSERT_TRUE(std::isfinite(a.PlateArea[k]) && std::isfinite(a.PlateCentreX[k])) << seed;
+            ASSERT_TRUE(std::isfinite(a.DeckArea[k]) && std::isfinite(a.DeckCentreX[k])) << seed;
+            EXPECT_GT(a.PlateArea[k], 0.0) << seed;
+            span(k, k + 1, lo, hi);
+            EXPECT_GE(a.PlateCentreX[k], lo) << seed;
+            EXPECT_LE(a.PlateCentreX[k], hi) << seed;
+        }
+        for (double v : {a.TransomArea, a.TransomCentreX, a.BowPlateArea, a.BowPlateCentreX})
+            ASSERT_TRUE(std::isfinite(v)) << seed;
+        // Half breadths at the transom end that stay on their own side cover a positive area.
+        bool ownSide = true;
+        for (int k = 0; k <= Sheer; ++k) ownSide = ownSide && h.LineY[k][0] >= 0;
+        if (ownSide) {
+            EXPECT_GE(a.TransomArea, 0.0) << seed;
+        }
+    }
+}
+
+struct Budget {
+    Hull hull = test::ValidatedDefaultHull();
+    MassBudget budget;
+    MassTotals totals;
+    MassTable table;
+    Budget() { table = ActivateMassTable(hull, budget, totals); }
+    std::optional<EntryError> compute() { return ComputeMassBudget(hull, budget, table, totals); }
+};
+
+TEST(MassTable, ActivationShowsTheDefaultDensitiesAndTheAreasInTheirRows) {
+    Budget b;
+    const MassAreas a = ComputeMassAreas(b.hull);
+    const char* const densities[] = {"12.0", "12.0", "12.0", "12.0", "12.0", "12.0",
+                                     "0.0",  "0.0",  "0.0",  "12.0", "12.0", "0.0"};
+    for (int n = 1; n <= 12; ++n) EXPECT_EQ(b.table.Text1[n], densities[n - 1]) << n;
+    // Bottom, planks, transom, bow plate, then floor and decks.
+    const double rows[] = {a.PlateArea[0], a.PlateArea[1], a.PlateArea[2], a.PlateArea[3],
+                           a.TransomArea,  a.BowPlateArea, a.DeckArea[0],  a.DeckArea[1],
+                           a.DeckArea[2],  a.DeckArea[3]};
+    for (int n = 1; n <= 10; ++n) EXPECT_EQ(b.table.Text2[n], Format(rows[n - 1], "0.000")) << n;
+    EXPECT_EQ(b.table.Text4[5], Format(a.TransomCentreX, "0.000"));
+    EXPECT_EQ(b.table.Text4[7], Format(a.DeckCentreX[0], "0.000"));
+    for (int n : {11, 12}) EXPECT_EQ(b.table.Text2[n], "0.000");
+    for (int n = 13; n <= 18; ++n) {
+        EXPECT_EQ(b.table.Text1[n], " ");  // blank boxes keep the blank of the activation
+        EXPECT_EQ(b.table.Text2[n], " ");
+        EXPECT_EQ(b.table.Text3[n], "0.000");
+        EXPECT_EQ(b.table.Text4[n], "0.000");
+    }
+    EXPECT_EQ(b.table.Text1[0], " ");
+    EXPECT_EQ(b.table.Text3[1], Format(Val(b.table.Text2[1]) * 12, " 0.00"));
+    EXPECT_EQ(b.table.Text3[7], " 0.00");
+}
+
+TEST(MassTable, TotalsAddUpTheRoundedValuesShown) {
+    Budget b;
+    double area = 0.0, mass = 0.0, moment = 0.0, exact = 0.0;
+    for (int n = 1; n <= 12; ++n) {
+        area += Val(b.table.Text2[n]);
+        exact += Val(b.table.Text2[n]) * b.hull.PanelDensity[n - 1];
+    }
+    for (int n = 1; n <= 18; ++n) {
+        const double m = std::round(Val(b.table.Text3[n]) * 100) / 100;
+        mass += m;
+        moment += m * Val(b.table.Text4[n]);
+    }
+    EXPECT_EQ(b.table.Text2[0], Format(area, " 0.000"));
+    EXPECT_NEAR(b.totals.TotalMass, mass, 1e-9);
+    EXPECT_NEAR(b.totals.TotalMass, exact, 0.005 * 12);
+    EXPECT_EQ(b.table.Text3[0], Format(b.totals.TotalMass, " 0.000"));
+    EXPECT_NEAR(b.totals.MassCentreX, moment / mass, 1e-12);
+    EXPECT_EQ(b.table.Text4[0], Format(b.totals.MassCentreX, "0.000"));
+
+    // Six loads of 0.4 g each show as 0.000 kg and weigh nothing in the total.
+    for (int n = 13; n <= 18; ++n) b.table.Text3[n] = "0.0004";
+    const double before = b.totals.TotalMass;
+    ASSERT_FALSE(b.compute());
+    EXPECT_EQ(b.totals.TotalMass, before);
+}
+
+TEST(MassTable, PlateRowsWeighAtLeastATenthOfAKiloPerSquareMetre) {
+    Budget b;
+    b.table.Text1[3] = "0,04";
+    b.table.Text1[6] = "0.04";
+    b.table.Text1[7] = "-5";
+    ASSERT_FALSE(b.compute());
+    EXPECT_EQ(b.hull.PanelDensity[2], 0.1);
+    EXPECT_EQ(b.table.Text1[3], "0.1");
+    EXPECT_EQ(b.table.Text3[3], Format(Val(b.table.Text2[3]) * 0.1, " 0.00"));
+    EXPECT_EQ(b.hull.PanelDensity[5], 0.04);  // the bow plate may weigh nothing
+    EXPECT_EQ(b.table.Text1[6], "0.0");
+    EXPECT_EQ(b.table.Text3[6], " 0.00");
+    EXPECT_EQ(b.hull.PanelDensity[6], 0.0);
+}
+
+TEST(MassTable, PositionsAreHeldWithinTheHullAndBulkheadAreasAboveZero) {
+    Budget b;
+    b.table.Text4[11] = "-1";
+    b.table.Text4[12] = "99";
+    b.table.Text2[11] = "-2";
+    b.table.Text2[12] = "1,5";
+    b.table.Text1[12] = "10";
+    b.table.Text4[18] = "7,25";
+    b.table.Text3[18] = "20";
+    ASSERT_FALSE(b.compute());
+    EXPECT_EQ(b.table.Text4[11], "0.000");
+    EXPECT_EQ(b.table.Text4[12], Format(b.hull.XFwd[1], "0.000"));
+    EXPECT_EQ(b.table.Text2[11], "0.000");
+    EXPECT_EQ(b.table.Text2[12], "1.500");
+    EXPECT_EQ(b.table.Text3[12], " 15.00");
+    EXPECT_EQ(b.budget.ItemX[5], b.hull.XFwd[1]);
+    EXPECT_EQ(b.table.Text3[18], "20.000");
+}
+
+TEST(MassTable, NegativeMassIsSummedAsEntered) {
+    Budget b;
+    const double before = b.totals.TotalMass, centre = b.totals.MassCentreX;
+    b.table.Text3[13] = "-50";
+    b.table.Text4[13] = "1";
+    ASSERT_FALSE(b.compute());
+    EXPECT_NEAR(b.totals.TotalMass, before - 50, 1e-9);
+    EXPECT_NEAR(b.totals.MassCentreX, (before * centre - 50) / (before - 50), 0.001);
+    EXPECT_EQ(b.table.Text3[13], "-50.000");
+}
+
+TEST(MassTable, EmptyTableHasNoMassAndCentreZero) {
+    Hull h;  // no lines yet: nothing to cover
+    MassBudget budget;
+    MassTotals totals{123, 4};
+    const MassTable t = ActivateMassTable(h, budget, totals);
+    EXPECT_EQ(totals.TotalMass, 0.0);
+    EXPECT_EQ(totals.MassCentreX, 0.0);
+    EXPECT_EQ(t.Text4[0], "0.000");
+    EXPECT_EQ(t.Text3[0], " 0.000");
+    EXPECT_EQ(t.Text2[0], " 0.000");
+}
+
+TEST(MassTable, EntryThatIsNotAFiniteNumberIsRefusedAndNothingChanges) {
+    Budget b;
+    const MassTable shown = b.table;
+    const MassTotals totals = b.totals;
+    const auto densities = b.hull.PanelDensity;
+    b.table.Text1[2] = "5";
+    b.table.Text3[15] = "1e999";
+    const MassTable typed = b.table;
+    const auto err = b.compute();
+    ASSERT_TRUE(err);
+    EXPECT_EQ(err->box, "Text3(15)");
+    EXPECT_EQ(err->english, "Invalid value in Text3(15): \"1e999\"");
+    EXPECT_EQ(b.table.Text1, typed.Text1);  // what was typed stays to be corrected
+    EXPECT_EQ(b.table.Text3, typed.Text3);
+    EXPECT_EQ(b.hull.PanelDensity, densities);
+    EXPECT_EQ(b.totals.TotalMass, totals.TotalMass);
+    EXPECT_EQ(b.table.Text3[0], shown.Text3[0]);
+
+    b.table.Text3[15] = "0";
+    b.table.Text2[11] = "1e308";
+    b.table.Text2[12] = "1e308";
+    const auto overflow = b.compute();
+    ASSERT_TRUE(overflow);
+    EXPECT_EQ(overflow->english, "Values too large: the totals are not finite numbers");
+    EXPECT_EQ(b.totals.TotalMass, totals.TotalMass);
+    EXPECT_EQ(b.budget.BulkheadArea[0], 0.0);
+}
+
+// The total handed to the hydrostatics floats the default hull trimmed over its centre of
+// gravity, here put at 0.4 of the waterline length from the transom with a load.
+TEST(MassTable, TotalFloatsTheHullTrimmedOverTheCentreOfGravity) {
+    Budget b;
+    const double lwl = b.hull.XFwd[0];
+    const double target = 0.4 * lwl;
+    // A load at the transom whose moment brings the centre to the target.
+    const double m0 = b.totals.TotalMass, x0 = b.totals.MassCentreX;
+    b.table.Text3[14] = Str(m0 * (x0 - target) / target);
+    ASSERT_FALSE(b.compute());
+    EXPECT_NEAR(b.totals.MassCentreX, target, 0.001);
+
+    HydroState hydro;
+    HydroBoxes boxes{{"", "0.060"}, "0.0"};
+    HandMassToHydro(b.totals, hydro, boxes);
+    EXPECT_EQ(hydro.HydroMode, 0);
+    EXPECT_EQ(boxes.Text1[0], Format(b.totals.TotalMass / 1000, "0.000"));
+    MassTotals afloat = b.totals;
+    ASSERT_FALSE(ComputeHydrostatics(b.hull, hydro, boxes, afloat));
+    EXPECT_LE(std::abs(hydro.BuoyancyX - target), 0.002 * b.hull.XFwd[1]);
+    EXPECT_LT(hydro.PitchAngle, 0.0);  // the centre of gravity lies aft: stern down
+    EXPECT_NEAR(afloat.TotalMass, Val(boxes.Text1[0]) * 1000, 0.5);
+}
+
+}  // namespace
+}  // namespace voriel
