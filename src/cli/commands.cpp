@@ -42,6 +42,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::pair<const char*, Action> commands[] = {
         {"design", AddDesignCommand(app)},
         {"dump", AddDumpCommand(app)},
+        {"export", AddExportCommand(app)},
     };
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -23,6 +23,7 @@ using Action = std::function<int(Io&)>;
 // Each adds its subcommand (with its options) to app and returns the action to run when chosen.
 Action AddDesignCommand(CLI::App& app);
 Action AddDumpCommand(CLI::App& app);
+Action AddExportCommand(CLI::App& app);
 
 // Prints one line "voriel-cli: message" on err and returns kExitFailure.
 int Fail(Io& io, const std::string& message);

@@ -1,0 +1,184 @@
+// voriel-cli export, run as a user runs it: which files it writes, where, and how it refuses.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <set>
+
+#include "board/station_sections.h"
+#include "cli/cli_run.h"
+#include "export/export_commands.h"
+#include "hull/definition_screens.h"
+#include "hull/hull_data_file.h"
+
+namespace voriel {
+namespace {
+
+using test::CliRun;
+using test::Slurp;
+
+class ExportCli : public test::CliTest {
+protected:
+    // Designs a hull from the named boxes and saves it as name.D50 in the test folder.
+    std::string design(const std::string& name, std::vector<std::string> entries = {}) {
+        entries.insert(entries.begin(), "design");
+        entries.push_back("-o");
+        entries.push_back(path(name + ".D50"));
+        const CliRun r = run(entries);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return path(name + ".D50");
+    }
+
+    // The hull and the board as the command sees them after reading `file` and redrawing.
+    struct Desk {
+        Hull hull;
+        BoardState board;
+    };
+    static Desk desk(const std::string& file, int16_t stage, int16_t language = 0) {
+        Hull blank;
+        SetDefaultHull(blank);
+        Desk d{*OpenHullData(file, blank).hull, {}};
+        d.hull.Language = language;
+        d.board.ChineView = stage;
+        ComputeAllStationSections(d.hull, d.board);
+        return d;
+    }
+
+    // The files of every command, the station file for the station box text `box`.
+    static std::vector<ExportFile> menuFiles(Desk& d, std::string box) {
+        std::vector<ExportFile> files;
+        for (const auto& cmd :
+             {LinesXyzCommand(d.hull), LinesDxfCommand(d.hull),
+              DevelopmentXyzCommand(d.hull, d.board), DevelopmentDxfCommand(d.hull, d.board),
+              StationDxfCommand(d.hull, d.board, box), VrmlCommand(d.hull)})
+            files.insert(files.end(), cmd.begin(), cmd.end());
+        return files;
+    }
+
+    static std::vector<std::string> outputLines(const std::string& text) {
+        std::vector<std::string> out;
+        std::size_t start = 0;
+        for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+            out.push_back(text.substr(start, end - start));
+            start = end + 1;
+        }
+        return out;
+    }
+
+    static bool startsWith(const std::string& text, const std::string& start) {
+        return text.compare(0, start.size(), start) == 0;
+    }
+
+    static bool exists(const std::string& p) {
+        struct stat st {};
+        return stat(p.c_str(), &st) == 0;
+    }
+};
+
+TEST_F(ExportCli, AllWritesEveryFileOfTheSaveMenuUnderItsProposedName) {
+    const std::string file = design("sloop", {"half-width-forward=0,3"});  // a pram bow
+    const CliRun r = run({"export", file, "--all", path("saved/nested")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Desk d = desk(file, 1);
+    // Without --station, the station box holds the max-beam position.
+    const auto files = menuFiles(d, BoxText(d.hull.XMax[Chine1]));
+    ASSERT_EQ(files.size(), 16u);  // lines XYZ and DXF, 10 tables, plank, deck, station, scene
+    std::vector<std::string> expectedPaths;
+    for (const ExportFile& f : files) {
+        expectedPaths.push_back(path("saved/nested/" + f.dialog.proposedName));
+        EXPECT_EQ(Slurp(expectedPaths.back()), ExportText(f, d.hull, d.board))
+            << f.dialog.proposedName;
+    }
+    EXPECT_EQ(outputLines(r.out), expectedPaths);
+    EXPECT_EQ(files[14].dialog.proposedName,
+              "sloop_STAT_" + std::to_string(d.hull.MaxBeamIndex) + ".DXF");
+}
+
+TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
+    const std::string file = design("yawl");
+    const CliRun r = run({"export", file, "--lang", "en", "--lines-xyz", path("l.xyz"), "--dev-dxf",
+                          dir_, "--station", "2,57", "--station-dxf", path("s.dxf")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Desk d = desk(file, 1, 1);
+    // The lines file renames the hull "l" before the development files are proposed.
+    const auto xyz = LinesXyzCommand(d.hull).at(0);
+    d.hull.HullFileName = "l";
+    EXPECT_EQ(Slurp(path("l.xyz")), ExportText(xyz, d.hull, d.board));
+    EXPECT_TRUE(startsWith(Slurp(path("l.xyz")), "l\tVoriel 2000\r\nLINE \t Keel\r\n"));
+    for (const ExportFile& f : DevelopmentDxfCommand(d.hull, d.board))
+        EXPECT_EQ(Slurp(path(f.dialog.proposedName)), ExportText(f, d.hull, d.board));
+    EXPECT_TRUE(exists(path("l_PLANK.DXF")));
+    EXPECT_TRUE(exists(path("l_DECK.DXF")));
+    std::string box = "2,57";
+    const auto station = StationDxfCommand(d.hull, d.board, box).at(0);
+    EXPECT_EQ(d.board.StationIndex, 35);
+    EXPECT_EQ(Slurp(path("s.dxf")), ExportText(station, d.hull, d.board));
+    EXPECT_TRUE(startsWith(Slurp(path("s.dxf")), "999\r\nstation  35\r\n"));
+    EXPECT_FALSE(exists(path("yawl.WRL")));
+}
+
+TEST_F(ExportCli, StageZeroWritesTheDevelopmentsOfChineOneOnly) {
+    const std::string file = design("dinghy", {"half-width-forward=0,2"});
+    const CliRun r =
+        run({"export", file, "--stage", "0", "--dev-xyz", path("x"), "--dev-dxf", path("x")});
+    // The folders of --dev-xyz and --dev-dxf are not created: the first file names the problem.
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(path("x/dinghy_P0.XYZ") + ": No such file or directory"),
+              std::string::npos)
+        << r.err;
+    ASSERT_EQ(mkdir(path("x").c_str(), 0755), 0);
+    const CliRun again =
+        run({"export", file, "--stage", "0", "--dev-xyz", path("x"), "--dev-dxf", path("x")});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(outputLines(again.out),
+              (std::vector<std::string>{path("x/dinghy_P0.XYZ"), path("x/dinghy_D1.XYZ"),
+                                        path("x/dinghy_PLANK.DXF"), path("x/dinghy_DECK.DXF")}));
+    Desk d = desk(file, 0);
+    for (const auto& cmd :
+         {DevelopmentXyzCommand(d.hull, d.board), DevelopmentDxfCommand(d.hull, d.board)})
+        for (const ExportFile& f : cmd)
+            EXPECT_EQ(Slurp(path("x/" + f.dialog.proposedName)), ExportText(f, d.hull, d.board));
+}
+
+TEST_F(ExportCli, AFailedFileIsReportedAndTheOthersAreStillWritten) {
+    const std::string file = design("ketch");
+    const CliRun r =
+        run({"export", file, "--lines-dxf", path("missing/l.dxf"), "--vrml", path("scene.wrl")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "voriel-cli: " + path("missing/l.dxf") + ": No such file or directory\n");
+    EXPECT_EQ(outputLines(r.out), std::vector<std::string>{path("scene.wrl")});
+    EXPECT_TRUE(startsWith(Slurp(path("scene.wrl")), "#VRML V2.0 utf8 \r\n"));
+}
+
+TEST_F(ExportCli, WrongUsageShowsTheUsageAndWritesNothing) {
+    const std::string file = design("cat");
+    const std::vector<std::vector<std::string>> wrong = {
+        {"export", file},                                         // nothing to write
+        {"export", file, "--station", "3", "--vrml", path("v")},  // a station without its file
+        {"export", file, "--stage", "2", "--all", path("a")},
+        {"export", file, "--lang", "de", "--all", path("a")},
+        {"export", "--all", path("a")},  // no hull file
+    };
+    for (const auto& args : wrong) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_NE(r.err.find("Usage: export"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_FALSE(exists(path("a")));
+    EXPECT_FALSE(exists(path("v")));
+}
+
+TEST_F(ExportCli, UnreadableHullOrFolderIsAFailureNamingIt) {
+    CliRun r = run({"export", path("nothing.D50"), "--all", path("a")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "voriel-cli: " + path("nothing.D50") + ": No such file or directory\n");
+    const std::string file = design("junk");
+    std::ofstream(path("taken")) << "a file where the folder should go";
+    r = run({"export", file, "--all", path("taken")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(path("taken")), std::string::npos) << r.err;
+    EXPECT_EQ(Slurp(path("taken")), "a file where the folder should go");
+}
+
+}  // namespace
+}  // namespace voriel
