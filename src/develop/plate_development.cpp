@@ -9,6 +9,9 @@ namespace voriel {
 
 namespace {
 
+// pi as the developed tables have always rounded it.
+constexpr double kPi = 3.14159265359;
+
 struct Point3 {
     double x, y, z;
     bool operator==(const Point3& o) const { return x == o.x && y == o.y && z == o.z; }
@@ -38,9 +41,45 @@ void Copy(FlatEdge e, int to, int from) {
     e.y[to] = e.y[from];
 }
 
-// beta of the triangle with sides a, b, c: the angle opposite b.
-double Beta(double a, double b, double c) {
-    return TriangleAngles(a, b, c).beta;
+// A reference side this much shorter than the step laid from it gives no direction: laid flat,
+// its direction is rounding noise. This happens where two lines touch (equal heights entered on
+// the screens make them meet or run together), and the edge then runs straight on.
+constexpr double kPinch = 1e-7;
+
+bool Pinched(double reference, double step) {
+    return reference <= kPinch * step;
+}
+
+// Direction of the last flat segment of the edge up to point j that has a length; +X if none.
+double LastDirection(const FlatEdge& e, int j) {
+    for (int i = j; i >= 1; --i) {
+        if (e.x[i] != e.x[i - 1] || e.y[i] != e.y[i - 1])
+            return PolarAngle(e.x[i - 1], e.y[i - 1], e.x[i], e.y[i]);
+    }
+    return 0;
+}
+
+// Points 0 lie aft of points 1, turned from the first rung.
+void LayAftEnds(const Edge3& L, const Edge3& U, FlatEdge lo, FlatEdge up) {
+    const double rung = Dist(L[1], U[1]);
+    if (L[0] == L[1]) {
+        Copy(lo, 0, 1);
+    } else {
+        const double c = Dist(L[1], L[0]);
+        const double theta = PolarAngle(lo.x[1], lo.y[1], up.x[1], up.y[1]);
+        const double phi =
+            Pinched(rung, c) ? kPi : theta + TriangleAngles(rung, Dist(L[0], U[1]), c).beta;
+        Step(lo, 0, lo, 1, phi, c);
+    }
+    if (U[0] == U[1]) {
+        Copy(up, 0, 1);
+    } else {
+        const double c = Dist(U[1], U[0]);
+        const double theta = PolarAngle(up.x[1], up.y[1], lo.x[1], lo.y[1]);
+        const double phi =
+            Pinched(rung, c) ? -kPi : theta - TriangleAngles(rung, Dist(U[0], L[1]), c).beta;
+        Step(up, 0, up, 1, phi, c);
+    }
 }
 
 void Triangulate(int N, const Edge3& L, const Edge3& U, FlatEdge lo, FlatEdge up) {
@@ -48,36 +87,28 @@ void Triangulate(int N, const Edge3& L, const Edge3& U, FlatEdge lo, FlatEdge up
     lo.y[1] = 0;
     up.x[1] = 0;
     up.y[1] = Dist(U[1], L[1]);
-    if (L[0] == L[1]) {
-        Copy(lo, 0, 1);
-    } else {
-        const double theta = PolarAngle(lo.x[1], lo.y[1], up.x[1], up.y[1]);
-        const double beta = Beta(Dist(L[1], U[1]), Dist(L[0], U[1]), Dist(L[1], L[0]));
-        Step(lo, 0, lo, 1, theta + beta, Dist(L[1], L[0]));
-    }
-    if (U[0] == U[1]) {
-        Copy(up, 0, 1);
-    } else {
-        const double theta = PolarAngle(up.x[1], up.y[1], lo.x[1], lo.y[1]);
-        const double beta = Beta(Dist(L[1], U[1]), Dist(U[0], L[1]), Dist(U[1], U[0]));
-        Step(up, 0, up, 1, theta - beta, Dist(U[1], U[0]));
-    }
+    LayAftEnds(L, U, lo, up);
     // Each quadrilateral L(j) U(j) U(j+1) L(j+1) is split along the diagonal U(j) L(j+1).
     for (int j = 1; j <= N + 1; ++j) {
         if (L[j + 1] == L[j]) {
             Copy(lo, j + 1, j);
         } else {
+            const double a = Dist(L[j], U[j]), c = Dist(L[j], L[j + 1]);
             const double theta = PolarAngle(lo.x[j], lo.y[j], up.x[j], up.y[j]);
-            const double beta = Beta(Dist(L[j], U[j]), Dist(L[j + 1], U[j]), Dist(L[j], L[j + 1]));
-            Step(lo, j + 1, lo, j, theta - beta, Dist(L[j], L[j + 1]));
+            const double phi = Pinched(a, c)
+                                   ? LastDirection(lo, j)
+                                   : theta - TriangleAngles(a, Dist(L[j + 1], U[j]), c).beta;
+            Step(lo, j + 1, lo, j, phi, c);
         }
         if (U[j + 1] == U[j]) {
             Copy(up, j + 1, j);
         } else {
+            const double a = Dist(L[j + 1], U[j]), c = Dist(U[j], U[j + 1]);
             const double theta = PolarAngle(up.x[j], up.y[j], lo.x[j + 1], lo.y[j + 1]);
-            const double beta =
-                Beta(Dist(L[j + 1], U[j]), Dist(U[j + 1], L[j + 1]), Dist(U[j], U[j + 1]));
-            Step(up, j + 1, up, j, theta + beta, Dist(U[j], U[j + 1]));
+            const double phi = Pinched(a, c)
+                                   ? LastDirection(up, j)
+                                   : theta + TriangleAngles(a, Dist(U[j + 1], L[j + 1]), c).beta;
+            Step(up, j + 1, up, j, phi, c);
         }
     }
 }

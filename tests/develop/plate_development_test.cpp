@@ -10,6 +10,7 @@
 
 #include "develop/panel_development.h"
 #include "develop/triangle_helpers.h"
+#include "hull/definition_screens.h"
 #include "support/test_hulls.h"
 
 namespace voriel {
@@ -226,6 +227,55 @@ TEST(DevelopPlate, NearlyStraightTriangleKeepsItsSides) {
         return [&s, n](int j) { return P3{s.X[n][j], s.Y[n][j], s.Z[n][j]}; };
     };
     ExpectTrianglesKeepTheirSides(d, line(1), line(2), 8.0, "nearly straight");
+}
+
+// Chine 2 touching chine 1 at one station (exactly, or within rounding): the reference rung there
+// has no direction of its own, and the plank must not turn about the touching point.
+TEST(DevelopPlate, LinesTouchingAtOneStationKeepTheStripStraight) {
+    for (const double gap : {0.0, 1e-15, 3e-12}) {
+        Strip s = ParallelStrip(1, 0.075, 0.3);
+        for (const int j : {12, 40}) {
+            s.X[2][j] = s.X[1][j];
+            s.Y[2][j] = s.Y[1][j] + gap;
+            s.Z[2][j] = s.Z[1][j];
+        }
+        const Development d = DevelopPlate(80, 1, s.X, s.Z, s.Y, 40);
+        for (int j = 0; j <= 82; ++j) {
+            EXPECT_NEAR(d.DevXi[j], j * 0.075, 1e-9) << "gap " << gap << " j " << j;
+            EXPECT_NEAR(d.DevYi[j], 0.0, 1e-9) << "gap " << gap << " j " << j;
+            if (j == 12 || j == 40) continue;
+            EXPECT_NEAR(d.DevXs[j], j * 0.075, 1e-9) << "gap " << gap << " j " << j;
+            EXPECT_NEAR(d.DevYs[j], 0.3, 1e-9) << "gap " << gap << " j " << j;
+        }
+    }
+}
+
+// The builder enters the next chine at the same heights as the one below: the two lines run
+// together and the plank between them has no width; its development is a straight strip of no
+// width, as long as the line, instead of a phantom plate.
+TEST(DevelopPlate, ChinesEnteredAtTheSameHeightsGiveAPlankOfNoWidth) {
+    for (int column = 0; column < 2; ++column) {
+        Hull h = test::ValidatedDefaultHull();
+        Chines23Screen screen = FillChines23Screen(h);
+        for (int box = 0; box < 3; ++box)
+            screen.Columns[column + 1][box] = screen.Columns[column][box];
+        ASSERT_FALSE(ValidateChines23Screen(h, screen).has_value());
+        const int k = column + 2;
+        double length = 0;
+        for (int j = 1; j <= 82; ++j) {
+            const double dx = h.LineX[k][j] - h.LineX[k][j - 1];
+            const double dy = h.LineY[k][j] - h.LineY[k][j - 1];
+            const double dz = h.LineZ[k][j] - h.LineZ[k][j - 1];
+            length += std::sqrt(dx * dx + dy * dy + dz * dz);
+        }
+        const Development d = DevelopPanel(h, static_cast<Panel>(k));
+        ExpectOnBothAxesAndFinite(d, "plank " + std::to_string(k));
+        for (int j = 0; j <= 82; ++j) {
+            EXPECT_NEAR(d.DevXs[j], d.DevXi[j], 1e-9) << "plank " << k << " j " << j;
+            EXPECT_NEAR(d.DevYs[j], d.DevYi[j], 1e-9) << "plank " << k << " j " << j;
+        }
+        EXPECT_NEAR(d.DevXi[82] - d.DevXi[0], length, 1e-9) << "plank " << k;
+    }
 }
 
 TEST(DevelopPlate, ArgumentsOutOfRangeDevelopNothing) {
