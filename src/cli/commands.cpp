@@ -40,9 +40,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                  "voriel-cli"};
     app.require_subcommand(1);
     const std::pair<const char*, Action> commands[] = {
-        {"design", AddDesignCommand(app)},
-        {"dump", AddDumpCommand(app)},
-        {"export", AddExportCommand(app)},
+        {"design", AddDesignCommand(app)}, {"dump", AddDumpCommand(app)},
+        {"export", AddExportCommand(app)}, {"hydro", AddHydroCommand(app)},
+        {"mass", AddMassCommand(app)},
     };
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

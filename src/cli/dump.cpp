@@ -4,6 +4,8 @@
 #include "board/station_sections.h"
 #include "develop/panel_development.h"
 
+#include "hydro/mass_areas.h"
+
 namespace voriel::cli {
 
 namespace {
@@ -53,6 +55,13 @@ nlohmann::json record(const Hull& h) {
     r["LineColor"] = array(h.LineColor);
     r["PanelDensity"] = array(h.PanelDensity);
     return r;
+}
+
+nlohmann::json massAreas(const MassAreas& a) {
+    return {{"PlateArea", array(a.PlateArea)}, {"PlateCentreX", array(a.PlateCentreX)},
+            {"DeckArea", array(a.DeckArea)},   {"DeckCentreX", array(a.DeckCentreX)},
+            {"TransomArea", a.TransomArea},    {"TransomCentreX", a.TransomCentreX},
+            {"BowPlateArea", a.BowPlateArea},  {"BowPlateCentreX", a.BowPlateCentreX}};
 }
 
 nlohmann::json rulings(const RulingPoints& pts) {
@@ -123,6 +132,7 @@ nlohmann::json DumpHull(const Hull& h) {
                           {"Y", rulings(h.BottomRulingY)},
                           {"Z", rulings(h.BottomRulingZ)}};
     DumpStationsAndDevelopments(h, d);
+    d["mass"] = massAreas(ComputeMassAreas(h));
     return d;
 }
 

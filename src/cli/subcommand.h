@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "hull/hull.h"
+#include "hydro/hydrostatics.h"
 
 namespace voriel::cli {
 
@@ -24,6 +25,8 @@ using Action = std::function<int(Io&)>;
 Action AddDesignCommand(CLI::App& app);
 Action AddDumpCommand(CLI::App& app);
 Action AddExportCommand(CLI::App& app);
+Action AddHydroCommand(CLI::App& app);
+Action AddMassCommand(CLI::App& app);
 
 // Prints one line "voriel-cli: message" on err and returns kExitFailure.
 int Fail(Io& io, const std::string& message);
@@ -37,5 +40,11 @@ bool OpenHullForCommand(Io& io, const std::string& path, Hull& hull);
 
 // Prints a JSON document on out, one object, indented.
 void PrintJson(Io& io, const nlohmann::json& doc);
+
+// The hydrostatic results as voriel-cli hydro prints them (language 0 French, else English).
+nlohmann::json HydroJson(const HydroState& state, const MassTotals& totals, int16_t language);
+
+// A command-line number (a decimal comma accepted), the whole text; false when it is not one.
+bool ReadPlainNumber(const std::string& text, double& value);
 
 }  // namespace voriel::cli
