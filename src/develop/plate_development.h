@@ -10,9 +10,10 @@ namespace voriel {
 
 // Develops the strip between line n and line n + 1 of the point set (PX, PA, PB)[line][point]
 // (m, any order of the three coordinates), points 0..N+2, N + 2 <= 90, into the plane (m), then
-// turns it: n = 0 (the bottom) puts the lower edge at point maxBeamIndex level, n = 1 the chord
-// of the lower edge, n >= 2 the chord of the upper edge, along +X; and shifts it so that the
-// smallest X and the smallest Y over both edges are 0. Arguments out of range develop nothing.
+// turns it so that a chord lies along +X: for n = 0 (the bottom) the lower edge from point
+// maxBeamIndex - 2 to maxBeamIndex + 2, for n = 1 the lower edge from end to end, for n >= 2 the
+// upper edge from end to end; and shifts it so that the smallest X and the smallest Y over both
+// edges are 0. Arguments out of range develop nothing.
 Development DevelopPlate(int16_t N, int16_t n, const LinePoints& PX, const LinePoints& PA,
                          const LinePoints& PB, int16_t maxBeamIndex);
 

@@ -12,7 +12,7 @@ struct TriangleAngleSet {
 
 // Angles of the triangle with sides a, b, c >= 0 (any one length unit). Three zero sides give
 // pi/3 each; sides that do not close (one at least the sum of the others) give the straight angle
-// opposite the long side and 0 at the others. Never NaN for finite sides.
+// opposite the long side and 0 at the others. Never NaN while a + b + c is finite.
 TriangleAngleSet TriangleAngles(double a, double b, double c);
 
 // Direction (radians, in [0, 2 pi)) of the vector from (x1, y1) to (x2, y2); 0 for a zero vector.

@@ -116,27 +116,22 @@ TEST(ComputeAllStationSections, SectionsJoinTheLinesOnRandomHulls) {
     }
 }
 
-// Points 1..9 are at tenths of the way from keel to chine 1 in X, and on a station (p < 82) in Y.
-TEST(ComputeStationSection, BottomPointsAreEvenlySpacedAlongTheSection) {
-    const Hull h = test::ValidatedDefaultHull();
-    BoardState b;
-    ComputeAllStationSections(h, b);
-    for (int p : {0, 1, 30, 41, 70, 81, 82}) {
-        const double x0 = h.LineX[Keel][p], x1 = h.LineX[Chine1][p];
-        for (int j = 1; j <= 9; ++j) {
-            EXPECT_NEAR(b.StationPtX[p][j], x0 + (x1 - x0) * j / 10, 1e-12);
-            if (p < 82) {
-                EXPECT_NEAR(b.StationPtY[p][j], h.LineY[Chine1][p] * j / 10, 1e-12);
-            }
+// Along the stem, where the section is not transverse, the heights are evenly spaced from keel
+// to chine 1 and every point lies on the bottom surface.
+TEST(ComputeStationSection, ForwardEndSectionLiesOnTheBottom) {
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        const Hull h = seed == 1 ? test::ValidatedDefaultHull() : test::RandomHull(seed);
+        BoardState b;
+        ComputeAllStationSections(h, b);
+        const double z0 = h.LineZ[Keel][82], z1 = h.LineZ[Chine1][82];
+        const double tol = 1e-9 * h.XFwd[0];
+        for (int j = 0; j <= 10; ++j) {
+            const double x = b.StationPtX[82][j], y = b.StationPtY[82][j];
+            const double z = b.StationPtZ[82][j];
+            EXPECT_NEAR(z, z0 + (z1 - z0) * j / 10, tol);
+            EXPECT_GE(y, 0.0);
+            EXPECT_NEAR(BottomHeight(h, x, y), z, tol) << "seed " << seed << " j " << j;
         }
-    }
-    // Along the stem the heights are evenly spaced instead and the half widths lie on the bottom.
-    const double z0 = h.LineZ[Keel][82], z1 = h.LineZ[Chine1][82];
-    for (int j = 0; j <= 10; ++j) {
-        EXPECT_NEAR(b.StationPtZ[82][j], z0 + (z1 - z0) * j / 10, 1e-12);
-        const double y = b.StationPtY[82][j];
-        EXPECT_NEAR(BottomHeight(h, b.StationPtX[82][j], y), b.StationPtZ[82][j], 1e-9)
-            << "j " << j;
     }
 }
 
