@@ -13,25 +13,27 @@ namespace voriel {
 
 void DxfEndPlateOutline(std::ostream& out, int16_t colour, const EndPlateDev& dev, double ox,
                         double oy) {
-    DxfPolyline(out, colour);
+    const DxfColour c(colour);
+    DxfPolyline(out, c);
     for (int p = 0; p < kSectionPointCount; ++p)
-        DxfVertex(out, colour, ox + dev[p].half, oy + dev[p].slant, 0);
-    DxfVertex(out, colour, ox + dev[0].half, oy + dev[kSectionPointCount - 1].slant, 0);
+        DxfVertex(out, c, ox + dev[p].half, oy + dev[p].slant, 0);
+    DxfVertex(out, c, ox + dev[0].half, oy + dev[kSectionPointCount - 1].slant, 0);
     for (int p = kSectionPointCount - 1; p >= 0; --p)
-        DxfVertex(out, colour, ox - dev[p].half, oy + dev[p].slant, 0);
+        DxfVertex(out, c, ox - dev[p].half, oy + dev[p].slant, 0);
     DxfSeqEndPrinted(out);
 }
 
 void DxfStationOutline(std::ostream& out, int16_t colour, const BoardState& board, int p, double ox,
                        double oy) {
+    const DxfColour c(colour);
     const auto& x = board.StationPtX[p];
     const auto& y = board.StationPtY[p];
     const auto& z = board.StationPtZ[p];
     constexpr int top = kSectionPointCount - 1;
-    DxfPolyline(out, colour);
-    for (int j = 0; j <= top; ++j) DxfVertex(out, colour, ox + y[j], oy + z[j], x[j]);
-    DxfVertex(out, colour, ox + y[0], oy + z[top], x[top]);
-    for (int j = top; j >= 0; --j) DxfVertex(out, colour, ox - y[j], oy + z[j], x[j]);
+    DxfPolyline(out, c);
+    for (int j = 0; j <= top; ++j) DxfVertex(out, c, ox + y[j], oy + z[j], x[j]);
+    DxfVertex(out, c, ox + y[0], oy + z[top], x[top]);
+    for (int j = top; j >= 0; --j) DxfVertex(out, c, ox - y[j], oy + z[j], x[j]);
     DxfSeqEnd(out);
 }
 
@@ -47,10 +49,11 @@ struct Extent {
 Extent developedOutline(std::ostream& out, int16_t colour, const Development& d, int n, double ox,
                         double oy) {
     Extent e;
-    DxfPolyline(out, colour);
-    for (int p = 0; p <= n; ++p) DxfVertex(out, colour, ox + d.DevXi[p], oy + d.DevYi[p], 0);
-    for (int p = n; p >= 0; --p) DxfVertex(out, colour, ox + d.DevXs[p], oy + d.DevYs[p], 0);
-    DxfVertex(out, colour, ox + d.DevXi[0], oy + d.DevYi[0], 0);
+    const DxfColour c(colour);
+    DxfPolyline(out, c);
+    for (int p = 0; p <= n; ++p) DxfVertex(out, c, ox + d.DevXi[p], oy + d.DevYi[p], 0);
+    for (int p = n; p >= 0; --p) DxfVertex(out, c, ox + d.DevXs[p], oy + d.DevYs[p], 0);
+    DxfVertex(out, c, ox + d.DevXi[0], oy + d.DevYi[0], 0);
     DxfSeqEndPrinted(out);
     for (int p = 0; p <= n; ++p) {
         e.xmax = std::max({e.xmax, d.DevXi[p], d.DevXs[p]});

@@ -10,11 +10,6 @@ namespace voriel {
 
 namespace {
 
-// Colour values are right-justified in seven characters: five blanks and Str's sign position.
-std::string colourText(int16_t colour) {
-    return "     " + Str(colour);
-}
-
 std::string coordinateText(double v) {
     return Format(v, "0.0000 ");
 }
@@ -37,38 +32,36 @@ void DxfFrameEnd(std::ostream& out) {
     PutLine(out, "EOF");
 }
 
+// Colour values are right-justified in seven characters: five blanks and Str's sign position.
+DxfColour::DxfColour(int16_t colourIndex) : index(colourIndex), text("     " + Str(colourIndex)) {}
+
 void DxfPolyline(std::ostream& out, int16_t colour) {
-    PutLine(out, "  0");
-    PutLine(out, "POLYLINE");
-    PutLine(out, "  8");
-    PutLine(out, "1");
-    PutLine(out, " 62");
-    PutLine(out, colourText(colour));
-    PutLine(out, " 66");
-    PutLine(out, "      1");
-    PutLine(out, "  6");
-    PutLine(out, "CONTINUOUS");
-    PutLine(out, " 70");
-    PutLine(out, "      8");
+    DxfPolyline(out, DxfColour(colour));
+}
+
+void DxfPolyline(std::ostream& out, const DxfColour& colour) {
+    out << "  0\r\nPOLYLINE\r\n  8\r\n1\r\n 62\r\n"
+        << colour.text << "\r\n 66\r\n      1\r\n  6\r\nCONTINUOUS\r\n 70\r\n      8\r\n";
 }
 
 void DxfVertex(std::ostream& out, int16_t colour, double x, double y, double z) {
-    PutLine(out, "  0");
-    PutLine(out, "VERTEX");
-    PutLine(out, "  8");
-    PutLine(out, "1");
-    PutLine(out, " 62");
-    PutLine(out, colourText(colour));
-    PutLine(out, "  6");
-    PutLine(out, "CONTINUOUS");
-    PutLine(out, " 70");
-    PutLine(out, "     32");
-    PutLine(out, " 10");
-    PutLine(out, coordinateText(x));
-    PutLine(out, " 20");
-    PutLine(out, coordinateText(y));
-    PutLine(out, " 30");
-    PutLine(out, coordinateText(z));
+    DxfVertex(out, DxfColour(colour), x, y, z);
+}
+
+void DxfVertex(std::ostream& out, const DxfColour& colour, double x, double y, double z) {
+    // One record of 16 lines, built whole and written at once.
+    std::string record;
+    record.reserve(160);
+    record += "  0\r\nVERTEX\r\n  8\r\n1\r\n 62\r\n";
+    record += colour.text;
+    record += "\r\n  6\r\nCONTINUOUS\r\n 70\r\n     32\r\n 10\r\n";
+    record += coordinateText(x);
+    record += "\r\n 20\r\n";
+    record += coordinateText(y);
+    record += "\r\n 30\r\n";
+    record += coordinateText(z);
+    record += "\r\n";
+    out << record;
 }
 
 void DxfSeqEnd(std::ostream& out) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace voriel {
@@ -14,12 +15,22 @@ void DxfFrameHead(std::ostream& out, std::string_view comment);
 // "  0", "ENDSEC", "  0", "EOF".
 void DxfFrameEnd(std::ostream& out);
 
+// An AutoCAD colour index with the text of its value line (five blanks and Str of the index),
+// made once for every record of a polyline.
+struct DxfColour {
+    explicit DxfColour(int16_t colourIndex);
+    int16_t index;
+    std::string text;
+};
+
 // The 12 lines opening a 3-D polyline on layer "1", linetype CONTINUOUS, AutoCAD colour index
 // `colour`.
 void DxfPolyline(std::ostream& out, int16_t colour);
+void DxfPolyline(std::ostream& out, const DxfColour& colour);
 
 // The 16 lines of one 3-D polyline vertex; coordinates in metres, written "0.0000 ".
 void DxfVertex(std::ostream& out, int16_t colour, double x, double y, double z);
+void DxfVertex(std::ostream& out, const DxfColour& colour, double x, double y, double z);
 
 // "  0", "SEQEND": the end of the lines and station polylines.
 void DxfSeqEnd(std::ostream& out);

@@ -10,7 +10,7 @@ namespace {
 // Line j from the transom to the bow on the port side (negative Y), back along the starboard side
 // and closed at the transom.
 void hullLine(std::ostream& out, const Hull& h, int j) {
-    const auto c = static_cast<int16_t>(7 - j % 4);
+    const DxfColour c(static_cast<int16_t>(7 - j % 4));
     DxfPolyline(out, c);
     for (int i = 0; i < kPointCount; ++i)
         DxfVertex(out, c, h.LineX[j][i], -h.LineY[j][i], h.LineZ[j][i]);
@@ -21,7 +21,8 @@ void hullLine(std::ostream& out, const Hull& h, int j) {
 }
 
 // Section p from the port sheer down to the keel and up to the starboard sheer.
-void section(std::ostream& out, const BoardState& b, int p, int16_t c) {
+void section(std::ostream& out, const BoardState& b, int p, int16_t colour) {
+    const DxfColour c(colour);
     DxfPolyline(out, c);
     for (int j = kSectionPointCount - 1; j >= 0; --j)
         DxfVertex(out, c, b.StationPtX[p][j], -b.StationPtY[p][j], b.StationPtZ[p][j]);

@@ -136,21 +136,24 @@ void sideLights(std::ostream& out, const Hull& h) {
     putLines(out, {"      ] ", "    } ", ""});
 }
 
-// The faces of a strip of point pairs: for every pair from the first up to `lastEven`, the
+// The face lines of a strip of point pairs: for every pair from the first up to `lastEven`, the
 // triangles (i, i+1, i+2) and (i+1, i+3, i+2).
-void stripFaces(std::ostream& out, int lastEven) {
+std::string stripFaces(int lastEven) {
+    std::string lines;
     for (int i = 0; i <= lastEven; i += 2) {
-        PutLine(out, "            " + Str(i) + "," + Str(i + 1) + "," + Str(i + 2) + ", -1, ");
-        PutLine(out, "            " + Str(i + 1) + "," + Str(i + 3) + "," + Str(i + 2) + ", -1, ");
+        lines += "            " + Str(i) + "," + Str(i + 1) + "," + Str(i + 2) + ", -1, \r\n";
+        lines += "            " + Str(i + 1) + "," + Str(i + 3) + "," + Str(i + 2) + ", -1, \r\n";
     }
+    return lines;
 }
 
 // The band between line k and line k+1: 332 points, starboard from the transom to the bow, then
 // port from the bow back to the transom, closed across the transom by the last face.
-void hullBand(std::ostream& out, const Hull& h, int k, std::string_view material) {
+void hullBand(std::ostream& out, const Hull& h, int k, const std::string& faces,
+              std::string_view material) {
     putLines(out,
              {"      Shape {  ", "        geometry IndexedFaceSet { ", "          coordIndex [ "});
-    stripFaces(out, 328);
+    out << faces;
     PutLine(out, "            " + Str(330) + "," + Str(331) + "," + " 1, 0 ] ");
     putLines(out, {"          coord Coordinate { ", "            point [ "});
     for (int i = 0; i < kPointCount; ++i) {
@@ -169,10 +172,11 @@ void hullBand(std::ostream& out, const Hull& h, int k, std::string_view material
 
 void hullBands(std::ostream& out, const Hull& h) {
     putLines(out, {"    Transform {  # lignes longitudinales ", "    children [ "});
-    hullBand(out, h, 0, "          material Material { diffuseColor  1 0 0 } ");
-    hullBand(out, h, 1, "          material Material { diffuseColor  0 1 0 } ");
-    hullBand(out, h, 2, "          material Material { diffuseColor  0 0 1 } ");
-    hullBand(out, h, 3, "          material Material { diffuseColor  .9 .9 .7 } ");
+    const std::string faces = stripFaces(328);  // the same for the four bands
+    hullBand(out, h, 0, faces, "          material Material { diffuseColor  1 0 0 } ");
+    hullBand(out, h, 1, faces, "          material Material { diffuseColor  0 1 0 } ");
+    hullBand(out, h, 2, faces, "          material Material { diffuseColor  0 0 1 } ");
+    hullBand(out, h, 3, faces, "          material Material { diffuseColor  .9 .9 .7 } ");
     putLines(out, {"    ] # end children ligne ", "    } ", ""});
 }
 
@@ -181,7 +185,7 @@ void hullBands(std::ostream& out, const Hull& h) {
 void decking(std::ostream& out, const Hull& h) {
     putLines(out, {"    Transform {  # decking ", "    children [ ", "      Shape {  ",
                    "        geometry IndexedFaceSet {  ", "          coordIndex [ "});
-    stripFaces(out, 166);
+    out << stripFaces(166);
     putLines(out, {"            ] ", "          coord Coordinate { ", "            point [ "});
     const auto pair = [&](int line, int i) {
         pointLine(out, h, line, i, 1.0);
