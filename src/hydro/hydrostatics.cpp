@@ -46,15 +46,16 @@ PassSums searchWaterline(const Hull& h, HydroState& s, double& z) {
         if (std::fabs(d - v) < kVolumeTolerance) break;
         const bool crossed = Sgn(v - d) != Sgn(vPrev - d);
         if (awp <= 1e-8 && !crossed) {
-            // No waterplane and the step did not pass the displacement: wholly under water and
-            // still displacing too little, the boat sinks (a hull clear of the water, z below 0,
-            // is reported so); wholly under water and displacing too much, the waterline is still
-            // below: keep going down.
-            if (v < d) {
-                s.ImmersionLevel = z < 0 ? -1 : 5;
+            // No waterplane, and the step did not pass the displacement. With the sheer under
+            // water and still too little volume, the boat sinks. Otherwise the hull is wholly
+            // clear of the water below the displacement, or wholly under water above it: the
+            // waterline lies further on, so step on, twice as far.
+            if (v < d && s.ImmersionLevel >= 4) {
+                s.ImmersionLevel = 5;
                 break;
             }
             z0 = z;
+            dz *= 2;
             awp = awpPrev;
         } else if (crossed) {
             // Overshot (perhaps clear out of the water or over the sheer): go back and take a

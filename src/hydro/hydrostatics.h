@@ -60,10 +60,13 @@ PassSums IntegrationPass(const Hull& hull, HydroState& state, double z, bool fir
 // Mode 1: the sections and sums at waterline height z; ImmersionLevel starts at -1.
 PassSums FloatAtWaterline(const Hull& hull, HydroState& state, double z);
 
-// Mode 0: finds the waterline height (starting from z) at which the volume is Displacement and,
-// when totals.MassCentreX lies beyond a tenth of the length, trims PitchAngle until the centre of
-// buoyancy is above it. Returns the sums of the last pass with the volume and waterplane area it
-// settled on; state.WaterlineZ holds the height found.
+// Mode 0: finds the waterline height (starting from z) at which the volume is Displacement, to
+// within 0.0001 m3 in at most 30 steps, and, when totals.MassCentreX lies beyond a tenth of the
+// length, trims PitchAngle (at most 30 times) until the centre of buoyancy is above it. A step
+// that passes the displacement is taken again shorter; a step that leaves the hull wholly clear of
+// the water or wholly under water short of the displacement steps on; only a hull under water
+// that still displaces too little sinks (ImmersionLevel 5). Returns the sums of the last pass
+// with the volume and waterplane area it settled on; state.WaterlineZ holds the height found.
 PassSums FloatAtDisplacement(const Hull& hull, HydroState& state, double z,
                              const MassTotals& totals);
 
