@@ -34,7 +34,7 @@ PassSums searchWaterline(const Hull& h, HydroState& s, double& z) {
     // A hull barely touching the water has almost no waterplane: step as if it had a fifth of
     // its length times its half beam, so that the first step stays reasonable.
     double awp = std::max(sums.waterplaneArea, 0.2 * h.XFwd[1] * h.YMax[1]);
-    double dz = (d - v) * 0.3 / awp;
+    double dz = awp > 0 ? (d - v) * 0.3 / awp : 0.0;  // no hull yet: nothing to float
     s.Unstable = false;
     for (int n = 1;; ++n) {
         z = z0 + dz;
@@ -74,8 +74,9 @@ PassSums searchWaterline(const Hull& h, HydroState& s, double& z) {
             break;
         }
     }
-    // Nothing immersed (a displacement of 0 lifts the hull clear): the keel is above water.
-    if (v <= 0) s.ImmersionLevel = -1;
+    // Nothing immersed and not sunk (a displacement of 0 lifts the hull clear): the keel is
+    // above water.
+    if (v <= 0 && s.ImmersionLevel < 4) s.ImmersionLevel = -1;
     sums.volume = v;
     sums.waterplaneArea = awp;
     return sums;

@@ -262,6 +262,18 @@ TEST(Hydrostatics, RandomHullsAndEntriesGiveFiniteResults) {
     }
 }
 
+// Before its lines are computed a hull has no volume at all: whatever it must carry sinks it.
+TEST(Hydrostatics, HullWithoutLinesFloatsNothing) {
+    const Hull empty;
+    for (int16_t mode : {0, 1}) {
+        const HydroRun r = compute(empty, mode, "1", "0.1", "0", 2.0);
+        ASSERT_FALSE(r.error);
+        expectFinite(r.state, "empty hull");
+        EXPECT_EQ(r.state.Volume, 0.0);
+        EXPECT_EQ(r.state.ImmersionLevel, 5);
+    }
+}
+
 TEST(Hydrostatics, EntryThatIsNotAFiniteNumberIsRefusedAndNothingChanges) {
     const Hull h = test::ValidatedDefaultHull();
     HydroRun r = compute(h, 1, "", "0.1", "0");
