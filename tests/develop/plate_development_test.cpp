@@ -287,5 +287,17 @@ TEST(DevelopPlate, ArgumentsOutOfRangeDevelopNothing) {
     EXPECT_EQ(DevelopPlate(10, 1, h.LineX, h.LineY, h.LineZ, 40).last, 12);
 }
 
+// A max-beam index from a damaged record still turns the bottom on points that exist.
+TEST(DevelopPlate, MaxBeamIndexOutsideTheGridIsHeldInside) {
+    const Hull h = test::ValidatedDefaultHull();
+    for (const int16_t k : {int16_t{-5}, int16_t{0}, int16_t{1}, int16_t{82}, int16_t{300}}) {
+        const Development d =
+            DevelopPlate(81, 0, h.BottomRulingX, h.BottomRulingY, h.BottomRulingZ, k);
+        ExpectOnBothAxesAndFinite(d, "index " + std::to_string(k));
+        const int held = k < 2 ? 2 : 81;
+        EXPECT_NEAR(d.DevYi[held - 2], d.DevYi[held + 2], 1e-9) << "index " << k;
+    }
+}
+
 }  // namespace
 }  // namespace voriel
