@@ -22,6 +22,7 @@ struct ExportOptions {
 
 // The hull, the board as a redraw leaves it and the station box, as the menu commands see them.
 struct Desk {
+    std::string hullPath;  // the hull data file read, which no export may replace
     Hull hull;
     BoardState board;
     std::string stationBox;
@@ -36,6 +37,12 @@ bool writeFiles(Io& io, Desk& desk, const std::vector<ExportFile>& files, const 
     for (const ExportFile& f : files) {
         std::string path = target;
         if (inFolder) path = (target.back() == '/' ? target : target + "/") + f.dialog.proposedName;
+        std::error_code ec;
+        if (std::filesystem::equivalent(path, desk.hullPath, ec)) {
+            Fail(io, path + ": this is the hull file being exported; it is not overwritten");
+            ok = false;
+            continue;
+        }
         const ExportOutcome o = SaveExportFile(f, desk.hull, desk.board, path);
         if (o.error) {
             Fail(io, o.error->message);
@@ -92,6 +99,7 @@ int runExport(Io& io, const CLI::App& sub, const ExportOptions& opt, bool statio
         return UsageError(io, sub, "nothing to write: name at least one file or folder");
 
     Desk desk;
+    desk.hullPath = opt.file;
     if (!OpenHullForCommand(io, opt.file, desk.hull)) return kExitFailure;
     desk.hull.Language = opt.lang == "en" ? 1 : 0;
     desk.board.ChineView = opt.stage == "0" ? 0 : 1;

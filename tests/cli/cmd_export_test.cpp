@@ -180,5 +180,19 @@ TEST_F(ExportCli, UnreadableHullOrFolderIsAFailureNamingIt) {
     EXPECT_EQ(Slurp(path("taken")), "a file where the folder should go");
 }
 
+TEST_F(ExportCli, TheHullFileIsNeverOverwritten) {
+    const std::string file = design("proa");
+    const std::string before = Slurp(file);
+    ASSERT_EQ(mkdir(path("sub").c_str(), 0755), 0);
+    // The same file reached by another spelling of its path.
+    const CliRun r =
+        run({"export", file, "--lines-dxf", path("sub/../proa.D50"), "--vrml", path("proa.WRL")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "voriel-cli: " + path("sub/../proa.D50") +
+                         ": this is the hull file being exported; it is not overwritten\n");
+    EXPECT_EQ(Slurp(file), before);
+    EXPECT_TRUE(exists(path("proa.WRL")));
+}
+
 }  // namespace
 }  // namespace voriel
