@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -29,7 +30,7 @@ public:
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }
 
-    // The names in the folder.
+    // The names in the folder, sorted.
     std::vector<std::string> entries() const {
         std::vector<std::string> out;
         std::unique_ptr<FILE, int (*)(FILE*)> ls(popen(("ls -A '" + path_ + "'").c_str(), "r"),
@@ -40,6 +41,7 @@ public:
             if (!s.empty() && s.back() == '\n') s.pop_back();
             out.push_back(s);
         }
+        std::sort(out.begin(), out.end());
         return out;
     }
 
@@ -111,6 +113,27 @@ TEST(ExportCommands, CancelWritesNothingAndKeepsTheName) {
         }
     }
     EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST(ExportCommands, ACancelledTableSkipsThatTableOnly) {
+    const Scene s;
+    TempDir dir;
+    const auto files = DevelopmentXyzCommand(s.hull, s.board);
+    ASSERT_EQ(files.size(), 9u);
+    std::vector<std::string> expected;
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        // The user cancels every other dialog; the command goes on with the next table.
+        std::optional<std::string> chosen;
+        if (k % 2 == 0) chosen = dir / files[k].dialog.proposedName;
+        const ExportOutcome o = SaveExportFile(files[k], s.hull, s.board, chosen);
+        EXPECT_EQ(o.written, k % 2 == 0);
+        EXPECT_FALSE(o.error);
+        if (o.written) expected.push_back(files[k].dialog.proposedName);
+    }
+    EXPECT_EQ(dir.entries(),
+              (std::vector<std::string>{"VORIEL_D1.XYZ", "VORIEL_D3.XYZ", "VORIEL_P0.XYZ",
+                                        "VORIEL_P2.XYZ", "VORIEL_TR.XYZ"}));
+    EXPECT_EQ(expected.size(), 5u);
 }
 
 TEST(ExportCommands, LinesAndSceneFilesNameTheHullBeforeTheirFirstPoint) {
