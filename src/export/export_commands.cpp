@@ -1,7 +1,9 @@
 // The export commands: proposed files, dialogs and the writing of each file.
 #include "export/export_commands.h"
 
+#include <algorithm>
 #include <sstream>
+#include <utility>
 
 #include "board/station_sections.h"
 #include "develop/end_plates.h"
@@ -137,7 +139,8 @@ std::string ExportText(const ExportFile& f, const Hull& hull, const BoardState& 
             WriteDeckDxf(out, hull, board);
             break;
         case ExportKind::StationDxf:
-            WriteStationDxf(out, board, f.code);
+            // The station chosen is 1..81; a file made by hand stays within the sections.
+            WriteStationDxf(out, board, std::clamp(f.code, 0, kPointCount - 1));
             break;
         case ExportKind::Vrml:
             WriteVrmlScene(out, hull);
