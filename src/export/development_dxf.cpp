@@ -11,8 +11,10 @@
 
 namespace voriel {
 
-void DxfEndPlateOutline(std::ostream& out, int16_t colour, const EndPlateDev& dev, double ox,
-                        double oy) {
+namespace {
+
+void endPlateOutline(std::ostream& out, int16_t colour, const EndPlateDev& dev, double ox,
+                     double oy) {
     const DxfColour c(colour);
     DxfPolyline(out, c);
     for (int p = 0; p < kSectionPointCount; ++p)
@@ -21,6 +23,18 @@ void DxfEndPlateOutline(std::ostream& out, int16_t colour, const EndPlateDev& de
     for (int p = kSectionPointCount - 1; p >= 0; --p)
         DxfVertex(out, c, ox - dev[p].half, oy + dev[p].slant, 0);
     DxfSeqEndPrinted(out);
+}
+
+}  // namespace
+
+void DxfTransomOutline(std::ostream& out, int16_t colour, const EndPlateDev& transomDev, double ox,
+                       double oy) {
+    endPlateOutline(out, colour, transomDev, ox, oy);
+}
+
+void DxfBowOutline(std::ostream& out, int16_t colour, const EndPlateDev& bowPlateDev, double ox,
+                   double oy) {
+    endPlateOutline(out, colour, bowPlateDev, ox, oy);
 }
 
 void DxfStationOutline(std::ostream& out, int16_t colour, const BoardState& board, int p, double ox,
@@ -90,12 +104,12 @@ void WritePlankDxf(std::ostream& out, const Hull& hull, const BoardState& board)
 
     // The end plates are developed here at both stages: the file always shows them.
     const EndPlateDev transom = ComputeTransomDev(board);
-    DxfEndPlateOutline(out, 7, transom, ox, 0.0);
+    DxfTransomOutline(out, 7, transom, ox, 0.0);
     oy = 0.04 * ox + transom[kSectionPointCount - 1].slant;
     oy += std::fabs(hull.LineZ[Keel][m]);
     DxfStationOutline(out, 6, board, m, ox, oy);
     oy = hull.LineZ[Sheer][m] - hull.LineZ[Keel][m] + oy + 0.04 * ox;
-    if (HasBowPlate(hull)) DxfEndPlateOutline(out, 5, ComputeBowPlateDev(board), ox, oy);
+    if (HasBowPlate(hull)) DxfBowOutline(out, 5, ComputeBowPlateDev(board), ox, oy);
     DxfFrameEnd(out);
 }
 

@@ -11,11 +11,15 @@
 
 namespace voriel {
 
-// The whole end plate (transom or bow plate) in the plane z = 0, its centreline at x = ox and
-// its keel at y = oy: the starboard half from the keel up, across the top on the centreline, the
-// port half back down.
-void DxfEndPlateOutline(std::ostream& out, int16_t colour, const EndPlateDev& dev, double ox,
-                        double oy);
+// The whole transom (TransomDev) in the plane z = 0, its centreline at x = ox and its keel at
+// y = oy: the starboard half from the keel up, across the top on the centreline, the port half
+// back down.
+void DxfTransomOutline(std::ostream& out, int16_t colour, const EndPlateDev& transomDev, double ox,
+                       double oy);
+
+// The whole bow plate (BowPlateDev), laid out as the transom.
+void DxfBowOutline(std::ostream& out, int16_t colour, const EndPlateDev& bowPlateDev, double ox,
+                   double oy);
 
 // Section p (0..82) in its own plane: half breadths along x from ox, heights along y from oy,
 // the station's X as z; starboard keel to sheer, the centreline at the sheer, port back down.
