@@ -2,7 +2,6 @@
 // displacement, as the hydrostatics window computes them.
 #include <cmath>
 #include <memory>
-#include <regex>
 
 #include "cli/subcommand.h"
 #include "hydro/hydrostatics.h"
@@ -65,9 +64,24 @@ int runHydro(Io& io, const CLI::App& sub, const HydroOptions& opt) {
 }  // namespace
 
 bool ReadPlainNumber(const std::string& text, double& value) {
-    const std::regex number(R"(\s*[-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?\s*)");
     const std::string fixed = CommaToPoint(text);
-    if (!std::regex_match(fixed, number)) return false;
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0, n = fixed.size();
+    while (i < n && fixed[i] == ' ') ++i;
+    if (i < n && (fixed[i] == '+' || fixed[i] == '-')) ++i;
+    int digits = 0;
+    while (i < n && isDigit(fixed[i])) ++i, ++digits;
+    if (i < n && fixed[i] == '.') ++i;
+    while (i < n && isDigit(fixed[i])) ++i, ++digits;
+    if (digits == 0) return false;
+    if (i < n && (fixed[i] == 'e' || fixed[i] == 'E')) {
+        ++i;
+        if (i < n && (fixed[i] == '+' || fixed[i] == '-')) ++i;
+        if (i == n || !isDigit(fixed[i])) return false;
+        while (i < n && isDigit(fixed[i])) ++i;
+    }
+    while (i < n && fixed[i] == ' ') ++i;
+    if (i != n) return false;
     value = Val(fixed);
     return std::isfinite(value);
 }
