@@ -7,6 +7,10 @@
 #include <locale>
 #include <sstream>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include "board/station_sections.h"
 #include "develop/end_plates.h"
 #include "export/export_commands.h"
@@ -15,11 +19,20 @@
 namespace voriel {
 namespace {
 
+// glibc keeps the search path of a locale loaded through LOCPATH for good; the leak checker is
+// told so while locales are loaded.
+struct LocaleLoading {
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan::ScopedDisabler disabler;
+#endif
+};
+
 // Makes fr_FR.UTF-8 the process's C and C++ locale, building it into a temporary folder with
 // localedef when the machine lacks it; restores "C" when done.
 class FrenchLocale {
 public:
     FrenchLocale() {
+        [[maybe_unused]] const LocaleLoading loading;
         if (std::setlocale(LC_ALL, "fr_FR.UTF-8")) {
             active_ = true;
         } else {
@@ -35,6 +48,7 @@ public:
         if (active_) std::locale::global(std::locale("fr_FR.UTF-8"));
     }
     ~FrenchLocale() {
+        [[maybe_unused]] const LocaleLoading loading;
         std::locale::global(std::locale::classic());
         std::setlocale(LC_ALL, "C");
         if (!folder_.empty()) {
