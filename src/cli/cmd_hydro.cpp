@@ -27,12 +27,12 @@ nlohmann::json stations(const StationValues& values) {
     return out;
 }
 
-// The option through which a refused box was typed.
+// "--pitch: " for a refused box typed through an option, nothing when no box is to blame.
 std::string optionOfBox(const std::string& box) {
-    if (box == "Text1(0)") return "--displacement";
-    if (box == "Text1(1)") return "--waterline";
-    if (box == "Text3(0)") return "--pitch";
-    return box;
+    if (box == "Text1(0)") return "--displacement: ";
+    if (box == "Text1(1)") return "--waterline: ";
+    if (box == "Text3(0)") return "--pitch: ";
+    return "";
 }
 
 int runHydro(Io& io, const CLI::App& sub, const HydroOptions& opt) {
@@ -56,7 +56,7 @@ int runHydro(Io& io, const CLI::App& sub, const HydroOptions& opt) {
         opt.waterlineOption->count() > 0 ? opt.waterline : Format(hull.XFwd[0] / 100, "0.000");
     boxes.Text3 = opt.pitch;
     if (auto err = ComputeHydrostatics(hull, state, boxes, totals))
-        return Fail(io, opt.file + ": " + optionOfBox(err->box) + ": " + err->english);
+        return Fail(io, opt.file + ": " + optionOfBox(err->box) + err->english);
     PrintJson(io, HydroJson(state, totals, opt.lang == "fr" ? 0 : 1));
     return 0;
 }

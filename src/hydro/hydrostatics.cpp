@@ -189,7 +189,7 @@ std::optional<EntryError> ComputeHydrostatics(const Hull& h, HydroState& state, 
     s.WaterplaneArea = sums.waterplaneArea;
     if (sums.transomFlooded) s.ImmersionLevel = 5;
     if (!allFinite(s))
-        return EntryError{"Text1", "Valeurs trop grandes : le calcul ne donne pas de résultat fini",
+        return EntryError{"", "Valeurs trop grandes : le calcul ne donne pas de résultat fini",
                           "Values too large: the computation gives no finite result"};
 
     state = s;

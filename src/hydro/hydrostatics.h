@@ -72,8 +72,9 @@ PassSums FloatAtDisplacement(const Hull& hull, HydroState& state, double z,
 
 // Calcul1_Click: reads the boxes as the window does (a decimal comma accepted in each, written
 // back), runs the mode in state.HydroMode, stores the results, writes the boxes and sets
-// totals.TotalMass to the displaced volume x 1000. An entry that is not a finite number, or
-// entries too large to give a finite result, are refused with state, boxes and totals untouched.
+// totals.TotalMass to the displaced volume x 1000. An entry that is not a finite number (the
+// error names its box), or entries too large to give a finite result (no box named), are refused
+// with state, boxes and totals untouched.
 std::optional<EntryError> ComputeHydrostatics(const Hull& hull, HydroState& state,
                                               HydroBoxes& boxes, MassTotals& totals);
 

@@ -120,6 +120,10 @@ TEST_F(HydroCliTest, WrongUsageShowsTheUsageAndBadEntriesNameTheirOption) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "voriel-cli: " + boat_ + ": --pitch: Invalid value in Text3(0): \"1e999\"\n");
     EXPECT_EQ(r.out, "");
+    r = run({"hydro", boat_, "--displacement", "1.7e308", "--waterline", "1,7e308"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "voriel-cli: " + boat_ +
+                         ": Values too large: the computation gives no finite result\n");
     r = run({"hydro", path("missing.D50"), "--waterline", "1"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("missing.D50"), std::string::npos);

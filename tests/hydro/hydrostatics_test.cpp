@@ -301,6 +301,7 @@ TEST(Hydrostatics, DisplacementBeyondAnyFiniteWaterlineIsRefused) {
     HydroRun r = compute(h, 0, "1.7e308", "1.7e308", "0");
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->english, "Values too large: the computation gives no finite result");
+    EXPECT_EQ(r.error->box, "");
     EXPECT_EQ(r.state.Volume, 0.0);
     EXPECT_EQ(r.boxes.Text1[0], "1.7e308");
     EXPECT_EQ(r.boxes.Text1[1], "1.7e308");
