@@ -101,6 +101,28 @@ TEST(MassAreas, RandomHullAreasAreFiniteAndCentredOnTheirLines) {
     }
 }
 
+// The table a builder sees for any hull the screens accept shows numbers only, and its totals
+// float the hull to a finite result.
+TEST(MassTable, RandomHullTablesShowOnlyFiniteNumbers) {
+    for (uint32_t seed = 1; seed <= 80; ++seed) {
+        Hull h = test::RandomHull(seed);
+        MassBudget budget;
+        MassTotals totals;
+        const MassTable t = ActivateMassTable(h, budget, totals);
+        for (const auto* column : {&t.Text1, &t.Text2, &t.Text3, &t.Text4})
+            for (const std::string& text : *column)
+                ASSERT_TRUE(text == " " || (std::isfinite(Val(text)) &&
+                                            text.find_first_of("IN") == std::string::npos))
+                    << "seed " << seed << ": \"" << text << "\"";
+        ASSERT_TRUE(std::isfinite(totals.TotalMass) && std::isfinite(totals.MassCentreX));
+        HydroState hydro;
+        HydroBoxes boxes{{"", Format(h.XFwd[0] / 100, "0.000")}, "0.0"};
+        HandMassToHydro(totals, hydro, boxes);
+        ASSERT_FALSE(ComputeHydrostatics(h, hydro, boxes, totals)) << seed;
+        EXPECT_TRUE(std::isfinite(hydro.BuoyancyX) && std::isfinite(hydro.WaterlineZ)) << seed;
+    }
+}
+
 struct Budget {
     Hull hull = test::ValidatedDefaultHull();
     MassBudget budget;
