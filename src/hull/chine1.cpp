@@ -190,31 +190,71 @@ void limitKeelAdvance(Hull& h) {
     }
 }
 
-// The stem plane pivots on the keel's forward end and leans forward by StemAngle; a stem angle
-// too steep for the chine to reach it is lowered step by step.
-void stemEndOfChine1(Hull& h) {
+// Where chine 1 meets the plane through (pivotX, pivotZ) that runs `slope` in X per unit of
+// rise: a root of x = (Z1(x) - pivotZ)*slope + pivotX. The fixed-point passes that find it
+// stall or run away when the chine climbs steeply toward a raked end, so where their last step
+// still moved, the root is bracketed instead: the first sign change scanning away from the pivot
+// in the direction the plane leans, over two lengths. Nothing when the plane misses the chine
+// (or, at the stem, meets it only where its half width has crossed the centreline).
+std::optional<double> chineEndOnPlane(const Hull& h, double pivotX, double pivotZ, double slope,
+                                      double passes, double lastStep, bool needHalfWidth) {
     const double len = h.XFwd[0];
-    double z = h.ZFwd[1];
-    double x = len;
-    for (int counted = 0; counted < 10;) {
-        x = (z - h.ZFwd[0]) * TanDeg(h.StemAngle) + len;
-        z = ChineHeight1(h, x);
-        if (ChineHalfWidth1(h, x) >= 0)
-            ++counted;
-        else
-            --h.StemAngle;
-    }
-    h.XFwd[1] = x;
+    if (std::fabs(lastStep) <= 1e-9 * len) return passes;
+    const auto r = [&](double x) { return x - pivotX - (ChineHeight1(h, x) - pivotZ) * slope; };
+    const double step = (-r(pivotX) < 0 ? -1 : 1) * len / 160;
+    const auto root = FirstRootFrom(r, pivotX, step, 320, 1e-12 * len);
+    if (root && needHalfWidth && !(ChineHalfWidth1(h, *root) >= 0)) return std::nullopt;
+    return root;
 }
 
-void transomEndOfChine1(Hull& h) {
-    double z = h.ZAft[1];
-    double x = h.XAft[0];
-    for (int pass = 0; pass < 10; ++pass) {
-        x = (z - h.ZAft[0]) * TanDeg(h.TransomAngle) + h.XAft[0];
-        z = ChineHeight1(h, x);
+// The stem plane pivots on the keel's forward end and leans forward by StemAngle; a stem angle
+// too steep for the chine to reach it is lowered step by step. At 0 the chine ends at the
+// forefoot, so the search always ends.
+void stemEndOfChine1(Hull& h) {
+    const double len = h.XFwd[0];
+    for (;;) {
+        double z = h.ZFwd[1];
+        double x = len, previous = len;
+        for (int counted = 0; counted < 10;) {
+            previous = x;
+            x = (z - h.ZFwd[0]) * TanDeg(h.StemAngle) + len;
+            z = ChineHeight1(h, x);
+            // Upright, the stem meets the chine at the forefoot: no lower angle to try.
+            if (ChineHalfWidth1(h, x) >= 0 || h.StemAngle <= 0)
+                ++counted;
+            else
+                --h.StemAngle;
+        }
+        const double slope = TanDeg(h.StemAngle);
+        const auto end = chineEndOnPlane(h, len, h.ZFwd[0], slope, x, x - previous, true);
+        if (end || h.StemAngle <= 0) {
+            h.XFwd[1] = end.value_or(x);
+            return;
+        }
+        --h.StemAngle;
     }
-    h.XAft[1] = x;
+}
+
+// The transom plane pivots on the keel's aft end and leans aft; one raked more steeply than the
+// chine can meet (the chine climbing aft faster than the plane) is brought up a degree at a time,
+// as the stem is.
+void transomEndOfChine1(Hull& h) {
+    for (;;) {
+        double z = h.ZAft[1];
+        double x = h.XAft[0], previous = x;
+        for (int pass = 0; pass < 10; ++pass) {
+            previous = x;
+            x = (z - h.ZAft[0]) * TanDeg(h.TransomAngle) + h.XAft[0];
+            z = ChineHeight1(h, x);
+        }
+        const double slope = TanDeg(h.TransomAngle);
+        const auto end = chineEndOnPlane(h, h.XAft[0], h.ZAft[0], slope, x, x - previous, false);
+        if (end || h.TransomAngle >= 0) {
+            h.XAft[1] = end.value_or(x);
+            return;
+        }
+        ++h.TransomAngle;
+    }
 }
 
 }  // namespace

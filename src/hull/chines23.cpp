@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "hull/chine1.h"
+#include "hull/root_find.h"
 
 namespace voriel {
 
@@ -87,19 +88,27 @@ double pullBackToCentreline(const Hull& h, int i, double x) {
 }
 
 // Where line i meets a stem or transom segment of slope tan(angle) pivoting at (pivotX, pivotZ):
-// up to `passes` passes of x = (z - pivotZ)*tan(angle) + pivotX, z = Zi(x), optionally leaving
-// once the line has crossed the centreline.
+// up to 7 passes of x = (z - pivotZ)*tan(angle) + pivotX, z = Zi(x), optionally leaving once the
+// line has crossed the centreline. Where the passes neither left nor settled (their last step
+// still moved), the meeting point is bracketed from the pivot instead, as for chine 1.
 double endOnSegment(const Hull& h, int i, double z, double pivotZ, double pivotX, double angle,
                     bool leaveWhenCrossed) {
     const double slope = TanDeg(angle);
-    double x = pivotX;
+    double x = pivotX, previous = pivotX;
     for (int pass = 0; pass < 7; ++pass) {
+        previous = x;
         x = (z - pivotZ) * slope + pivotX;
         const LinePoint pt = LinePointAt(h, i, x);
         z = pt.z;
-        if (leaveWhenCrossed && pt.y < 0) break;
+        if (leaveWhenCrossed && pt.y < 0) return x;
     }
-    return x;
+    const double len = h.XFwd[0];
+    if (std::fabs(x - previous) <= 1e-9 * len) return x;
+    const auto r = [&](double xs) {
+        return xs - pivotX - (LinePointAt(h, i, xs).z - pivotZ) * slope;
+    };
+    const double step = (-r(pivotX) < 0 ? -1 : 1) * len / 160;
+    return FirstRootFrom(r, pivotX, step, 320, 1e-12 * len).value_or(x);
 }
 
 double stemEnd(const Hull& h, int i) {

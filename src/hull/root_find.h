@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
 
 namespace voriel {
 
@@ -48,6 +49,20 @@ double FindBracketedRoot(F f, double a, double b, double fa, double fb, double t
     }
     // The end with the smaller residual.
     return std::fabs(fa) <= std::fabs(fb) ? a : b;
+}
+
+// The first root of f met scanning from x0 in `count` steps of `step`, refined to within tol;
+// nothing when f keeps its sign all the way.
+template <class F>
+std::optional<double> FirstRootFrom(F f, double x0, double step, int count, double tol) {
+    double xa = x0, fa = f(xa);
+    for (int k = 1; k <= count; ++k) {
+        const double xb = x0 + k * step, fb = f(xb);
+        if (fa == 0 || (fa < 0) != (fb < 0)) return FindBracketedRoot(f, xa, xb, fa, fb, tol);
+        xa = xb;
+        fa = fb;
+    }
+    return std::nullopt;
 }
 
 }  // namespace voriel

@@ -95,6 +95,53 @@ TEST(Chine1, HeightCurvePassesExactlyThroughItsDefiningPoints) {
     }
 }
 
+// Chine 1 ends where it meets the stem and transom planes, each pivoting on the keel's end.
+void expectEndsOnTheirPlanes(const Hull& h, const std::string& what) {
+    const double len = h.XFwd[0];
+    const double xa = h.XAft[1], xf = h.XFwd[1];
+    EXPECT_NEAR(xa, (ChineHeight1(h, xa) - h.ZAft[0]) * TanDeg(h.TransomAngle), 2e-9 * len) << what;
+    EXPECT_NEAR(xf, (ChineHeight1(h, xf) - h.ZFwd[0]) * TanDeg(h.StemAngle) + len, 2e-9 * len)
+        << what;
+    EXPECT_GE(ChineHalfWidth1(h, xf), 0) << what;
+    EXPECT_LE(h.TransomAngle, 0);
+    EXPECT_GE(h.StemAngle, 0);
+}
+
+TEST(Chine1, EndsLieOnTheStemAndTransomPlanesOfRandomHulls) {
+    for (uint32_t seed = 1; seed <= 1000; ++seed)
+        expectEndsOnTheirPlanes(test::RandomHull(seed), "seed " + std::to_string(seed));
+}
+
+TEST(Chine1, ASteepTransomMeetsTheChineWhereTheFixedPointPassesRunAway) {
+    // Ten passes of the transom intersection ran 950 m aft on this 5.4 m hull.
+    const Hull h = withChine1Entries({{0, "5.41744"},
+                                      {1, "1.62523"},
+                                      {2, "2.11428"},
+                                      {3, "1.12762"},
+                                      {4, "1.52048"},
+                                      {5, "3.69121"},
+                                      {6, "3.96895"}},
+                                     {{0, ".202671"},
+                                      {1, ".269994"},
+                                      {2, "-.501378"},
+                                      {3, "17"},
+                                      {4, "16"},
+                                      {5, "22"},
+                                      {6, "69"},
+                                      {7, ".179049"}});
+    expectEndsOnTheirPlanes(h, "steep transom");
+    EXPECT_GE(h.TransomAngle, -69);
+    EXPECT_GT(h.XAft[1], -2 * h.XFwd[0]);
+    EXPECT_LT(h.XAft[1], 0.0);
+}
+
+TEST(Chine1, ATransomRakedBeyondTheChineIsBroughtUpLikeTheStem) {
+    // The chine climbs aft faster than a 70 degree transom leans: no meeting point at 70.
+    const Hull h = withChine1Entries({{1, "1.8"}, {6, "5"}}, {{1, ".6"}, {2, "-.9"}, {6, "70"}});
+    EXPECT_GT(h.TransomAngle, -70);
+    expectEndsOnTheirPlanes(h, "raked transom");
+}
+
 TEST(Chine1, WithoutKeelAdvanceEveryRulingIsTransverse) {
     const Hull h = withChine1Entries({}, {{4, "0"}});
     for (int j = 0; j <= 82; ++j) {

@@ -77,7 +77,9 @@ TEST(Chine1Screen, RefusedEntriesChangeNothing) {
         {0, "1e999", "Text1(0)"},
         {2, "1e999", "Text1(2)"},
         {8, "-1e400", "Text2(1)"},
-        {9, "1e300", "cannot be computed"}};
+        {8, "1e308", "cannot be computed"},
+        {0, "1e-310", "cannot be computed"},
+        {7, "1e308", "cannot be computed"}};
     for (const auto& [box, text, word] : cases) {
         Hull h = before;
         Chine1Screen s = FillChine1Screen(h);
