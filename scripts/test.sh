@@ -33,7 +33,7 @@ for target in build-fuzz/fuzz/fuzz_*; do
   work=$(mktemp -d)
   [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
   echo "-- $name"
-  "$target" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=8192 "$work" 2>&1 | tail -n 3
+  "$target" -max_total_time="${FUZZ_SECONDS:-30}" -timeout=10 -max_len=8192 "$work" 2>&1 | tail -n 3
   rm -rf "$work"
 done
 echo "All tests passed."
