@@ -119,9 +119,9 @@ int runDesign(Io& io, const CLI::App& sub, const DesignOptions& opt) {
 Action AddDesignCommand(CLI::App& app) {
     auto* sub = app.add_subcommand(
         "design",
-        "Validate the default hull with the named boxes of both definition screens "
-        "replaced (NAME=TEXT, as typed: \"lwl=6,5\"); names:" +
-            validNames());
+        "Validate the default hull with the named boxes of both definition screens replaced "
+        "(NAME=TEXT, as typed: \"lwl=6,5\")");
+    sub->footer("Names:" + validNames());
     auto opt = std::make_shared<DesignOptions>();
     sub->add_option("NAME=TEXT", opt->entries, "box entries, applied in the order given");
     sub->add_option("-o,--output", opt->output, "write the hull data file (extension .D50)");

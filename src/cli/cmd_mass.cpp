@@ -120,8 +120,8 @@ Action AddMassCommand(CLI::App& app) {
         "mass",
         "Print the mass-budget table of the hull of a .D50/.D51 file after Compute, with input "
         "boxes typed as ROW=TEXT (\"density.3=6,5\"; the other boxes keep what the window shows "
-        "on opening); names:" +
-            names);
+        "on opening)");
+    sub->footer("Names:" + names);
     auto opt = std::make_shared<MassOptions>();
     sub->add_option("FILE", opt->file, "hull data file (.D50 or .D51)")->required();
     sub->add_option("ROW=TEXT", opt->entries, "input boxes, as typed");
