@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <random>
+#include <string>
 
 namespace voriel {
 namespace {
@@ -108,6 +110,53 @@ TEST(Rounding, HalvesToEven) {
     EXPECT_EQ(Sgn(-3), -1);
     EXPECT_EQ(Sgn(0), 0);
     EXPECT_EQ(Sgn(1e-300), 1);
+}
+
+}  // namespace
+}  // namespace voriel
+
+namespace voriel {
+namespace {
+
+// The exact-expansion rounding that Format must agree with: |v| rounded half away from zero at
+// `decimals` places, from the decimal text of its exact binary value.
+std::string exactRounded(double v, int decimals) {
+    char buf[2000];
+    std::snprintf(buf, sizeof buf, "%.1100f", std::fabs(v));  // glibc prints the exact value
+    std::string t(buf);
+    const auto point = t.find('.');
+    std::string digits =
+        t.substr(0, point) + t.substr(point + 1, static_cast<std::size_t>(decimals));
+    if (t[point + 1 + static_cast<std::size_t>(decimals)] >= '5') {
+        std::size_t k = digits.size();
+        while (k > 0 && digits[k - 1] == '9') digits[--k] = '0';
+        if (k == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[k - 1];
+    }
+    std::string ip = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+    ip.erase(0, std::min(ip.find_first_not_of('0'), ip.size() - 1));
+    return ip + "." + digits.substr(digits.size() - static_cast<std::size_t>(decimals));
+}
+
+TEST(Format, AgreesWithTheExactExpansionOnTiesAndEverywhereElse) {
+    std::mt19937_64 rng(11);
+    std::uniform_real_distribution<double> mant(0, 1);
+    std::uniform_int_distribution<int> expo(-6, 12);
+    for (int n = 0; n < 20000; ++n) {
+        const int decimals = n % 5;
+        double v = mant(rng) * std::pow(10.0, expo(rng));
+        if (n % 3 == 0) v = (std::floor(v * 1000) + 0.5) / 1000;  // near-ties at 3 places
+        if (n % 7 == 0) v = -v;
+        const std::string pattern =
+            decimals == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '0');
+        std::string expected = exactRounded(v, decimals);
+        if (decimals == 0) expected.pop_back();
+        const bool zero = expected.find_first_not_of("0.") == std::string::npos;
+        if (v < 0 && !zero) expected.insert(0, "-");
+        ASSERT_EQ(Format(v, pattern), expected) << v << " " << pattern;
+    }
 }
 
 }  // namespace
