@@ -34,6 +34,46 @@ TEST_F(CliTest, DesignPrintsTheDumpOfTheValidatedDefaultHull) {
               3.0 + 0.95 * std::tan(45 * 3.14159265359 / 180));
 }
 
+// Counts the nulls (non-finite numbers) anywhere in a JSON value.
+int nulls(const nlohmann::json& j) {
+    if (j.is_null()) return 1;
+    int n = 0;
+    if (j.is_structured())
+        for (const auto& item : j) n += nulls(item);
+    return n;
+}
+
+TEST_F(CliTest, DumpHoldsStationsDevelopmentsAndAreasOfTheirSizes) {
+    for (const char* forefoot : {"0", "0.3"}) {
+        const CliRun r = run({"design", std::string("half-width-forward=") + forefoot, "--json"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto d = nlohmann::json::parse(r.out);
+        for (const char* axis : {"X", "Y", "Z"}) {
+            ASSERT_EQ(d["stations"][axis].size(), 83u);
+            for (const auto& section : d["stations"][axis]) EXPECT_EQ(section.size(), 14u);
+        }
+        const auto& dev = d["developments"];
+        for (const char* edge : {"Xi", "Yi", "Xs", "Ys"}) {
+            EXPECT_EQ(dev["bottom"][edge].size(), 84u);
+            for (const char* plate :
+                 {"plank1", "plank2", "plank3", "deck1", "deck2", "deck3", "deck4"})
+                EXPECT_EQ(dev[plate][edge].size(), 83u) << plate;
+        }
+        EXPECT_EQ(dev["transom"]["slant"].size(), 14u);
+        EXPECT_EQ(dev["transom"]["half"].size(), 14u);
+        const bool pram = std::string(forefoot) != "0";
+        EXPECT_EQ(dev["bowPlate"].is_null(), !pram);
+        if (pram) {
+            EXPECT_EQ(dev["bowPlate"]["half"].size(), 14u);
+        }
+        for (const char* key : {"PlateArea", "PlateCentreX", "DeckArea", "DeckCentreX"})
+            EXPECT_EQ(d["mass"][key].size(), 4u) << key;
+        for (const char* key : {"TransomArea", "TransomCentreX", "BowPlateArea", "BowPlateCentreX"})
+            EXPECT_TRUE(d["mass"][key].is_number()) << key;
+        EXPECT_EQ(nulls(d), pram ? 0 : 1) << "only a pointed bow's plate is null";
+    }
+}
+
 TEST_F(CliTest, DesignTakesBoxesAsTypedAndChecksBoxesInOrder) {
     const CliRun r =
         run({"design", "lwl=6,5", "keel-advance=75", "stem-turned-in-2=1", "stem-turned-in-3=0",
