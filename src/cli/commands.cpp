@@ -31,7 +31,8 @@ bool OpenHullForCommand(Io& io, const std::string& path, Hull& hull) {
 }
 
 void PrintJson(Io& io, const nlohmann::json& doc) {
-    io.out << doc.dump(1) << "\n";
+    // A file name need not be UTF-8: replace what is not rather than fail.
+    io.out << doc.dump(1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -106,6 +106,16 @@ TEST_F(CliTest, DesignWritesTheDataFileThatDumpReadsBack) {
                     designed["lines"]["Y"][3][p].get<double>(), 1e-9);
 }
 
+TEST_F(CliTest, AFileNameThatIsNotUtf8StillDumps) {
+    const std::string name = "bateau\xe9";  // Latin-1
+    CliRun r = run({"design", "-o", path(name)});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run({"dump", path(name + ".D50")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto d = nlohmann::json::parse(r.out);
+    EXPECT_EQ(d["hullFileName"].get<std::string>().substr(0, 6), "bateau");
+}
+
 TEST_F(CliTest, WrongUsageExitsTwoWithTheUsage) {
     CliRun r = run({"design", "colour=red"});
     EXPECT_EQ(r.status, 2);
