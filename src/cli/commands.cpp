@@ -1,6 +1,7 @@
 // voriel-cli: command-line parsing and dispatch to the subcommands.
 #include "cli/commands.h"
 
+#include <exception>
 #include <iostream>
 #include <utility>
 
@@ -58,8 +59,14 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             << (subs.empty() ? app.help() : subs.front()->help());
         return kExitUsage;
     }
-    for (const auto& [name, action] : commands)
-        if (app.got_subcommand(name)) return action(io);
+    for (const auto& [name, action] : commands) {
+        if (!app.got_subcommand(name)) continue;
+        try {
+            return action(io);
+        } catch (const std::exception& e) {  // out of memory, say: still one line and status 1
+            return Fail(io, std::string(name) + ": " + e.what());
+        }
+    }
     return UsageError(io, app, "no command given");
 }
 
