@@ -13,21 +13,10 @@ namespace {
 
 using namespace voriel;
 
-// The default hull, both screens validated untouched.
-Hull defaultHull() {
-    Hull h;
-    SetDefaultHull(h);
-    Chine1Screen s1 = FillChine1Screen(h);
-    ValidateChine1Screen(h, s1);
-    Chines23Screen s2 = FillChines23Screen(h);
-    ValidateChines23Screen(h, s2);
-    return h;
-}
-
 // The mass table on activation with a ballast at the transom whose weight brings the centre of
 // gravity to 0.4 LWL from the transom.
 struct Budget {
-    Hull hull = defaultHull();
+    Hull hull = ValidatedDefaultHull();
     MassBudget budget;
     MassTotals totals;
     MassTable table;
@@ -84,14 +73,14 @@ void BM_AllEnginesTogether(benchmark::State& state) {
 BENCHMARK(BM_AllEnginesTogether)->Unit(benchmark::kMicrosecond);
 
 void BM_StationSections(benchmark::State& state) {
-    const Hull h = defaultHull();
+    const Hull h = ValidatedDefaultHull();
     BoardState board;
     for (auto _ : state) sections(h, board);
 }
 BENCHMARK(BM_StationSections)->Unit(benchmark::kMicrosecond);
 
 void BM_Developments(benchmark::State& state) {
-    const Hull h = defaultHull();
+    const Hull h = ValidatedDefaultHull();
     BoardState board;
     ComputeAllStationSections(h, board);
     for (auto _ : state) developments(h, board);

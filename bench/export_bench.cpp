@@ -24,11 +24,7 @@ struct Desk {
 // export command (15 for this hull: it has no bow plate).
 Desk defaultDesk() {
     Desk d;
-    SetDefaultHull(d.hull);
-    Chine1Screen s1 = FillChine1Screen(d.hull);
-    ValidateChine1Screen(d.hull, s1);
-    Chines23Screen s2 = FillChines23Screen(d.hull);
-    ValidateChines23Screen(d.hull, s2);
+    d.hull = ValidatedDefaultHull();
     d.board.ChineView = 1;
     ComputeAllStationSections(d.hull, d.board);
     std::string box = BoxText(d.hull.XMax[Chine1]);

@@ -162,4 +162,14 @@ std::optional<EntryError> ValidateChines23Screen(Hull& h, Chines23Screen& s) {
     return std::nullopt;
 }
 
+Hull ValidatedDefaultHull() {
+    Hull h;
+    SetDefaultHull(h);
+    Chine1Screen s1 = FillChine1Screen(h);
+    ValidateChine1Screen(h, s1);
+    Chines23Screen s2 = FillChines23Screen(h);
+    ValidateChines23Screen(h, s2);
+    return h;
+}
+
 }  // namespace voriel

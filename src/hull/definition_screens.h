@@ -61,4 +61,8 @@ void ClickTurnIn(Hull& hull, Chines23Screen& screen, bool stem, int k, bool tick
 // are not finite numbers are refused with nothing changed; otherwise ValidateChines23 runs.
 std::optional<EntryError> ValidateChines23Screen(Hull& hull, Chines23Screen& screen);
 
+// The default hull with both screens validated untouched: what the drawing board holds once the
+// builder has pressed Valider on each screen without changing a box.
+Hull ValidatedDefaultHull();
+
 }  // namespace voriel

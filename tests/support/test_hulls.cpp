@@ -6,16 +6,6 @@
 
 namespace voriel::test {
 
-Hull ValidatedDefaultHull() {
-    Hull h;
-    SetDefaultHull(h);
-    Chine1Screen s1 = FillChine1Screen(h);
-    ValidateChine1Screen(h, s1);
-    Chines23Screen s2 = FillChines23Screen(h);
-    ValidateChines23Screen(h, s2);
-    return h;
-}
-
 namespace {
 
 // Upper chines that close in toward the ends as a built hull's do: narrower at the forefoot and

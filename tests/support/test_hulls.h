@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <random>
 
+#include "hull/definition_screens.h"
 #include "hull/hull.h"
 
 namespace voriel::test {
 
-// The default hull after both screens are validated untouched.
-Hull ValidatedDefaultHull();
+using voriel::ValidatedDefaultHull;
 
 // A random hull a builder could enter on both screens (within their limits, plank inclinations
 // up to 120 degrees), validated. The same seed gives the same hull.
