@@ -28,11 +28,7 @@ Desk defaultDesk() {
     d.board.ChineView = 1;
     ComputeAllStationSections(d.hull, d.board);
     std::string box = BoxText(d.hull.XMax[Chine1]);
-    for (const auto& cmd :
-         {LinesXyzCommand(d.hull), LinesDxfCommand(d.hull), DevelopmentXyzCommand(d.hull, d.board),
-          DevelopmentDxfCommand(d.hull, d.board), StationDxfCommand(d.hull, d.board, box),
-          VrmlCommand(d.hull)})
-        d.files.insert(d.files.end(), cmd.begin(), cmd.end());
+    d.files = EveryExportFile(d.hull, d.board, box);
     return d;
 }
 

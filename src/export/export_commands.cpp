@@ -109,6 +109,17 @@ std::vector<ExportFile> VrmlCommand(const Hull& hull) {
                  nameForFile(hull.HullFileName) + ".WRL", "Voriel2000 Saving Hull VRML2", true)};
 }
 
+std::vector<ExportFile> EveryExportFile(const Hull& hull, BoardState& board,
+                                        std::string& stationBox) {
+    std::vector<ExportFile> all;
+    for (const auto& files :
+         {LinesXyzCommand(hull), LinesDxfCommand(hull), DevelopmentXyzCommand(hull, board),
+          DevelopmentDxfCommand(hull, board), StationDxfCommand(hull, board, stationBox),
+          VrmlCommand(hull)})
+        all.insert(all.end(), files.begin(), files.end());
+    return all;
+}
+
 std::string ExportText(const ExportFile& f, const Hull& hull, const BoardState& board) {
     std::ostringstream out;
     switch (f.kind) {

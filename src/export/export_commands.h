@@ -53,6 +53,12 @@ std::vector<ExportFile> StationDxfCommand(const Hull& hull, BoardState& board,
                                           std::string& stationBox);
 std::vector<ExportFile> VrmlCommand(const Hull& hull);
 
+// Every file of the Save menu's export commands, in the menu's order (lines XYZ, lines DXF,
+// development XYZ, development DXF, station DXF from the station box's text, VRML), with the
+// names proposed for the hull as it stands.
+std::vector<ExportFile> EveryExportFile(const Hull& hull, BoardState& board,
+                                        std::string& stationBox);
+
 // The text of the file for the hull, its HullFileName included, and the board as they stand.
 std::string ExportText(const ExportFile& file, const Hull& hull, const BoardState& board);
 

@@ -80,11 +80,7 @@ Desk desk(Hull h, int16_t stage) {
     d.board.ChineView = stage;
     ComputeAllStationSections(d.hull, d.board);
     std::string box = "2,57";
-    for (const auto& cmd :
-         {LinesXyzCommand(d.hull), LinesDxfCommand(d.hull), DevelopmentXyzCommand(d.hull, d.board),
-          DevelopmentDxfCommand(d.hull, d.board), StationDxfCommand(d.hull, d.board, box),
-          VrmlCommand(d.hull)})
-        d.files.insert(d.files.end(), cmd.begin(), cmd.end());
+    d.files = EveryExportFile(d.hull, d.board, box);
     return d;
 }
 

@@ -12,42 +12,13 @@
 
 #include "board/station_sections.h"
 #include "export/export_commands.h"
+#include "support/temp_dir.h"
 #include "support/test_hulls.h"
 
 namespace voriel {
 namespace {
 
-class TempDir {
-public:
-    TempDir() {
-        char tmpl[] = "/tmp/voriel-export-XXXXXX";
-        path_ = mkdtemp(tmpl);
-    }
-    ~TempDir() {
-        chmod(path_.c_str(), 0755);
-        std::system(("rm -rf '" + path_ + "'").c_str());
-    }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-
-    // The names in the folder, sorted.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> out;
-        std::unique_ptr<FILE, int (*)(FILE*)> ls(popen(("ls -A '" + path_ + "'").c_str(), "r"),
-                                                 pclose);
-        char line[512];
-        while (ls && fgets(line, sizeof line, ls.get())) {
-            std::string s(line);
-            if (!s.empty() && s.back() == '\n') s.pop_back();
-            out.push_back(s);
-        }
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
-private:
-    std::string path_;
-};
+using test::TempDir;
 
 // The first characters of the file at path, as many as `start` holds.
 std::string readFile(const std::string& path);
@@ -168,12 +139,7 @@ TEST(ExportCommands, EveryFileIsWrittenWholeAtItsPath) {
     ComputeAllStationSections(s.hull, s.board);
     std::string box = "1,5";
     TempDir dir;
-    std::vector<ExportFile> all;
-    for (const auto& files :
-         {LinesXyzCommand(s.hull), LinesDxfCommand(s.hull), DevelopmentXyzCommand(s.hull, s.board),
-          DevelopmentDxfCommand(s.hull, s.board), StationDxfCommand(s.hull, s.board, box),
-          VrmlCommand(s.hull)})
-        all.insert(all.end(), files.begin(), files.end());
+    const std::vector<ExportFile> all = EveryExportFile(s.hull, s.board, box);
     for (const ExportFile& f : all) {
         const auto o = SaveExportFile(f, s.hull, s.board, dir / f.dialog.proposedName);
         ASSERT_TRUE(o.written) << f.dialog.proposedName;

@@ -94,29 +94,10 @@ TEST(Chines23, PointedForefootEndsAreOnTheCentreline) {
     for (int i = 2; i <= 4; ++i) EXPECT_NEAR(h.LineY[i][82], 0.0, 1e-9) << i;
 }
 
-bool finite(const Hull& h) {
-    for (const auto* a :
-         {&h.XFwd, &h.YFwd, &h.ZFwd, &h.XMax, &h.YMax, &h.ZMax, &h.XAft, &h.YAft, &h.ZAft})
-        for (const double v : *a)
-            if (!std::isfinite(v)) return false;
-    for (const auto* a : {&h.PlaneZ0, &h.PlaneZX, &h.PlaneZY})
-        for (const double v : *a)
-            if (!std::isfinite(v)) return false;
-    for (const auto* pts : {&h.LineX, &h.LineY, &h.LineZ})
-        for (const auto& line : *pts)
-            for (const double v : line)
-                if (!std::isfinite(v)) return false;
-    for (const auto* pts : {&h.BottomRulingX, &h.BottomRulingY, &h.BottomRulingZ})
-        for (const auto& row : *pts)
-            for (const double v : row)
-                if (!std::isfinite(v)) return false;
-    return true;
-}
-
 TEST(Chines23, RandomHullsStayFiniteWithEveryPointBetweenItsEnds) {
     for (uint32_t seed = 1; seed <= 2000; ++seed) {
         const Hull h = test::RandomHull(seed);
-        ASSERT_TRUE(finite(h)) << "seed " << seed;
+        ASSERT_TRUE(AllFinite(h)) << "seed " << seed;
         for (int i = 2; i <= 4; ++i) {
             for (int p = 1; p <= 81; ++p) {
                 ASSERT_GE(h.LineX[i][p], h.XAft[i])

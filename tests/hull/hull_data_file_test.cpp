@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "hull/chine1.h"
+#include "support/temp_dir.h"
 #include "support/test_hulls.h"
 #include "text/number_text.h"
 
@@ -42,18 +43,7 @@ std::string readFile(const std::string& path) {
     return s.str();
 }
 
-class TempDir {
-public:
-    TempDir() {
-        char tmpl[] = "/tmp/voriel-test-XXXXXX";
-        path_ = mkdtemp(tmpl);
-    }
-    ~TempDir() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+using test::TempDir;
 
 Hull defaultNamed(const char* name) {
     Hull h = test::ValidatedDefaultHull();
