@@ -1,0 +1,52 @@
+// The chines-2/3 screen: heights and plank inclinations of chine 2, chine 3 and the sheer, and
+// whether the stem and transom turn in above chines 2 and 3.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "hull/definition_screens.h"
+#include "windows/leaving_watch.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace voriel {
+
+class AppWindows;
+
+class Bouchain2 : public QWidget {
+public:
+    explicit Bouchain2(AppWindows& windows);
+
+    // Captions for the language, the boxes and check boxes filled from the hull, shown over the
+    // board.
+    void activate();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void setCaptions();
+    void fill();
+    Chines23Screen screenAsShown() const;
+    void showScreen(const Chines23Screen& s);
+    void clickTurnIn(bool stem, int k, bool ticked);
+    bool validate();  // as Bouchain1::validate
+    void leave();
+
+    AppWindows& windows_;
+    std::array<std::array<QLineEdit*, 4>, 3> boxes_{};  // [column: chine 2, chine 3, sheer][row]
+    std::array<QCheckBox*, 4> chkMarotte_{};            // indices 2, 3
+    std::array<QCheckBox*, 4> chkTableau_{};            // indices 2, 3
+    QPushButton* valider_ = nullptr;
+    LeavingWatch leaving_;
+    bool filled_ = false;
+    bool busy_ = false;
+    bool placed_ = false;
+};
+
+}  // namespace voriel
