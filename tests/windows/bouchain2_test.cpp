@@ -1,0 +1,209 @@
+// The chines-2/3 screen: captions, filling, the turned-in check boxes, and validation by Valider,
+// by leaving the screen and by closing it, refused entries included.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "windows/bouchain1.h"
+#include "windows/bouchain2.h"
+#include "windows/dessin.h"
+#include "windows/entry_box.h"
+#include "windows/window_harness.h"
+
+using namespace voriel;
+using namespace voriel::test;
+
+namespace {
+
+const ExpectedCaption kChines23Captions[] = {
+    {"window", "  Bouchains 2 - 3", "  Chine 2 - 3"},
+    {"valider", "Valider", "Validation"},
+    {"titre1_0", "Définition du deuxième, troisième bouchain et du livet (3ème bouchain).",
+     "Second chine, third chine and shear line definition."},
+    {"titre1_1", "2ème bouchain", "2nd chine"},
+    {"titre1_2", "3ème bouchain", "3rd chine"},
+    {"titre1_3", "Livet", "Shear line"},
+    {"Label1_0", "Hauteur AV=", "Height forward="},
+    {"Label1_1", "Hauteur au maitre couple=", "Height at B max="},
+    {"Label1_2", "Hauteur AR=", "Height aft="},
+    {"Label1_3", "Inclinaison du 1er bordé (deg/horizontal)=", "1st plank incl. (deg/horizontal)="},
+    {"Label2_0", "Hauteur AV=", "Height forward="},
+    {"Label2_1", "Hauteur au maitre couple=", "Height at B max="},
+    {"Label2_2", "Hauteur AR=", "Height aft="},
+    {"Label2_3",
+     "Inclinaison du 2ème bordé (deg/horizontal)=", "2nd plank incl. (deg/horizontal)="},
+    {"Label3_0", "Hauteur AV=", "Height forward="},
+    {"Label3_1", "Hauteur au maitre couple=", "Height at B max="},
+    {"Label3_2", "Hauteur AR=", "Height aft="},
+    {"Label3_3",
+     "Inclinaison du 3ème bordé (deg/horizontal)=", "3rd plank incl. (deg/horizontal)="},
+    {"ChkMarotte_2", "Marotte rentrante", "stem turned in"},
+    {"ChkMarotte_3", "Marotte rentrante", "stem turned in"},
+    {"ChkTableau_2", "Tableau rentrant", "transom turned in"},
+    {"ChkTableau_3", "Tableau rentrant", "transom turned in"},
+};
+
+}  // namespace
+
+class Bouchain2Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        h_ = std::make_unique<Harness>();
+        SetDefaultHull(h_->doc.hull);
+        h_->windows.dessin().begin();
+        Click(h_->windows.bouchain1(), "valider");  // chine 1 first, as the board allows
+        Click(h_->windows.dessin(), "Command1_1");
+        screen_ = &h_->windows.bouchain2();
+        QVERIFY(screen_->isVisible());
+    }
+    void cleanup() { h_.reset(); }
+
+    void captions_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("French") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void captions() {
+        QFETCH(int, language);
+        h_->doc.hull.Language = int16_t(language);
+        screen_->activate();
+        const auto wrong = CaptionMismatches(*screen_, kChines23Captions, language);
+        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
+    }
+
+    void fillsTheBoxesFromTheHull() {
+        QCOMPARE(BoxText(*screen_, "Text1_0"), QString(".3"));
+        QCOMPARE(BoxText(*screen_, "Text2_1"), QString(".6"));
+        QCOMPARE(BoxText(*screen_, "Text3_2"), QString("1.05"));
+        QCOMPARE(BoxText(*screen_, "Text1_3"), QString("50"));
+        QCOMPARE(BoxText(*screen_, "Text3_3"), QString("85"));
+    }
+
+    // A click on one box, and the four boxes and flags after it (+1 kept, -1 turned in).
+    void checkBoxRule_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("before");  // ticks of Marotte 2, 3, Tableau 2, 3: "0101"
+        QTest::addColumn<QString>("after");
+        QTest::newRow("stem above chine 2 ticks chine 3") << "ChkMarotte_2"
+                                                          << "0000"
+                                                          << "1100";
+        QTest::newRow("stem above chine 3 alone") << "ChkMarotte_3"
+                                                  << "0000"
+                                                  << "0100";
+        QTest::newRow("clearing chine 3 clears chine 2") << "ChkMarotte_3"
+                                                         << "1100"
+                                                         << "0000";
+        QTest::newRow("clearing chine 2 alone") << "ChkMarotte_2"
+                                                << "1100"
+                                                << "0100";
+        QTest::newRow("transom above chine 2") << "ChkTableau_2"
+                                               << "0000"
+                                               << "0011";
+        QTest::newRow("transom cleared above 3") << "ChkTableau_3"
+                                                 << "0011"
+                                                 << "0000";
+        QTest::newRow("transom cleared above 2") << "ChkTableau_2"
+                                                 << "1111"
+                                                 << "1101";
+    }
+    void checkBoxRule() {
+        QFETCH(QString, box);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        const char* names[4] = {"ChkMarotte_2", "ChkMarotte_3", "ChkTableau_2", "ChkTableau_3"};
+        // Set the flags, then show the screen so that it fills from them.
+        Hull& hull = h_->doc.hull;
+        for (int j = 0; j < 4; ++j) {
+            auto& flags = j < 2 ? hull.StemTurnIn : hull.TransomTurnIn;
+            flags[2 + j % 2] = before[j] == '1' ? -1 : 1;
+        }
+        screen_->hide();
+        screen_->activate();
+        for (int j = 0; j < 4; ++j)
+            QCOMPARE(Child<QCheckBox>(*screen_, names[j])->isChecked(), before[j] == '1');
+        Child<QCheckBox>(*screen_, qPrintable(box))->click();
+        for (int j = 0; j < 4; ++j) {
+            QCOMPARE(Child<QCheckBox>(*screen_, names[j])->isChecked(), after[j] == '1');
+            const auto& flags = j < 2 ? hull.StemTurnIn : hull.TransomTurnIn;
+            QCOMPARE(flags[2 + j % 2], int16_t(after[j] == '1' ? -1 : 1));
+        }
+        QCOMPARE(hull.StemTurnIn[4], int16_t{-1});
+        QCOMPARE(hull.TransomTurnIn[4], int16_t{-1});
+    }
+
+    void validerTakesDecimalCommas() {
+        const Hull before = h_->doc.hull;
+        Type(*screen_, "Text2_0", "0,8");
+        Child<QCheckBox>(*screen_, "ChkMarotte_2")->click();
+        Click(*screen_, "valider");
+        QVERIFY(h_->dialogs.messages.empty());
+        QVERIFY(!screen_->isVisible());
+        QCOMPARE(BoxText(*screen_, "Text2_0"), QString("0.8"));
+        QCOMPARE(h_->doc.hull.ZFwd[3], 0.8);
+        QCOMPARE(h_->doc.hull.StemTurnIn[3], int16_t{-1});
+        QVERIFY(h_->doc.hull.LineZ[3] != before.LineZ[3]);
+        QVERIFY(AllFinite(h_->doc.hull));
+        QVERIFY(h_->windows.dessin().isVisible());
+        QVERIFY(Child(h_->windows.dessin(), "dessine")->isEnabled());
+    }
+
+    void refusedEntries_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("infinite height") << "Text1_1"
+                                         << "1e999";
+        QTest::newRow("minus infinite sheer") << "Text3_0"
+                                              << "-1e309";
+        QTest::newRow("huge heights") << "Text3_2"
+                                      << "1e300";
+    }
+    void refusedEntries() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        Child<QCheckBox>(*screen_, "ChkTableau_2")->click();  // flags changed by the click...
+        const Hull before = h_->doc.hull;
+        Type(*screen_, qPrintable(box), typed);
+        Click(*screen_, "valider");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(SameHull(h_->doc.hull, before));  // ...and nothing more by the refusal
+        QVERIFY(screen_->isVisible());
+        QVERIFY(AllFinite(h_->doc.hull));
+        if (h_->dialogs.messages[0].text.find("Text") != std::string::npos)
+            QCOMPARE(BoxColour(*Child<QLineEdit>(*screen_, qPrintable(box))), kBoxRefused);
+        // Leaving the screen with the entry still there keeps the screen too.
+        QVERIFY(Activate(*screen_));
+        h_->windows.dessin().activateWindow();
+        QTRY_COMPARE(h_->dialogs.messages.size(), std::size_t{2});
+        QVERIFY(screen_->isVisible());
+        QVERIFY(SameHull(h_->doc.hull, before));
+    }
+
+    void leavingValidates() {
+        QVERIFY(Activate(*screen_));
+        Type(*screen_, "Text3_0", "1,2");
+        QVERIFY(Activate(h_->windows.dessin()));
+        QTRY_VERIFY(!screen_->isVisible());
+        QCOMPARE(h_->doc.hull.ZFwd[4], 1.2);
+        QVERIFY(h_->dialogs.messages.empty());
+    }
+
+    void closingValidates() {
+        Type(*screen_, "Text3_1", "1.1");
+        QVERIFY(screen_->close());
+        QCOMPARE(h_->doc.hull.ZMax[4], 1.1);
+        screen_->activate();
+        Type(*screen_, "Text3_1", "1e999");
+        QVERIFY(!screen_->close());
+        QCOMPARE(h_->doc.hull.ZMax[4], 1.1);
+    }
+
+private:
+    std::unique_ptr<Harness> h_;
+    Bouchain2* screen_ = nullptr;
+};
+
+QTEST_MAIN(Bouchain2Test)
+#include "bouchain2_test.moc"

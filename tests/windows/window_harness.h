@@ -1,0 +1,108 @@
+// What the window tests share: a document, fake dialogs and the six windows, and ways to read a
+// control's caption, click, type and move the focus between windows.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "windows/app_windows.h"
+#include "windows/document.h"
+#include "windows/fake_dialogs.h"
+
+namespace voriel::test {
+
+// One control's expected caption in both languages; "window" is the title bar.
+struct ExpectedCaption {
+    const char* control;
+    const char* french;
+    const char* english;
+};
+
+struct Harness {
+    Document doc;
+    FakeDialogs dialogs;
+    AppWindows windows{doc, dialogs};
+};
+
+// The text a control shows: a label's or button's text, a group box's title, the window title.
+inline QString CaptionOf(QWidget& window, const char* control) {
+    if (QString::fromLatin1(control) == QLatin1String("window")) return window.windowTitle();
+    QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(control));
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
+    return QStringLiteral("<no control %1>").arg(QString::fromLatin1(control));
+}
+
+// Every caption of the table as the window shows it for the language; the mismatches, if any.
+template <std::size_t N>
+std::vector<std::string> CaptionMismatches(QWidget& window, const ExpectedCaption (&table)[N],
+                                           int language) {
+    std::vector<std::string> wrong;
+    for (const ExpectedCaption& c : table) {
+        const QString expected = QString::fromUtf8(language == 0 ? c.french : c.english);
+        const QString shown = CaptionOf(window, c.control);
+        if (shown != expected)
+            wrong.push_back(std::string(c.control) + ": \"" + shown.toStdString() +
+                            "\" instead of \"" + expected.toStdString() + "\"");
+    }
+    return wrong;
+}
+
+// The whole record compared: defining values, angles, flags and every computed point.
+inline bool SameHull(const Hull& a, const Hull& b) {
+    return a.XFwd == b.XFwd && a.YFwd == b.YFwd && a.ZFwd == b.ZFwd && a.XMax == b.XMax &&
+           a.YMax == b.YMax && a.ZMax == b.ZMax && a.XAft == b.XAft && a.YAft == b.YAft &&
+           a.ZAft == b.ZAft && a.PlankAngle == b.PlankAngle && a.KeelAdvance == b.KeelAdvance &&
+           a.StemAngle == b.StemAngle && a.TransomAngle == b.TransomAngle &&
+           a.PowerFwd == b.PowerFwd && a.PowerAft == b.PowerAft && a.ShapeSFwd == b.ShapeSFwd &&
+           a.ShapeSAft == b.ShapeSAft && a.StemTurnIn == b.StemTurnIn &&
+           a.TransomTurnIn == b.TransomTurnIn && a.LineX == b.LineX && a.LineY == b.LineY &&
+           a.LineZ == b.LineZ && a.BottomRulingX == b.BottomRulingX &&
+           a.BottomRulingY == b.BottomRulingY && a.BottomRulingZ == b.BottomRulingZ &&
+           a.PanelDensity == b.PanelDensity && a.HullFileName == b.HullFileName;
+}
+
+inline std::string Joined(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& l : lines) out += l + "\n";
+    return out;
+}
+
+template <typename T = QWidget>
+T* Child(QWidget& window, const char* name) {
+    T* w = window.findChild<T*>(QString::fromLatin1(name));
+    if (w == nullptr) qFatal("no control %s in %s", name, qPrintable(window.objectName()));
+    return w;
+}
+
+inline void Click(QWidget& window, const char* button) {
+    QTest::mouseClick(Child<QAbstractButton>(window, button), Qt::LeftButton);
+}
+
+// Replaces a box's text as the builder would type it.
+inline void Type(QWidget& window, const char* box, const QString& text) {
+    QLineEdit* edit = Child<QLineEdit>(window, box);
+    edit->setText(text);
+}
+
+inline QString BoxText(QWidget& window, const char* box) {
+    return Child<QLineEdit>(window, box)->text();
+}
+
+// Makes the window the active one and waits until it is.
+inline bool Activate(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window, 2000);
+}
+
+}  // namespace voriel::test
