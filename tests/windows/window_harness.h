@@ -13,6 +13,9 @@
 #include <vector>
 
 #include "windows/app_windows.h"
+#include "windows/bouchain1.h"
+#include "windows/bouchain2.h"
+#include "windows/dessin.h"
 #include "windows/document.h"
 #include "windows/fake_dialogs.h"
 
@@ -103,6 +106,15 @@ inline bool Activate(QWidget& window) {
     window.raise();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window, 2000);
+}
+
+// Begin, both screens validated as they are, and the board redrawn: every line on the sheet.
+inline void WalkToRedrawnBoard(Harness& h) {
+    h.windows.dessin().begin();
+    Click(h.windows.bouchain1(), "valider");
+    Click(h.windows.dessin(), "Command1_1");
+    Click(h.windows.bouchain2(), "valider");
+    Click(h.windows.dessin(), "dessine");
 }
 
 }  // namespace voriel::test

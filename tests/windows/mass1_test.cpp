@@ -1,0 +1,233 @@
+// The mass-budget window: captions, the green and pink boxes, the computation on Enter and on
+// leaving a box, and Compute (or leaving the window) handing the total to the hydrostatics.
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "text/number_text.h"
+#include "windows/entry_box.h"
+#include "windows/hydro1.h"
+#include "windows/mass1.h"
+#include "windows/window_harness.h"
+
+using namespace voriel;
+using namespace voriel::test;
+
+namespace {
+
+const ExpectedCaption kMassCaptions[] = {
+    {"window", "  Budget de masse", "  Mass budget"},
+    {"Calcul1", "Calculer", "Compute"},
+    {"Label1",
+     "Entrez les données uniquement dans les cases vertes.\nLes cases roses sont réservées aux "
+     "résultats de calcul.\n(Une densité de panneau de 12 kg/m2 correspond à une tole "
+     "d'aluminium de 4mm)",
+     "Enter data only in the green boxes.\nPink boxes are reserved for computation results.\n"
+     "(Panel density of 12 kg/m2 correspond to a 4mm Alumium plate)"},
+    {"Label2_1", "Densité de panneau\n(kg/m2)", "Panel density\n(kg/m2)"},
+    {"Label2_2", "Surface\n(m2)", "Area\n(m2)"},
+    {"Label2_3", "Masse\n(kg)", "Mass\n(kg)"},
+    {"Label2_4", "Centre de\nmasse X (m)", "Centre of\nmass X (m)"},
+    {"Label3_0", "Total", "Total"},
+    {"Label3_1", "Fond", "Bottom"},
+    {"Label3_2", "Premier bordé", "First side plank"},
+    {"Label3_3", "Deuxième bordé", "Second side plank"},
+    {"Label3_4", "Troisème bordé", "third side plank"},
+    {"Label3_5", "Tableau arrière", "Transom plate"},
+    {"Label3_6", "Marotte", "Pram bow plate"},
+    {"Label3_7", "Plancher 1", "Floor 1"},
+    {"Label3_8", "Pont 2", "Deck 2"},
+    {"Label3_9", "Pont 3", "Deck 3"},
+    {"Label3_10", "Pont 4", "Deck 4"},
+    {"Label3_11", "Cloison 1", "Bulkhead 1"},
+    {"Label3_12", "Cloison 2", "Bulkhead 2"},
+    {"Label3_13", "Moteur", "Engine"},
+    {"Label3_14", "Lest", "Ballast"},
+    {"Label3_15", "Passagers", "Passengers"},
+    {"Label3_16", "Materiel 1", "Equipment 1"},
+    {"Label3_17", "Materiel 2", "Equipment 2"},
+    {"Label3_18", "Matériel 3", "Equipment 3"},
+};
+
+// Each row's boxes Text1..Text4: i input (green), r result or b blank (both pink).
+const char* const kBoxKinds[kMassRows] = {
+    "brrr",                                          // totals
+    "irrr", "irrr", "irrr", "irrr", "irrr", "irrr",  // plates
+    "irrr", "irrr", "irrr", "irrr",                  // floor and decks
+    "iiri", "iiri",                                  // bulkheads
+    "bbii", "bbii", "bbii", "bbii", "bbii", "bbii",  // loads
+};
+
+QString BoxName(int column, int row) {
+    return QStringLiteral("Text%1_%2").arg(column).arg(row);
+}
+
+double Number(QWidget& w, int column, int row) {
+    return Val(BoxText(w, qPrintable(BoxName(column, row))).toStdString());
+}
+
+}  // namespace
+
+class Mass1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        h_ = std::make_unique<Harness>();
+        SetDefaultHull(h_->doc.hull);
+        WalkToRedrawnBoard(*h_);
+        Click(h_->windows.dessin(), "Command1_1");  // the Hydro menu comes with chines 2/3
+        Click(h_->windows.bouchain2(), "valider");
+        hydro_ = &h_->windows.hydro1();
+        mass_ = &h_->windows.mass1();
+        hydro_->activate();
+        mass_->activate();
+    }
+    void cleanup() { h_.reset(); }
+
+    void captions_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("French") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void captions() {
+        QFETCH(int, language);
+        h_->doc.hull.Language = int16_t(language);
+        mass_->activate();
+        const auto wrong = CaptionMismatches(*mass_, kMassCaptions, language);
+        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
+    }
+
+    void greenBoxesForInputsPinkForResults() {
+        for (int row = 0; row < kMassRows; ++row) {
+            for (int c = 1; c <= 4; ++c) {
+                QLineEdit* box = Child<QLineEdit>(*mass_, qPrintable(BoxName(c, row)));
+                const bool input = kBoxKinds[row][c - 1] == 'i';
+                QCOMPARE(BoxColour(*box), input ? kBoxInput : kBoxResult);
+                QCOMPARE(box->isReadOnly(), !input);
+                if (kBoxKinds[row][c - 1] == 'b') QCOMPARE(box->text(), QString(" "));
+            }
+        }
+    }
+
+    void activationShowsTheTable() {
+        QCOMPARE(BoxText(*mass_, "Text1_1"), QString("12.0"));
+        QCOMPARE(BoxText(*mass_, "Text1_7"), QString("0.0"));
+        QVERIFY(Number(*mass_, 2, 1) > 0);  // the bottom's area
+        QVERIFY(Number(*mass_, 3, 0) > 0);  // the total mass
+        QCOMPARE(h_->doc.totals.TotalMass, Number(*mass_, 3, 0));
+        QVERIFY(qAbs(h_->doc.totals.MassCentreX - Number(*mass_, 4, 0)) <= 0.0005);
+    }
+
+    void enterComputes() {
+        const double bottom = Number(*mass_, 3, 1);
+        const double total = Number(*mass_, 3, 0);
+        Type(*mass_, "Text1_1", "24");
+        QTest::keyClick(Child(*mass_, "Text1_1"), Qt::Key_Return);
+        QVERIFY(qAbs(Number(*mass_, 3, 1) - 2 * bottom) <= 0.011);
+        QVERIFY(qAbs(Number(*mass_, 3, 0) - (total + bottom)) <= 0.02);
+        QCOMPARE(BoxText(*mass_, "Text1_1"), QString("24.0"));
+        QCOMPARE(h_->doc.hull.PanelDensity[0], 24.0);
+        QVERIFY(h_->dialogs.messages.empty());
+        // Enter computes only: the hydrostatics still has its own displacement.
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});
+    }
+
+    void leavingABoxComputes() {
+        QVERIFY(Activate(*mass_));
+        const double total = Number(*mass_, 3, 0);
+        QLineEdit* engine = Child<QLineEdit>(*mass_, "Text3_13");
+        engine->setFocus(Qt::TabFocusReason);
+        engine->setText("150,5");
+        Child<QLineEdit>(*mass_, "Text4_13")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(BoxText(*mass_, "Text3_13"), QString("150.500"));
+        QVERIFY(qAbs(Number(*mass_, 3, 0) - (total + 150.5)) <= 0.002);
+    }
+
+    // Positions are held to the hull; negative masses are summed as typed.
+    void entriesHeldAsTheTableSays_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("bulkhead before the transom") << "Text4_11"
+                                                     << "-1"
+                                                     << "0.000";
+        QTest::newRow("load beyond the stem") << "Text4_14"
+                                              << "99"
+                                              << "6.000";
+        QTest::newRow("negative engine") << "Text3_13"
+                                         << "-20"
+                                         << "-20.000";
+        QTest::newRow("negative bulkhead area") << "Text2_12"
+                                                << "-2"
+                                                << "0.000";
+        QTest::newRow("thin bottom held to 0.1") << "Text1_3"
+                                                 << "0,05"
+                                                 << "0.1";
+    }
+    void entriesHeldAsTheTableSays() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Type(*mass_, qPrintable(box), typed);
+        QTest::keyClick(Child(*mass_, qPrintable(box)), Qt::Key_Return);
+        QCOMPARE(BoxText(*mass_, qPrintable(box)), shown);
+    }
+
+    void computeHandsTheTotalToTheHydrostatics() {
+        Type(*mass_, "Text3_14", "300");  // ballast
+        Type(*mass_, "Text4_14", "2.5");
+        Click(*mass_, "Calcul1");
+        const double total = Number(*mass_, 3, 0);
+        QVERIFY(total > 300);
+        QVERIFY(Child<QRadioButton>(*hydro_, "Option1_0")->isChecked());
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{0});
+        QCOMPARE(BoxText(*hydro_, "Text1_0"),
+                 QString::fromStdString(Format(total / 1000, "0.000")));
+        // The hydrostatics floated the hull at that displacement and trimmed it.
+        QVERIFY(qAbs(h_->doc.hydro.Volume - total / 1000) < 0.001);
+        QVERIFY(qAbs(h_->doc.hydro.BuoyancyX - h_->doc.totals.MassCentreX) <=
+                0.002 * h_->doc.hull.XFwd[1] + 1e-9);
+        QVERIFY(h_->dialogs.messages.empty());
+    }
+
+    void leavingTheWindowHandsOverToo() {
+        QVERIFY(Activate(*mass_));
+        Type(*mass_, "Text3_15", "240");  // passengers, no Enter
+        QVERIFY(Activate(*hydro_));
+        QTRY_COMPARE(h_->doc.hydro.HydroMode, int16_t{0});
+        QCOMPARE(BoxText(*mass_, "Text3_15"), QString("240.000"));
+        QCOMPARE(BoxText(*hydro_, "Text1_0"),
+                 QString::fromStdString(Format(Number(*mass_, 3, 0) / 1000, "0.000")));
+    }
+
+    void aRefusedEntryIsShownAndHandsNothingOver() {
+        const MassTotals totals = h_->doc.totals;
+        const double density = h_->doc.hull.PanelDensity[1];
+        Type(*mass_, "Text1_2", "1e999");
+        QTest::keyClick(Child(*mass_, "Text1_2"), Qt::Key_Return);
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*mass_, "Text1_2")), kBoxRefused);
+        QCOMPARE(BoxText(*mass_, "Text1_2"), QString("1e999"));  // kept to be corrected
+        Click(*mass_, "Calcul1");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{2});
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});
+        QCOMPARE(h_->doc.totals.MassCentreX, totals.MassCentreX);
+        QCOMPARE(h_->doc.hull.PanelDensity[1], density);
+        QVERIFY(!CaptionOf(*mass_, "status").isEmpty());
+        Type(*mass_, "Text1_2", "12");
+        Click(*mass_, "Calcul1");
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*mass_, "Text1_2")), kBoxInput);
+        QVERIFY(CaptionOf(*mass_, "status").isEmpty());
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{0});
+    }
+
+private:
+    std::unique_ptr<Harness> h_;
+    Hydro1* hydro_ = nullptr;
+    Mass1* mass_ = nullptr;
+};
+
+QTEST_MAIN(Mass1Test)
+#include "mass1_test.moc"
