@@ -20,13 +20,18 @@ QLineEdit* MakeBox(QWidget* parent, const QString& name, int chars) {
 
 void SetBoxColour(QLineEdit& box, const QColor& colour) {
     QPalette p = box.palette();
-    p.setColor(QPalette::Base, colour);
-    p.setColor(QPalette::Text, Qt::black);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Base, colour);
+        p.setColor(group, QPalette::Text, Qt::black);
+    }
+    // A box that takes no entry now must look so, whatever its colour.
+    p.setColor(QPalette::Disabled, QPalette::Base, QColor(232, 232, 232));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(140, 140, 140));
     box.setPalette(p);
 }
 
 QColor BoxColour(const QLineEdit& box) {
-    return box.palette().color(QPalette::Base);
+    return box.palette().color(QPalette::Active, QPalette::Base);
 }
 
 QString BoxObjectName(const std::string& box) {

@@ -103,7 +103,7 @@ Hydro1::Hydro1(AppWindows& windows) : windows_(windows) {
         });
     }
     auto* pitchLabel = makeLabel(this, "Label3_0", false);
-    pitchLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pitchLabel->setIndent(22);  // under the option buttons' captions
     text3_ = MakeBox(this, QStringLiteral("Text3_0"));
     grid->addWidget(pitchLabel, row, 0);
     grid->addWidget(text3_, row, 1);
