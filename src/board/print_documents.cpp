@@ -35,15 +35,21 @@ void printDrawing(PrintJob& job, Canvas& c) {
     PrintBodyPlan(job, job.board.ChineView, c);
 }
 
+// The development sheets' reach counts in the fit, so that every pattern lies whole on its page.
+void fitWithDevelopments(PrintJob& job, const Canvas& c) {
+    job.transform = FitPrintViews(job.hull, c.scaleWidth(), c.scaleHeight(),
+                                  DevelopmentSheetsReach(job.hull, job.board));
+}
+
 void printDevelopment(PrintJob& job, Canvas& c) {
-    job.transform = FitPrintViews(job.hull, c.scaleWidth(), c.scaleHeight());
+    fitWithDevelopments(job, c);
     PrintDevelopmentPages(job, PrintView::DevelopedPlate, false, c);
 }
 
 void printAll(PrintJob& job, Canvas& c) {
     PrintDefinitionReport(job, c);
     StartNewPage(c);
-    job.transform = FitPrintViews(job.hull, c.scaleWidth(), c.scaleHeight());
+    fitWithDevelopments(job, c);
     lineSheets(job, c);
     PrintViewFrame(job, PrintView::BodyPlan, c);
     PrintBodyPlan(job, job.board.ChineView, c);

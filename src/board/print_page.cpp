@@ -40,10 +40,25 @@ void PrintTextLine(Canvas& canvas, const std::string& line) {
     canvas.textLine(line);
 }
 
-PrintLine SheetHeader(const PrintJob& job, const Canvas& canvas) {
-    PrintLine line;
+namespace {
+
+void headerItems(const PrintJob& job, const Canvas& canvas, PrintLine& line) {
     line.text(job.hull.HullFileName).text("  date:").text(job.date).text("   page");
     line.number(canvas.page());
+}
+
+}  // namespace
+
+PrintLine SheetHeader(const PrintJob& job, const Canvas& canvas) {
+    PrintLine line;
+    headerItems(job, canvas, line);
+    return line;
+}
+
+PrintLine TableHeader(const PrintJob& job, const Canvas& canvas) {
+    PrintLine line;
+    line.text("Voriel 2000").zone();
+    headerItems(job, canvas, line);
     return line;
 }
 

@@ -50,4 +50,7 @@ inline void PrintTextLine(Canvas& canvas, const PrintLine& line) {
 // The header of a sheet: hull name, "  date:", the date, "   page" and the page number.
 PrintLine SheetHeader(const PrintJob& job, const Canvas& canvas);
 
+// The header of a development table: "Voriel 2000", then in the next print zone the sheet header.
+PrintLine TableHeader(const PrintJob& job, const Canvas& canvas);
+
 }  // namespace voriel

@@ -17,7 +17,7 @@ double StandardPrintScale(double s) {
     return s;
 }
 
-PrintTransform FitPrintViews(const Hull& h, float width, float height) {
+PrintTransform FitPrintViews(const Hull& h, float width, float height, SheetReach sheets) {
     PrintTransform t;
     for (int j = Chine1; j <= Sheer; ++j) {
         for (int p = 0; p < kPointCount; ++p) {
@@ -29,9 +29,10 @@ PrintTransform FitPrintViews(const Hull& h, float width, float height) {
         }
     }
     const double pw = width, ph = height;
-    const double figure = 0.8 * t.Yhi + t.Xhi - t.Xlo;
+    const double xhi = std::max(t.Xhi, sheets.length), yhi = std::max(t.Yhi, sheets.width);
+    const double figure = 0.8 * t.Yhi + xhi - t.Xlo;
     const double sa = (0.95 * pw - 200) / figure;
-    const double sb = (0.95 * ph - 600) / (2.2 * t.Yhi);
+    const double sb = (0.95 * ph - 600) / (2.2 * yhi);
     double s = StandardPrintScale(std::min(sa, sb));
     // A hull with no extent (nothing defined) or a page too small for anything: a unit scale
     // rather than an infinite or reversed one.

@@ -24,9 +24,19 @@ struct PrintTransform {
 // below 5.68 the scale stays as it is.
 double StandardPrintScale(double s);
 
+// How far the development sheets of a document reach (m): along X from X = 0 (the longest panel,
+// or the transom sheet's figures) and across from the reference line (the widest panel). A
+// document without development sheets reaches nowhere.
+struct SheetReach {
+    double length = 0.0;
+    double width = 0.0;
+};
+
 // FitPrintViews: the transform for a page of width x height twips, the figure (the hull's length
-// and 0.8 of its half breadth) centred across the page, Y = 0 and Z = 0 at 0.5*height + 300.
-PrintTransform FitPrintViews(const Hull& hull, float width, float height);
+// and 0.8 of its half breadth) centred across the page, Y = 0 and Z = 0 at 0.5*height + 300. A
+// developed panel longer than the hull or wider than its half breadth counts in their place, so
+// that every pattern printed lies whole on its page.
+PrintTransform FitPrintViews(const Hull& hull, float width, float height, SheetReach sheets = {});
 
 // Printer x of model X (m) in the plan and the profile.
 inline float PrintX(const PrintTransform& t, double x) {

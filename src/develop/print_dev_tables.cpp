@@ -53,9 +53,12 @@ void yzHeadings(Canvas& c) {
 }
 
 // The outline table of one end plate, on a new page.
-void endPlateTable(const EndPlateDev& d, const EndPlateTexts& texts, bool bow, Canvas& c) {
+void endPlateTable(const PrintJob& job, const EndPlateDev& d, const EndPlateTexts& texts, bool bow,
+                   Canvas& c) {
     StartNewPage(c);
     PrintTextLine(c, "");
+    // The header of the other tables, so that a loose page still names its hull, date and page.
+    PrintTextLine(c, TableHeader(job, c));
     PrintTextLine(c, PrintLine().zone().text(texts.title));
     // The bow plate's head has a bare print zone where the transom's has an empty line, which
     // moves its lower-part label one zone right.
@@ -67,6 +70,7 @@ void endPlateTable(const EndPlateDev& d, const EndPlateTexts& texts, bool bow, C
     PrintTextLine(c, lower.zone().text(texts.lower));
     yzHeadings(c);
     // Lower part: from the centre line at chine 2 round the first half, the keel, the second half.
+    // Every row keeps Y and Z under their headings (no row is pushed a zone to the right).
     slantRow(-d[0].half, d[11].slant, c);
     for (int j = 11; j >= 0; --j) slantRow(-d[j].half, d[j].slant, c);
     PrintTextLine(c, PrintLine().zone().text(texts.keel));
@@ -97,10 +101,7 @@ void PrintDevTable(const PrintJob& job, int k, const Development& dev, Canvas& c
     StartNewPage(c);
     c.setColor(h.LineColor[0]);
     PrintTextLine(c, "");
-    PrintLine header;
-    header.text("Voriel 2000").zone().text(h.HullFileName).text("  date:").text(job.date);
-    header.text("   page").number(c.page());
-    PrintTextLine(c, header);
+    PrintTextLine(c, TableHeader(job, c));
     PrintTextLine(c, " -------------- " + title);
     PrintTextLine(c, groupTitles(k));
     PrintTextLine(c, PrintLine()
@@ -131,9 +132,9 @@ void PrintDevTable(const PrintJob& job, int k, const Development& dev, Canvas& c
 void PrintTransomTable(const PrintJob& job, Canvas& c) {
     const Hull& h = job.hull;
     c.setColor(h.LineColor[0]);
-    endPlateTable(ComputeTransomDev(job.board), endPlateTexts(false, h.Language), false, c);
+    endPlateTable(job, ComputeTransomDev(job.board), endPlateTexts(false, h.Language), false, c);
     if (HasBowPlate(h))
-        endPlateTable(ComputeBowPlateDev(job.board), endPlateTexts(true, h.Language), true, c);
+        endPlateTable(job, ComputeBowPlateDev(job.board), endPlateTexts(true, h.Language), true, c);
 }
 
 }  // namespace voriel

@@ -2,6 +2,7 @@
 #include "develop/print_panel_sheets.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "board/print_frame.h"
@@ -83,7 +84,39 @@ void maxBeamSection(const PrintJob& job, int k, double s, Canvas& c) {
     for (int m = Sheer; m >= 0; --m) c.lineTo(x(m), yOther(m));
 }
 
+void reachPanel(const Development& d, SheetReach& r) {
+    for (int j = 0; j <= d.last && j < kDevPointCount; ++j) {
+        r.length = std::max({r.length, d.DevXi[j], d.DevXs[j]});
+        r.width = std::max({r.width, std::fabs(d.DevYi[j]), std::fabs(d.DevYs[j])});
+    }
+}
+
+void reachEndPlate(const EndPlateDev& d, double start, SheetReach& r) {
+    for (const SlantPoint& p : d) {
+        r.length = std::max(r.length, start + p.slant);
+        r.width = std::max(r.width, std::fabs(p.half));
+    }
+}
+
 }  // namespace
+
+SheetReach DevelopmentSheetsReach(const Hull& h, const BoardState& board) {
+    SheetReach r;
+    reachPanel(DevelopPanel(h, Panel::Bottom), r);
+    if (board.ChineView != 1) return r;
+    for (const Panel p : {Panel::Plank1, Panel::Plank2, Panel::Plank3})
+        reachPanel(DevelopPanel(h, p), r);
+    const EndPlateDev transom = ComputeTransomDev(board);
+    reachEndPlate(transom, 0.0, r);
+    const int k = h.MaxBeamIndex;
+    if (k >= 0 && k < kPointCount) {
+        const double keelAt =
+            transom[kSectionPointCount - 1].slant - h.LineZ[Keel][k] + 0.1 * h.XFwd[Keel];
+        for (int m = Keel; m <= Sheer; ++m) r.length = std::max(r.length, keelAt + h.LineZ[m][k]);
+    }
+    if (HasBowPlate(h)) reachEndPlate(ComputeBowPlateDev(board), 0.75 * h.XFwd[Keel], r);
+    return r;
+}
 
 void PrintPanelDev(const PrintJob& job, int k, const Development& dev, Canvas& c) {
     const Hull& h = job.hull;

@@ -3,6 +3,7 @@
 
 #include "board/print_frame.h"
 #include "board/print_page.h"
+#include "board/print_transform.h"
 #include "canvas/canvas.h"
 #include "develop/developed_outline.h"
 
@@ -19,6 +20,10 @@ void PrintPanelDev(const PrintJob& job, int k, const Development& dev, Canvas& c
 // across it), the hull section at the max-beam station with its height along the page's x, and
 // for a pram bow the bow plate drawn as the transom, from the board's station sections.
 void PrintTransomDev(const PrintJob& job, Canvas& canvas);
+
+// How far the development sheets of the stage (ChineView) reach from X = 0 and from the reference
+// line: the developed bottom and, at stage 1, the planks and the transom sheet's figures.
+SheetReach DevelopmentSheetsReach(const Hull& hull, const BoardState& board);
 
 // The pages of the development print after FitPrintViews: the bottom, then when ChineView = 1
 // planks 1, 2 and 3 and the transom, each on a new page with its frame (PrintViewFrame of the

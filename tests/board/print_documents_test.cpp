@@ -1,0 +1,268 @@
+// The three print commands as recorded pages: golden recordings of the default hull, page
+// breaks, headers, table rows, and every page of random hulls on the paper.
+#include "board/print_documents.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "board/print_page.h"
+#include "board/station_sections.h"
+#include "canvas/page_recording_canvas.h"
+#include "hull/hull_data_file.h"
+#include "support/test_hulls.h"
+
+namespace voriel {
+namespace {
+
+constexpr const char* kDate = "2024-05-17";
+
+std::string dataDir() {
+    const char* d = std::getenv("VORIEL_TEST_DATA");
+    return d ? d : "tests";
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The default hull as voriel-cli reads it from the reference data file "boat.D50".
+Hull boat() {
+    Hull h;
+    SetDefaultHull(h);
+    HullReadResult r = OpenHullData(dataDir() + "/golden/d50/boat.D50", h);
+    EXPECT_TRUE(r.hull.has_value()) << r.error;
+    return r.hull ? *r.hull : h;
+}
+
+struct Printed {
+    std::string recording;
+    int documents = 0;
+};
+
+Printed print(const Hull& hull, PrintCommand command, int stage, Paper paper = Paper::A4) {
+    BoardState board;
+    board.ChineView = static_cast<int16_t>(stage);
+    ComputeAllStationSections(hull, board);
+    const PageArea area = PrintableArea(paper);
+    PageRecordingCanvas canvas(area.width, area.height);
+    PrintDocument(command, hull, board, kDate, canvas);
+    return {canvas.recording(), canvas.documentsEnded()};
+}
+
+const char* commandName(PrintCommand c) {
+    return c == PrintCommand::Drawing       ? "drawing"
+           : c == PrintCommand::Development ? "development"
+                                            : "all";
+}
+
+// One recorded call: its words and, for a text, the text.
+struct Call {
+    std::string op;
+    std::vector<double> numbers;
+    std::string text;
+};
+
+std::vector<std::vector<Call>> pages(const std::string& recording) {
+    std::vector<std::vector<Call>> out(1);
+    std::istringstream in(recording);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        Call c;
+        words >> c.op;
+        if (c.op == "page") {
+            out.emplace_back();
+            continue;
+        }
+        std::string w;
+        while (words >> w && w[0] != '"') c.numbers.push_back(std::strtod(w.c_str(), nullptr));
+        if (c.op == "text")
+            c.text = line.substr(line.find('"') + 1, line.size() - line.find('"') - 2);
+        out.back().push_back(c);
+    }
+    return out;
+}
+
+std::vector<std::string> texts(const std::vector<Call>& page) {
+    std::vector<std::string> out;
+    for (const Call& c : page)
+        if (c.op == "text") out.push_back(c.text);
+    return out;
+}
+
+bool contains(const std::vector<std::string>& lines, const std::string& s) {
+    for (const auto& l : lines)
+        if (l.find(s) != std::string::npos) return true;
+    return false;
+}
+
+const PrintCommand kCommands[] = {PrintCommand::Drawing, PrintCommand::Development,
+                                  PrintCommand::All};
+
+// The golden files are made by scripts/update-golden.sh with voriel-cli print --record.
+TEST(PrintDocument, RecordingsMatchTheGoldenFiles) {
+    const Hull h = boat();
+    for (const PrintCommand c : kCommands) {
+        for (const int stage : {0, 1}) {
+            const std::string name = std::string(commandName(c)) + "_stage" + std::to_string(stage);
+            const std::string golden = readFile(dataDir() + "/golden/print/" + name + ".txt");
+            ASSERT_FALSE(golden.empty()) << name;
+            EXPECT_EQ(print(h, c, stage).recording, golden) << name;
+        }
+    }
+}
+
+TEST(PrintDocument, PageCountsOfEachCommandAndStage) {
+    const Hull h = boat();
+    const struct {
+        PrintCommand command;
+        int stage;
+        std::size_t pages;
+    } cases[] = {
+        // Report, three sheets, two point tables, the bottom and its table over two pages.
+        {PrintCommand::All, 0, 9},
+        // Report, three sheets, five point tables, the bottom and three planks each with a
+        // two-page table, the transom and its table.
+        {PrintCommand::All, 1, 23},
+        {PrintCommand::Drawing, 0, 3},
+        {PrintCommand::Drawing, 1, 3},
+        {PrintCommand::Development, 0, 1},
+        {PrintCommand::Development, 1, 5},
+    };
+    for (const auto& c : cases) {
+        const Printed p = print(h, c.command, c.stage);
+        EXPECT_EQ(pages(p.recording).size(), c.pages) << commandName(c.command) << c.stage;
+        EXPECT_EQ(p.documents, 1) << commandName(c.command);
+    }
+}
+
+// Every sheet and table header names the hull and the date and counts the pages, an overflowed
+// page included; no text line passes the bottom of the page.
+TEST(PrintDocument, HeadersCountThePagesAndTextStaysOnThePage) {
+    const Hull h = boat();
+    const float bottom = PrintableArea(Paper::A4).height;
+    for (const PrintCommand c : kCommands) {
+        const auto all = pages(print(h, c, 1).recording);
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const std::string number = "page " + std::to_string(i + 1) + " ";
+            bool header = false, overflowed = false;
+            for (const Call& call : all[i]) {
+                if (call.op != "text") continue;
+                EXPECT_LE(call.numbers[1] + 240.0, bottom) << call.text;
+                header = header || (call.text.find("boat") != std::string::npos &&
+                                    call.text.find(kDate) != std::string::npos &&
+                                    call.text.find(number) != std::string::npos);
+            }
+            // A table's continuation page opens with a row, the rest of its table.
+            overflowed = !all[i].empty() && all[i].front().op == "text" &&
+                         all[i].front().numbers[1] == 0.0 &&
+                         all[i].front().text.rfind("     ", 0) == 0;
+            EXPECT_TRUE(header || overflowed) << commandName(c) << " page " << i + 1;
+        }
+    }
+}
+
+TEST(PrintDocument, PrintAllHasEveryLineTableEndingAtTheStem) {
+    const Hull h = boat();
+    const auto all = pages(print(h, PrintCommand::All, 1).recording);
+    const char* const names[] = {" ligne de la quille ", " ligne du 1er bouchain ",
+                                 " ligne du 2ème bouchain ", " ligne du 3ème bouchain ",
+                                 " ligne du livet "};
+    for (int line = 0; line < 5; ++line) {
+        const auto lines = texts(all[4 + line]);  // after the report and the three sheets
+        ASSERT_GE(lines.size(), 8u);
+        EXPECT_EQ(lines[2], std::string(" --------------  X,Y,Z ") + names[line]);
+        EXPECT_EQ(lines[lines.size() - 1], std::string(names[line]) + " ----- EOF  ");
+        // Point 82 at the stem closes the table, after point 81.
+        EXPECT_EQ(lines[lines.size() - 3].substr(0, 8), "     81 ");
+        EXPECT_EQ(lines[lines.size() - 2].substr(0, 8), "     82 ");
+        EXPECT_NE(
+            lines[lines.size() - 2].find(PrintLine().formatted(h.LineX[line][82], "#0.000").str()),
+            std::string::npos);
+    }
+}
+
+TEST(PrintDocument, PrintAllPrintsEveryPlankTableThroughItsForwardEnd) {
+    const Hull h = boat();
+    const std::string rec = print(h, PrintCommand::All, 1).recording;
+    for (const char* title : {"développement du fond", "développement du bordé 1",
+                              "développement du bordé 2", "développement du bordé 3"}) {
+        const auto eof = rec.find(std::string(" ----- EOF  ") + title);
+        ASSERT_NE(eof, std::string::npos) << title;
+        const auto before = rec.rfind("\"     8", eof);
+        ASSERT_NE(before, std::string::npos);
+        const bool bottom = std::string(title) == "développement du fond";
+        EXPECT_EQ(rec.substr(before + 1, 8), bottom ? "     83 " : "     82 ") << title;
+    }
+    EXPECT_NE(rec.find("\" Bordé 3 \""), std::string::npos);
+}
+
+TEST(PrintDocument, EnglishTextsAndTheStageZeroAllPages) {
+    Hull h = boat();
+    h.Language = 1;
+    const auto all = pages(print(h, PrintCommand::All, 0).recording);
+    ASSERT_EQ(all.size(), 9u);
+    EXPECT_TRUE(contains(texts(all[4]), " --------------  X,Y,Z  of the keel "));
+    EXPECT_TRUE(contains(texts(all[5]), " --------------  X,Y,Z  of first chine "));
+    EXPECT_TRUE(contains(texts(all[6]), " Bottom"));
+    EXPECT_TRUE(contains(texts(all[7]), " -------------- development of bottom"));
+    EXPECT_TRUE(contains(texts(all[8]), " ----- EOF  development of bottom"));
+    const auto dev = pages(print(h, PrintCommand::Development, 1).recording);
+    ASSERT_EQ(dev.size(), 5u);
+    EXPECT_TRUE(contains(texts(dev[2]), " Side plank 2 "));
+    EXPECT_TRUE(contains(texts(dev[4]), " Transom"));
+    EXPECT_TRUE(contains(texts(dev[4]), " station Bmax"));
+}
+
+// A pram bow adds the bow plate to the transom sheet and its table on a page of its own.
+TEST(PrintDocument, APramBowPrintsTheBowPlateAndItsTable) {
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        const std::string rec = print(h, PrintCommand::All, 1).recording;
+        const auto all = pages(rec);
+        const bool bow = h.YFwd[Chine1] > 0.001;
+        EXPECT_EQ(rec.find("\" Marotte\"") != std::string::npos, bow) << seed;
+        EXPECT_EQ(rec.find("  Développement de la marotte ----- EOF  ") != std::string::npos, bow)
+            << seed;
+        EXPECT_TRUE(contains(texts(all.back()), bow ? "  Développement de la marotte ----- EOF  "
+                                                    : "  Développement du tableau ----- EOF  "))
+            << seed;
+    }
+}
+
+// Random hulls on both papers: every number recorded is finite and every figure drawn stays on
+// the page (the scale bar's ticks past the page are left out).
+TEST(PrintDocument, RandomHullsDrawOnThePage) {
+    for (uint32_t seed = 1; seed <= 25; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        for (const Paper paper : {Paper::A4, Paper::Letter}) {
+            const PageArea area = PrintableArea(paper);
+            for (const PrintCommand c : kCommands) {
+                for (const auto& page : pages(print(h, c, 1, paper).recording)) {
+                    for (const Call& call : page) {
+                        for (std::size_t i = 0; i < call.numbers.size(); ++i) {
+                            const double v = call.numbers[i];
+                            ASSERT_TRUE(std::isfinite(v)) << seed;
+                            if (call.op != "line") continue;
+                            EXPECT_GE(v, 0.0) << seed << " " << commandName(c);
+                            EXPECT_LE(v, i % 2 == 0 ? area.width : area.height)
+                                << seed << " " << commandName(c);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace voriel
