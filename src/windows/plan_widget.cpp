@@ -31,24 +31,30 @@ int buttonsHeld(Qt::MouseButtons b) {
 }  // namespace
 
 PlanWidget::PlanWidget(QWidget* parent)
-    : QWidget(parent), canvas_(logicalDpiX(), logicalDpiY(), font()) {
+    : QWidget(parent),
+      ratio_(devicePixelRatioF()),
+      canvas_(logicalDpiX() * ratio_, logicalDpiY() * ratio_, font()) {
     setObjectName("Plan1");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::PreventContextMenu);  // the right button pans
-    canvas_.resize(width(), height());
+    canvas_.resize(qRound(width() * ratio_), qRound(height() * ratio_));
 }
 
 QPointF PlanWidget::toTwips(const QPointF& pixels) const {
-    return {pixels.x() / canvas_.pixelsPerTwipX(), pixels.y() / canvas_.pixelsPerTwipY()};
+    return {pixels.x() * ratio_ / canvas_.pixelsPerTwipX(),
+            pixels.y() * ratio_ / canvas_.pixelsPerTwipY()};
 }
 
 void PlanWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawImage(event->rect(), canvas_.image(), event->rect());
+    const QRectF target(event->rect());
+    const QRectF source(target.x() * ratio_, target.y() * ratio_, target.width() * ratio_,
+                        target.height() * ratio_);
+    p.drawImage(target, canvas_.image(), source);
 }
 
 void PlanWidget::resizeEvent(QResizeEvent* event) {
-    canvas_.resize(event->size().width(), event->size().height());
+    canvas_.resize(qRound(event->size().width() * ratio_), qRound(event->size().height() * ratio_));
     QWidget::resizeEvent(event);
 }
 

@@ -36,6 +36,7 @@ protected:
 private:
     QPointF toTwips(const QPointF& pixels) const;
 
+    qreal ratio_;  // device pixels per widget pixel: the sheet is drawn at the screen's own pixels
     ScreenCanvas canvas_;
     int pressed_ = 0;  // the button whose down was handed on, until its up
 };

@@ -17,6 +17,14 @@ const QColor kSheetColour(255, 255, 255);
 const QVector<qreal> kDotted{3, 3};
 const QVector<qreal> kDashDot{9, 6, 3, 6};
 
+// The font sized in pixels of this sheet, so that its measures and its drawing agree whatever
+// resolution the image itself claims.
+QFont PixelSized(QFont font, double dpiY) {
+    if (font.pointSizeF() > 0)
+        font.setPixelSize(std::max(1, qRound(font.pointSizeF() * dpiY / 72)));
+    return font;
+}
+
 bool finite(float v) {
     return std::isfinite(v);
 }
@@ -26,8 +34,8 @@ bool finite(float v) {
 ScreenCanvas::ScreenCanvas(double dpiX, double dpiY, const QFont& font)
     : pxPerTwipX_(dpiX / kTwipsPerInch),
       pxPerTwipY_(dpiY / kTwipsPerInch),
-      font_(font),
-      metrics_(font),
+      font_(PixelSized(font, dpiY)),
+      metrics_(font_),
       image_(1, 1, QImage::Format_RGB32) {
     image_.fill(kSheetColour);
 }

@@ -148,6 +148,26 @@ private slots:
         QCOMPARE(outside, 0);
     }
 
+    // A text takes the same twips on any screen, and its ink stays inside what it measures.
+    void textsMeasureTheSameTwipsAtEveryResolution() {
+        ScreenCanvas low(96, 96, sheetFont()), high(192, 192, sheetFont());
+        const std::string t = "Station X=";
+        QVERIFY(qAbs(low.textWidth(t) - high.textWidth(t)) < 0.1 * low.textWidth(t));
+        QVERIFY(qAbs(low.textHeight(t) - high.textHeight(t)) < 0.15 * low.textHeight(t));
+        high.resize(400, 100);
+        high.setColor(Rgb(0, 0, 0));
+        high.moveTo(0, 0);
+        high.textInline(t);
+        const QImage& img = high.image();
+        int right = 0, bottom = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (!isWhite(img, x, y)) right = std::max(right, x), bottom = std::max(bottom, y);
+        const double px = 192.0 / 1440;
+        QVERIFY(right > 0.8 * high.textWidth(t) * px && right <= high.textWidth(t) * px + 1);
+        QVERIFY(bottom > 0.5 * high.textHeight(t) * px && bottom <= high.textHeight(t) * px + 1);
+    }
+
     void resizingKeepsTheDrawingAndClearingWipesIt() {
         ScreenCanvas c(96, 96, sheetFont());
         c.resize(100, 100);
