@@ -1,0 +1,267 @@
+// The true hull below any plane, integrated along X over kept sections.
+#include "hydro/exact_integration.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace voriel {
+
+namespace {
+
+// Gauss-Legendre on [-1, 1].
+constexpr std::array<double, kGaussNodes> kNodes = {-0.8611363115940526, -0.3399810435848563,
+                                                    0.3399810435848563, 0.8611363115940526};
+constexpr std::array<double, kGaussNodes> kWeights = {0.3478548451374538, 0.6521451548625461,
+                                                      0.6521451548625461, 0.3478548451374538};
+
+// The lines that keep the water's side in a section at X, for the +Y half and for the -Y half
+// seen mirrored onto +Y.
+struct PlaneTrig {
+    double sinHeel, cosHeel, rise, level;
+    explicit PlaneTrig(const Waterplane& p)
+        : sinHeel(std::sin(p.heel)),
+          cosHeel(std::cos(p.heel)),
+          rise(std::cos(p.heel) * std::tan(p.pitch)),
+          level(p.level) {}
+    double c(double x) const { return level + rise * x; }
+    SectionLine starboard(double x) const { return {-sinHeel, cosHeel, c(x)}; }
+    SectionLine port(double x) const { return {sinHeel, cosHeel, c(x)}; }
+};
+
+void add(SliceIntegrals& sum, const SliceIntegrals& s, double sign) {
+    sum.area += s.area;
+    sum.momentY += sign * s.momentY;
+    sum.momentZ += s.momentZ;
+    sum.chord += s.chord;
+    sum.chordY += sign * s.chordY;
+    sum.chordYY += s.chordYY;
+    sum.wetted += s.wetted;
+    sum.deckWet = sum.deckWet || s.deckWet;
+}
+
+SliceIntegrals bothSides(const std::vector<SectionPolygon>& polys, const PlaneTrig& t, double x,
+                         SectionPolygon& scratch) {
+    SliceIntegrals sum;
+    for (const SectionPolygon& poly : polys) {
+        const SectionLine sb = t.starboard(x);
+        ClipPolygon(poly, sb, EdgeKind::Water, Track::None, Track::None, scratch);
+        const SliceIntegrals right = Integrate(scratch, sb);
+        add(sum, right, 1.0);
+        if (t.sinHeel == 0.0) {
+            add(sum, right, -1.0);  // the mirror image: the same, moments in Y opposite
+            continue;
+        }
+        const SectionLine pt = t.port(x);
+        ClipPolygon(poly, pt, EdgeKind::Water, Track::None, Track::None, scratch);
+        add(sum, Integrate(scratch, pt), -1.0);
+    }
+    return sum;
+}
+
+double lowestOf(const std::vector<SectionPolygon>& polys) {
+    double low = HUGE_VAL;
+    for (const SectionPolygon& p : polys) low = std::min(low, LowestZ(p));
+    return low;
+}
+
+void accumulate(ImmersedIntegrals& sum, const SliceIntegrals& s, double x, double w) {
+    sum.volume += w * s.area;
+    sum.momentX += w * x * s.area;
+    sum.momentY += w * s.momentY;
+    sum.momentZ += w * s.momentZ;
+    sum.chordArea += w * s.chord;
+    sum.chordMomentX += w * x * s.chord;
+    sum.chordMomentXX += w * x * x * s.chord;
+    sum.chordMomentYY += w * s.chordYY;
+    sum.wettedSurface += w * s.wetted;
+    sum.deckImmersed = sum.deckImmersed || s.deckWet;
+}
+
+// Where the water side of a tracked vertex changes between two kept sections, the integrands
+// have a kink: its X, by linear interpolation of the vertex's distance to the waterline.
+void findKinks(const ExactStation& a, const ExactStation& b, const PlaneTrig& t,
+               std::vector<double>& kinks) {
+    for (const SectionPolygon& pa : a.polygons)
+        for (const SectionVertex& va : pa) {
+            if (va.track == Track::None) continue;
+            const SectionVertex* vb = nullptr;
+            for (const SectionPolygon& pb : b.polygons)
+                for (const SectionVertex& v : pb)
+                    if (!vb && v.track == va.track) vb = &v;
+            if (!vb) continue;
+            for (const double side : {1.0, -1.0}) {
+                const double da = -side * t.sinHeel * va.y + t.cosHeel * va.z - t.c(a.x);
+                const double db = -side * t.sinHeel * vb->y + t.cosHeel * vb->z - t.c(b.x);
+                if ((da <= 0) != (db <= 0)) kinks.push_back(a.x + (b.x - a.x) * da / (da - db));
+                if (t.sinHeel == 0.0) break;
+            }
+        }
+}
+
+// Gauss on [u, v] over sections traced afresh.
+void integrateFresh(const ExactHull& hull, const PlaneTrig& t, double u, double v,
+                    ImmersedIntegrals& sum, SectionPolygon& scratch) {
+    for (int k = 0; k < kGaussNodes; ++k) {
+        const double x = (u + v) / 2 + (v - u) / 2 * kNodes[k];
+        const auto polys = SectionAt(hull.shape, x);
+        accumulate(sum, bothSides(polys, t, x, scratch), x, (v - u) / 2 * kWeights[k]);
+    }
+}
+
+ExactFacet facetBetween(const ExactShape& shape, const EndKnot& a, const EndKnot& b) {
+    ExactFacet f;
+    f.x0 = a.x;
+    f.z0 = a.z;
+    f.slope = (b.x - a.x) / (b.z - a.z);
+    const int samples = std::max(2, static_cast<int>(std::lround(8 * shape.effort)));
+    SectionPolygon side;
+    SectionVertex v;
+    v.edge = EdgeKind::Plank;
+    f.half.push_back(SectionVertex{0.0, a.z, EdgeKind::Plank, Track::None, {}, {}});
+    for (int m = 0; m <= samples; ++m) {
+        const double z = a.z + (b.z - a.z) * m / samples;
+        ClipPolygon(shape.profile(f.x0 + f.slope * (z - a.z)), {-1.0, 0.0, 0.0}, EdgeKind::Centre,
+                    Track::None, Track::None, side);
+        v.y = HalfBreadthAt(side, z);
+        v.z = z;
+        f.half.push_back(v);
+    }
+    f.half.push_back(SectionVertex{0.0, b.z, EdgeKind::Centre, Track::None, {}, {}});
+    return f;
+}
+
+void addFacets(ExactHull& hull, const std::vector<EndKnot>& knots) {
+    for (std::size_t k = 0; k + 1 < knots.size(); ++k)
+        if (knots[k + 1].z > knots[k].z)
+            hull.facets.push_back(facetBetween(hull.shape, knots[k], knots[k + 1]));
+}
+
+// The immersed area of a facet, both sides, measured in its own plane.
+double facetWetted(const ExactFacet& f, const PlaneTrig& t, SectionPolygon& scratch) {
+    // On the facet X = x0 + slope*(z - z0), so the water's side is linear in (Y, Z) there.
+    const double nz = t.cosHeel - t.rise * f.slope;
+    const double c = t.level + t.rise * (f.x0 - f.slope * f.z0);
+    double area = 0.0;
+    for (const double side : {1.0, -1.0}) {
+        const SectionLine line{-side * t.sinHeel, nz, c};
+        ClipPolygon(f.half, line, EdgeKind::Water, Track::None, Track::None, scratch);
+        area += Integrate(scratch, line).area;
+    }
+    return area * std::sqrt(1 + f.slope * f.slope);
+}
+
+// The lowest point of the hull: the lowest kept section's, refined by a golden-section search
+// between its neighbours.
+double lowestPoint(const ExactHull& hull) {
+    double best = HUGE_VAL, lo = hull.xMin, hi = hull.xMax;
+    for (const auto& stations : hull.intervals)
+        for (std::size_t j = 0; j < stations.size(); ++j)
+            if (stations[j].lowZ < best) {
+                best = stations[j].lowZ;
+                lo = stations[j > 0 ? j - 1 : j].x;
+                hi = stations[j + 1 < stations.size() ? j + 1 : j].x;
+            }
+    const auto low = [&](double x) { return lowestOf(SectionAt(hull.shape, x)); };
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    double a = lo, b = hi;
+    for (int i = 0; i < 60 && b - a > 1e-12 * hull.shape.length; ++i) {
+        const double c = b - g * (b - a), d = a + g * (b - a);
+        if (low(c) < low(d))
+            b = d;
+        else
+            a = c;
+    }
+    return std::min(best, low((a + b) / 2));
+}
+
+}  // namespace
+
+ExactHull BuildExactHull(ExactShape shape) {
+    ExactHull hull;
+    hull.shape = std::move(shape);
+    const ExactShape& s = hull.shape;
+    const double width = s.length / (12 * s.effort);  // panel length aimed at
+    for (std::size_t k = 0; k + 1 < s.breaks.size(); ++k) {
+        const double a = s.breaks[k], b = s.breaks[k + 1];
+        const int panels = std::max(1, static_cast<int>(std::ceil((b - a) / width - 1e-9)));
+        std::vector<ExactStation> stations;
+        const auto keep = [&](double x, double w) {
+            ExactStation st;
+            st.x = x;
+            st.weight = w;
+            st.polygons = SectionAt(s, x);
+            st.lowZ = lowestOf(st.polygons);
+            stations.push_back(std::move(st));
+        };
+        for (int p = 0; p < panels; ++p) {
+            const double u = a + (b - a) * p / panels, v = a + (b - a) * (p + 1) / panels;
+            keep(u, 0.0);
+            for (int n = 0; n < kGaussNodes; ++n)
+                keep((u + v) / 2 + (v - u) / 2 * kNodes[n], (v - u) / 2 * kWeights[n]);
+        }
+        keep(b, 0.0);
+        hull.intervals.push_back(std::move(stations));
+    }
+    hull.xMin = s.breaks.front();
+    hull.xMax = s.breaks.back();
+    addFacets(hull, s.aft);
+    addFacets(hull, s.fwd);
+    hull.keelZ = lowestPoint(hull);
+    return hull;
+}
+
+ExactHull BuildExactHull(const Hull& hull, const ExactSettings& settings) {
+    return BuildExactHull(ShapeOfHull(hull, settings));
+}
+
+ImmersedIntegrals Immerse(const ExactHull& hull, const Waterplane& plane,
+                          std::vector<StationSlice>* slices) {
+    const PlaneTrig t(plane);
+    const double tol = 1e-10 * hull.shape.length;
+    ImmersedIntegrals sum;
+    SectionPolygon scratch;
+    std::vector<double> kinks;
+    if (slices) slices->clear();
+    for (const auto& stations : hull.intervals) {
+        const int panels = static_cast<int>(stations.size() - 1) / (kGaussNodes + 1);
+        for (int p = 0; p < panels; ++p) {
+            const std::size_t first = p * (kGaussNodes + 1);
+            const double u = stations[first].x, v = stations[first + kGaussNodes + 1].x;
+            kinks.clear();
+            for (std::size_t j = first; j <= first + kGaussNodes; ++j)
+                findKinks(stations[j], stations[j + 1], t, kinks);
+            std::sort(kinks.begin(), kinks.end());
+            const bool last = p + 1 == panels;
+            for (std::size_t j = first; j <= first + kGaussNodes + (last ? 1 : 0); ++j) {
+                const ExactStation& st = stations[j];
+                const bool node = j > first && j <= first + kGaussNodes;
+                if (!node && !slices) continue;
+                const SliceIntegrals s = bothSides(st.polygons, t, st.x, scratch);
+                if (slices) slices->push_back({st.x, s, st.lowZ});
+                if (node && kinks.empty()) accumulate(sum, s, st.x, st.weight);
+            }
+            if (kinks.empty()) continue;
+            // Gauss again on each side of every kink, over sections traced afresh.
+            double from = u;
+            for (const double k : kinks) {
+                if (k - from <= tol || v - k <= tol) continue;
+                integrateFresh(hull, t, from, k, sum, scratch);
+                from = k;
+            }
+            integrateFresh(hull, t, from, v, sum, scratch);
+        }
+    }
+    for (const ExactFacet& f : hull.facets) sum.wettedSurface += facetWetted(f, t, scratch);
+    return sum;
+}
+
+StationSlice SliceAt(const ExactHull& hull, const Waterplane& plane, double x) {
+    const PlaneTrig t(plane);
+    SectionPolygon scratch;
+    const auto polys = SectionAt(hull.shape, x);
+    return {x, bothSides(polys, t, x, scratch), lowestOf(polys)};
+}
+
+}  // namespace voriel
