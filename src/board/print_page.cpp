@@ -33,6 +33,12 @@ void PrintTextLine(Canvas& canvas, const std::string& line) {
     const float height = canvas.textHeight(line.empty() ? std::string("0") : line);
     // A line already at the top of a page is printed there even if the page is shorter than it.
     if (canvas.currentY() > 0.0f && canvas.currentY() + height > canvas.scaleHeight()) {
+        // A blank line past the bottom only moves down: it starts no page of its own, so that
+        // no page is left empty at the end of a document.
+        if (line.find_first_not_of(' ') == std::string::npos) {
+            canvas.moveTo(0.0f, canvas.currentY() + height);
+            return;
+        }
         const float x = canvas.currentX();
         StartNewPage(canvas);
         canvas.moveTo(x, 0.0f);

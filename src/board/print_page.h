@@ -24,8 +24,10 @@ struct PrintJob {
 
 enum class Paper { A4, Letter };
 
-// Page margins (mm) on every side of the sheets voriel-cli prints.
-constexpr double kPrintMarginMm = 10.0;
+// Page margins (mm) on every side of the sheets voriel-cli prints: a quarter inch, which most
+// printers can print within and which leaves 63 lines of text on US letter, the whole definition
+// report.
+constexpr double kPrintMarginMm = 6.35;
 
 // The printable area of the paper inside those margins, in twips (1440 per inch).
 struct PageArea {
@@ -41,7 +43,8 @@ void StartNewPage(Canvas& canvas);
 
 // A printed text line at the current point, as one text call; the current point then goes to the
 // start of the next line. A line that would pass the bottom of the page goes to the top of a new
-// page first, as a printer's own overflow does.
+// page first, as a printer's own overflow does; a blank line there is not printed and only moves
+// the current point down.
 void PrintTextLine(Canvas& canvas, const std::string& line);
 inline void PrintTextLine(Canvas& canvas, const PrintLine& line) {
     PrintTextLine(canvas, line.str());

@@ -239,6 +239,29 @@ TEST(PrintDocument, APramBowPrintsTheBowPlateAndItsTable) {
     }
 }
 
+// The printer's own overflow: a line that would pass the bottom starts a new page at its top;
+// blank lines past the bottom start none.
+TEST(PrintTextLine, OverflowStartsAPageForTextOnly) {
+    PageRecordingCanvas canvas(2000.0f, 1000.0f);  // four lines of 240 twips
+    for (const char* line : {"a", "b", "c", "d", "e", "", " ", "f", "", "  "})
+        PrintTextLine(canvas, line);
+    canvas.endDoc();
+    EXPECT_EQ(canvas.recording(),
+              "text 0 0 \"a\"\ntext 0 240 \"b\"\ntext 0 480 \"c\"\ntext 0 720 \"d\"\npage\n"
+              "text 0 0 \"e\"\ntext 0 240 \"\"\ntext 0 480 \" \"\ntext 0 720 \"f\"\n");
+}
+
+TEST(PrintDocument, LetterPaperHasTheSamePagesAsA4) {
+    const Hull h = boat();
+    for (const PrintCommand c : kCommands) {
+        for (const int stage : {0, 1}) {
+            const auto a4 = pages(print(h, c, stage, Paper::A4).recording);
+            const auto letter = pages(print(h, c, stage, Paper::Letter).recording);
+            EXPECT_EQ(letter.size(), a4.size()) << commandName(c) << stage;
+        }
+    }
+}
+
 // Random hulls on both papers: every number recorded is finite and every figure drawn stays on
 // the page (the scale bar's ticks past the page are left out).
 TEST(PrintDocument, RandomHullsDrawOnThePage) {
