@@ -147,11 +147,13 @@ void PrintTransomDev(const PrintJob& job, Canvas& c) {
     endPlate(t, transom, x0, c);
 
     const int k = h.MaxBeamIndex;
+    double labelsEnd = x0 + c.textWidth(french ? " Tableau" : " Transom");
     if (k >= 0 && k < kPointCount) {
         const double s = Round16(
             (transom[kSectionPointCount - 1].slant - h.LineZ[Keel][k] + 0.1 * h.XFwd[Keel]) *
             t.PrintScaleX);
         maxBeamSection(job, k, s, c);
+        labelsEnd = s + t.PrintOriginX + c.textWidth(" station Bmax");
     }
 
     if (!HasBowPlate(h)) return;
@@ -159,7 +161,10 @@ void PrintTransomDev(const PrintJob& job, Canvas& c) {
     c.setColor(h.LineColor[Chine1]);
     const double xb =
         Round16(static_cast<float>(h.XFwd[Keel] * 3 / 4 * t.PrintScaleX)) + t.PrintOriginX;
-    label(c, static_cast<float>(xb), 1200.0f, french ? " Marotte" : " Pram bow");
+    // Where the bow plate stands close to the section, its label goes under the section's two
+    // lines rather than into the station's label.
+    const float y = xb < labelsEnd ? 1680.0f : 1200.0f;
+    label(c, static_cast<float>(xb), y, french ? " Marotte" : " Pram bow");
     endPlate(t, bow, xb, c);
 }
 

@@ -262,8 +262,33 @@ TEST(PrintDocument, LetterPaperHasTheSamePagesAsA4) {
     }
 }
 
-// Random hulls on both papers: every number recorded is finite and every figure drawn stays on
-// the page (the scale bar's ticks past the page are left out).
+double textColumns(const std::string& text) {
+    double n = 0;
+    for (const char ch : text) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+    return n;
+}
+
+// Two texts of a page that share a line (less than 200 twips apart: the 240 of a line less its
+// leading) and run into each other (120 twips a character), or an empty text when none do.
+std::string textsOverlap(const std::vector<Call>& page) {
+    std::vector<const Call*> items;
+    for (const Call& c : page)
+        if (c.op == "text" && c.text.find_first_not_of(' ') != std::string::npos)
+            items.push_back(&c);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        for (std::size_t j = i + 1; j < items.size(); ++j) {
+            const Call &a = *items[i], &b = *items[j];
+            if (std::abs(a.numbers[1] - b.numbers[1]) >= 200) continue;
+            const double aEnd = a.numbers[0] + 120 * textColumns(a.text);
+            const double bEnd = b.numbers[0] + 120 * textColumns(b.text);
+            if (a.numbers[0] < bEnd && b.numbers[0] < aEnd) return a.text + " / " + b.text;
+        }
+    }
+    return {};
+}
+
+// Random hulls on both papers: every number recorded is finite, every figure drawn stays on the
+// page (the scale bar's ticks past the page are left out) and no text runs into another.
 TEST(PrintDocument, RandomHullsDrawOnThePage) {
     for (uint32_t seed = 1; seed <= 25; ++seed) {
         const Hull h = test::RandomHull(seed);
@@ -271,6 +296,7 @@ TEST(PrintDocument, RandomHullsDrawOnThePage) {
             const PageArea area = PrintableArea(paper);
             for (const PrintCommand c : kCommands) {
                 for (const auto& page : pages(print(h, c, 1, paper).recording)) {
+                    EXPECT_EQ(textsOverlap(page), "") << seed << " " << commandName(c);
                     for (const Call& call : page) {
                         for (std::size_t i = 0; i < call.numbers.size(); ++i) {
                             const double v = call.numbers[i];
