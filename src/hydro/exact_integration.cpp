@@ -6,9 +6,13 @@
 #include <cmath>
 #include <utility>
 
+#include "hull/root_find.h"
+
 namespace voriel {
 
 namespace {
+
+constexpr double kPi = 3.14159265358979323846;
 
 // Gauss-Legendre on [-1, 1].
 constexpr std::array<double, kGaussNodes> kNodes = {-0.8611363115940526, -0.3399810435848563,
@@ -79,22 +83,38 @@ void accumulate(ImmersedIntegrals& sum, const SliceIntegrals& s, double x, doubl
     sum.deckImmersed = sum.deckImmersed || s.deckWet;
 }
 
+const SectionVertex* findTrack(const std::vector<SectionPolygon>& polys, Track track) {
+    for (const SectionPolygon& p : polys)
+        for (const SectionVertex& v : p)
+            if (v.track == track) return &v;
+    return nullptr;
+}
+
 // Where the water side of a tracked vertex changes between two kept sections, the integrands
-// have a kink: its X, by linear interpolation of the vertex's distance to the waterline.
-void findKinks(const ExactStation& a, const ExactStation& b, const PlaneTrig& t,
-               std::vector<double>& kinks) {
+// have a kink (or, where the waterline meets a deck or a flat bottom edge-on, a step): its X,
+// where the vertex's distance to the waterline, followed on sections traced afresh, is 0.
+void findKinks(const ExactHull& hull, const ExactStation& a, const ExactStation& b,
+               const PlaneTrig& t, std::vector<double>& kinks) {
     for (const SectionPolygon& pa : a.polygons)
         for (const SectionVertex& va : pa) {
             if (va.track == Track::None) continue;
-            const SectionVertex* vb = nullptr;
-            for (const SectionPolygon& pb : b.polygons)
-                for (const SectionVertex& v : pb)
-                    if (!vb && v.track == va.track) vb = &v;
+            const SectionVertex* vb = findTrack(b.polygons, va.track);
             if (!vb) continue;
             for (const double side : {1.0, -1.0}) {
-                const double da = -side * t.sinHeel * va.y + t.cosHeel * va.z - t.c(a.x);
-                const double db = -side * t.sinHeel * vb->y + t.cosHeel * vb->z - t.c(b.x);
-                if ((da <= 0) != (db <= 0)) kinks.push_back(a.x + (b.x - a.x) * da / (da - db));
+                const auto distance = [&](const SectionVertex& v, double x) {
+                    return -side * t.sinHeel * v.y + t.cosHeel * v.z - t.c(x);
+                };
+                const double da = distance(va, a.x), db = distance(*vb, b.x);
+                if ((da <= 0) != (db <= 0)) {
+                    const auto along = [&](double x) {
+                        const auto polys = SectionAt(hull.shape, x);
+                        const SectionVertex* v = findTrack(polys, va.track);
+                        // Gone there (cut by an end): follow the straight line between the two.
+                        return v ? distance(*v, x) : da + (db - da) * (x - a.x) / (b.x - a.x);
+                    };
+                    kinks.push_back(
+                        FindBracketedRoot(along, a.x, b.x, da, db, 1e-9 * hull.shape.length));
+                }
                 if (t.sinHeel == 0.0) break;
             }
         }
@@ -110,21 +130,56 @@ void integrateFresh(const ExactHull& hull, const PlaneTrig& t, double u, double 
     }
 }
 
+// The hull's section on the positive side at the facet's X for height z.
+SectionPolygon facetSection(const ExactShape& shape, const ExactFacet& f, double z) {
+    SectionPolygon side;
+    ClipPolygon(shape.profile(f.x0 + f.slope * (z - f.z0)), {-1.0, 0.0, 0.0}, EdgeKind::Centre,
+                Track::None, Track::None, side);
+    return side;
+}
+
+// How far above height z each line (keel to sheer) lies in the section at the facet's X there.
+std::array<double, 5> linesAbove(const SectionPolygon& side, double z) {
+    std::array<double, 5> above;
+    above.fill(NAN);
+    for (const SectionVertex& v : side) {
+        const int t = static_cast<int>(v.track) - static_cast<int>(Track::Keel);
+        if (t >= 0 && t < 5) above[t] = v.z - z;
+    }
+    return above;
+}
+
+// A planar facet's outline: the hull's half breadth at heights up the facet, sampled and
+// on both sides of every height where a line crosses the facet (a knuckle, or the deck ending
+// the outline).
 ExactFacet facetBetween(const ExactShape& shape, const EndKnot& a, const EndKnot& b) {
     ExactFacet f;
     f.x0 = a.x;
     f.z0 = a.z;
     f.slope = (b.x - a.x) / (b.z - a.z);
-    const int samples = std::max(2, static_cast<int>(std::lround(8 * shape.effort)));
-    SectionPolygon side;
-    SectionVertex v;
-    v.edge = EdgeKind::Plank;
-    f.half.push_back(SectionVertex{0.0, a.z, EdgeKind::Plank, Track::None, {}, {}});
+    const int samples = std::max(2, static_cast<int>(std::lround(24 * shape.effort)));
+    std::vector<double> heights;
+    std::array<double, 5> below{};
     for (int m = 0; m <= samples; ++m) {
-        const double z = a.z + (b.z - a.z) * m / samples;
-        ClipPolygon(shape.profile(f.x0 + f.slope * (z - a.z)), {-1.0, 0.0, 0.0}, EdgeKind::Centre,
-                    Track::None, Track::None, side);
-        v.y = HalfBreadthAt(side, z);
+        // Closer together toward the ends, where the outline can start like a square root.
+        const double z = a.z + (b.z - a.z) * (1 - std::cos(kPi * m / samples)) / 2;
+        const std::array<double, 5> above = linesAbove(facetSection(shape, f, z), z);
+        for (int k = 0; k < 5 && m > 0; ++k) {
+            if (!((below[k] > 0 && above[k] <= 0) || (below[k] <= 0 && above[k] > 0))) continue;
+            const auto gap = [&](double h) { return linesAbove(facetSection(shape, f, h), h)[k]; };
+            const double lo = heights.back(), eps = 1e-9 * shape.length;
+            const double cross = FindBracketedRoot(gap, lo, z, below[k], above[k], eps);
+            heights.push_back(std::max(lo, cross - eps));
+            heights.push_back(std::min(z, cross + eps));
+        }
+        heights.push_back(z);
+        below = above;
+    }
+    f.half.push_back(SectionVertex{0.0, a.z, EdgeKind::Plank, Track::None, {}, {}});
+    for (const double z : heights) {
+        SectionVertex v;
+        v.edge = EdgeKind::Plank;
+        v.y = HalfBreadthAt(facetSection(shape, f, z), z);
         v.z = z;
         f.half.push_back(v);
     }
@@ -182,7 +237,7 @@ ExactHull BuildExactHull(ExactShape shape) {
     ExactHull hull;
     hull.shape = std::move(shape);
     const ExactShape& s = hull.shape;
-    const double width = s.length / (12 * s.effort);  // panel length aimed at
+    const double width = s.length / (24 * s.effort);  // panel length aimed at
     for (std::size_t k = 0; k + 1 < s.breaks.size(); ++k) {
         const double a = s.breaks[k], b = s.breaks[k + 1];
         const int panels = std::max(1, static_cast<int>(std::ceil((b - a) / width - 1e-9)));
@@ -231,7 +286,7 @@ ImmersedIntegrals Immerse(const ExactHull& hull, const Waterplane& plane,
             const double u = stations[first].x, v = stations[first + kGaussNodes + 1].x;
             kinks.clear();
             for (std::size_t j = first; j <= first + kGaussNodes; ++j)
-                findKinks(stations[j], stations[j + 1], t, kinks);
+                findKinks(hull, stations[j], stations[j + 1], t, kinks);
             std::sort(kinks.begin(), kinks.end());
             const bool last = p + 1 == panels;
             for (std::size_t j = first; j <= first + kGaussNodes + (last ? 1 : 0); ++j) {

@@ -22,7 +22,7 @@ enum class Track : int8_t {
     StemIn,   // a plank or the bottom meeting the centre plane (pointed forefoot)
     StemOut,  // the same, leaving the positive side
     CutLow,   // the hull meeting the lower edge of a transom or bow facet
-    CutHigh,  // the hull meeting the upper edge of one
+    CutHigh,  // the hull meeting the upper edge of one (CutLow + 2j, CutHigh + 2j in band j)
 };
 
 // d(y, z)/dX of a point of the surface an edge lies on, at a fixed place on that surface; with
@@ -36,7 +36,18 @@ struct SectionVertex {
     EdgeKind edge = EdgeKind::Centre;  // the edge from this vertex to the next
     Track track = Track::None;
     SurfaceSlope start, end;  // the edge's surface slope here and at the next vertex
+    // A curved edge is the quadratic Bezier arc from this vertex to the next with this control
+    // point (the arc through a sample of the curve halfway along it); otherwise it is straight.
+    bool curved = false;
+    double cy = 0.0, cz = 0.0;
 };
+
+// The control point of the quadratic arc from p to q through m at its middle.
+inline void CurveThrough(SectionVertex& p, double my, double mz, double qy, double qz) {
+    p.curved = true;
+    p.cy = 2 * my - (p.y + qy) / 2;
+    p.cz = 2 * mz - (p.z + qz) / 2;
+}
 
 // Counter-clockwise in the (y, z) plane (y to the right, z up): keel, up the side, back along the
 // deck and down the centre plane.
@@ -47,8 +58,9 @@ struct SectionLine {
     double ny = 0.0, nz = 1.0, c = 0.0;
 };
 
-// Keeps the side of the line given (Sutherland-Hodgman: a polygon that the line splits in two
-// stays one polygon joined by edges along the line, which add nothing to any integral below).
+// Keeps the side of the line given (Sutherland-Hodgman, a curved edge split where it crosses the
+// line: a polygon that the line splits in two stays one polygon joined by edges along the line,
+// which add nothing to any integral below).
 // The new edges along the line get the kind cut; a vertex where the line crosses a hull edge
 // gets the track enter (the polygon coming back in) or exit. out is overwritten.
 void ClipPolygon(const SectionPolygon& in, const SectionLine& line, EdgeKind cut, Track enter,

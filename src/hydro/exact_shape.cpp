@@ -91,13 +91,21 @@ void appendBottom(const Hull& h, double x, int samples, const LineSample& c1,
         xi0 = FindBracketedRoot(g, xb, x, g(xb), gx, 1e-13 * h.XFwd[0]);
         keelOnCurve = true;
     }
+    // Each piece between samples is the quadratic arc through the ruling point halfway along.
     for (int j = 0; j < samples; ++j) {
         const double xi = xi0 + (x - xi0) * j / samples;
+        const double xm = xi0 + (x - xi0) * (j + 0.5) / samples;
+        const double xn = xi0 + (x - xi0) * (j + 1.0) / samples;
         auto [y, z] = rulingPoint(xi);
         const bool keel = keelOnCurve && j == 0;
         if (keel) y = 0.0;
-        poly.push_back(
-            vertex(y, z, EdgeKind::Bottom, keel ? Track::Keel : Track::None, ruling, ruling));
+        SectionVertex v =
+            vertex(y, z, EdgeKind::Bottom, keel ? Track::Keel : Track::None, ruling, ruling);
+        const auto [my, mz] = rulingPoint(xm);
+        const auto [ny, nz] =
+            j + 1 == samples ? std::pair<double, double>{c1.y, c1.z} : rulingPoint(xn);
+        CurveThrough(v, my, mz, ny, nz);
+        poly.push_back(v);
     }
 }
 
@@ -207,7 +215,7 @@ double EndX(const std::vector<EndKnot>& knots, double z) {
 
 ExactShape ShapeOfHull(const Hull& hull, const ExactSettings& settings) {
     ExactShape shape;
-    const int samples = std::max(2, static_cast<int>(std::lround(24 * settings.effort)));
+    const int samples = std::max(2, static_cast<int>(std::lround(12 * settings.effort)));
     const bool chord = settings.windowGeometry;
     shape.profile = [h = hull, samples, chord](double x) {
         return hullProfile(h, x, samples, chord);
@@ -240,16 +248,21 @@ std::vector<SectionPolygon> SectionAt(const ExactShape& shape, double x) {
     SectionPolygon side, cut;
     ClipPolygon(shape.profile(x), {-1.0, 0.0, 0.0}, EdgeKind::Centre, Track::StemIn, Track::StemOut,
                 side);
-    for (const auto& [lo, hi] : heights) {
+    for (std::size_t j = 0; j < heights.size(); ++j) {
+        const auto [lo, hi] = heights[j];
+        // Each band of heights tracks its own cut corners.
+        const auto track = [&](Track base) {
+            return static_cast<Track>(static_cast<int>(base) + 2 * static_cast<int>(j));
+        };
         SectionPolygon poly = side;
         if (lo > -kInf) {
-            ClipPolygon(poly, {0.0, -1.0, -lo}, EdgeKind::EndFacet, Track::CutLow, Track::CutLow,
-                        cut);
+            ClipPolygon(poly, {0.0, -1.0, -lo}, EdgeKind::EndFacet, track(Track::CutLow),
+                        track(Track::CutLow), cut);
             poly.swap(cut);
         }
         if (hi < kInf) {
-            ClipPolygon(poly, {0.0, 1.0, hi}, EdgeKind::EndFacet, Track::CutHigh, Track::CutHigh,
-                        cut);
+            ClipPolygon(poly, {0.0, 1.0, hi}, EdgeKind::EndFacet, track(Track::CutHigh),
+                        track(Track::CutHigh), cut);
             poly.swap(cut);
         }
         if (poly.size() >= 3) out.push_back(std::move(poly));

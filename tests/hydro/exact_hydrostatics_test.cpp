@@ -1,0 +1,225 @@
+// Exact hydrostatics on the default and random hulls: convergence against ten times the effort,
+// the window's method converging on the window's geometry, dV/dz = Awp, the floating searches,
+// and the stability properties (KN(0) = 0, dKN/dheel = KMt upright, GZ odd in the heel).
+#include "hydro/exact_hydrostatics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "hull/chine1.h"
+#include "hull/chines23.h"
+#include "hydro/stability.h"
+#include "support/test_hulls.h"
+
+namespace voriel {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Case {
+    std::string name;
+    Hull hull;
+};
+
+// The default hull and seeded random hulls.
+std::vector<Case> hulls(int randomCount) {
+    std::vector<Case> out{{"default", ValidatedDefaultHull()}};
+    for (int s = 1; s <= randomCount; ++s)
+        out.push_back({"seed " + std::to_string(s), test::RandomHull(900 + s)});
+    return out;
+}
+
+double lowestSheer(const Hull& h) {
+    return *std::min_element(h.LineZ[Sheer].begin(), h.LineZ[Sheer].end());
+}
+
+// A waterline a fraction of the way from the hull's lowest point to its lowest sheer point.
+double waterlineAt(const ExactHull& x, const Hull& h, double fraction) {
+    return x.keelZ + fraction * (lowestSheer(h) - x.keelZ);
+}
+
+TEST(ExactHydrostatics, ConvergedAgainstTenTimesTheEffort) {
+    for (const Case& c : hulls(8)) {
+        const ExactHull once = BuildExactHull(c.hull);
+        const ExactHull tenfold = BuildExactHull(c.hull, {10.0, false});
+        const double len = c.hull.XFwd[0];
+        for (const double fraction : {0.15, 0.5, 0.9}) {
+            for (const double pitch : {0.0, 0.02}) {
+                const double z = waterlineAt(once, c.hull, fraction);
+                SCOPED_TRACE(c.name + " at " + std::to_string(z));
+                const ImmersedIntegrals a = Immerse(once, {z, pitch, 0});
+                const ImmersedIntegrals b = Immerse(tenfold, {z, pitch, 0});
+                ASSERT_GT(b.volume, 0);
+                EXPECT_NEAR(a.volume, b.volume, 1e-4 * b.volume);
+                EXPECT_NEAR(a.chordArea, b.chordArea, 1e-4 * b.chordArea);
+                EXPECT_NEAR(a.momentX / a.volume, b.momentX / b.volume, 1e-4 * len);
+                EXPECT_NEAR(a.momentZ / a.volume, b.momentZ / b.volume, 1e-4 * len);
+                EXPECT_NEAR(a.wettedSurface, b.wettedSurface, 1e-4 * b.wettedSurface);
+            }
+        }
+    }
+}
+
+// The hull record's points refilled over [a, b] of the default lines: the window's method run on
+// it integrates that stretch with 80 stations.
+Hull stretchOf(const Hull& h, double a, double b) {
+    Hull part = h;
+    for (int p = 1; p <= 81; ++p) {
+        const double x = a + (b - a) * (p - 1) / 80;
+        part.LineX[Keel][p] = x;
+        part.LineY[Keel][p] = 0;
+        part.LineZ[Keel][p] = BottomHeight(h, x, 0);
+        for (int k = Chine1; k <= Sheer; ++k) {
+            const double xk = std::clamp(x, h.LineX[k][0], h.LineX[k][82]);
+            const LinePoint pt = LinePointAt(h, k, xk);
+            part.LineX[k][p] = xk;
+            part.LineY[k][p] = pt.y;
+            part.LineZ[k][p] = pt.z;
+        }
+    }
+    for (int k = Keel; k <= Sheer; ++k) {
+        for (auto* line : {&part.LineX, &part.LineY, &part.LineZ}) {
+            (*line)[k][0] = (*line)[k][1];
+            (*line)[k][82] = (*line)[k][81];
+        }
+    }
+    return part;
+}
+
+// The window's method with 80 * pieces stations over [0, LWL].
+double windowVolume(const Hull& h, double z, int pieces) {
+    double v = 0;
+    for (int i = 0; i < pieces; ++i) {
+        HydroState s;
+        const double len = h.XFwd[0];
+        v += FloatAtWaterline(stretchOf(h, len * i / pieces, len * (i + 1) / pieces), s, z).volume;
+    }
+    return v;
+}
+
+TEST(ExactHydrostatics, WindowMethodTendsToTheExactVolumeOfTheWindowsGeometry) {
+    for (const Case& c : hulls(6)) {
+        const ExactHull chord = BuildExactHull(c.hull, {1.0, true});
+        const double z = waterlineAt(chord, c.hull, 0.4);
+        SCOPED_TRACE(c.name);
+        const double exact = Immerse(chord, {z, 0, 0}).volume;
+        HydroState s;
+        EXPECT_NEAR(windowVolume(c.hull, z, 1), FloatAtWaterline(c.hull, s, z).volume, 1e-12);
+        const double e1 = std::fabs(windowVolume(c.hull, z, 1) - exact);
+        const double e8 = std::fabs(windowVolume(c.hull, z, 8) - exact);
+        EXPECT_LT(e8, 1e-5 * exact);
+        EXPECT_LT(e8, e1 / 10 + 1e-9 * exact);
+    }
+}
+
+TEST(ExactHydrostatics, VolumeGrowsWithTheWaterlineAsTheWaterplaneArea) {
+    for (const Case& c : hulls(10)) {
+        const ExactHull x = BuildExactHull(c.hull);
+        for (const double fraction : {0.1, 0.35, 0.7}) {
+            const double z = waterlineAt(x, c.hull, fraction), dz = 1e-5 * c.hull.XFwd[0];
+            SCOPED_TRACE(c.name + " at " + std::to_string(z));
+            const double awp = Immerse(x, {z, 0.01, 0}).chordArea;
+            const double dv =
+                Immerse(x, {z + dz, 0.01, 0}).volume - Immerse(x, {z - dz, 0.01, 0}).volume;
+            EXPECT_NEAR(dv / (2 * dz), awp, 1e-4 * awp);
+        }
+    }
+}
+
+TEST(ExactHydrostatics, FiguresOfTheDefaultHullBesideTheWindow) {
+    const Hull h = ValidatedDefaultHull();
+    HydroState state;
+    state.HydroMode = 1;
+    const PassSums window = FloatAtWaterline(h, state, 0.1);
+    state.WaterlineZ = 0.1;
+    const ExactCondition c = ExactBesideWindow(h, state, MassTotals{});
+    const ExactFigures& f = c.figures;
+    ASSERT_EQ(c.status, ExactStatus::Afloat);
+    // The window's chords and cut ends read low, by 0.5 to 3.5 %.
+    EXPECT_GT(f.volume, window.volume * 1.005);
+    EXPECT_LT(f.volume, window.volume * 1.035);
+    EXPECT_GT(f.waterplaneArea, window.waterplaneArea);
+    EXPECT_DOUBLE_EQ(f.displacementFresh, f.volume * 1000);
+    EXPECT_DOUBLE_EQ(f.displacementSea, f.volume * 1025);
+    EXPECT_NEAR(f.draft, 0.1 - h.ZMax[Keel], 1e-9);  // the keel is lowest at the max beam
+    EXPECT_NEAR(f.KMt, f.KB + f.BMt, 1e-12);
+    for (const double coefficient : {f.Cb, f.Cp, f.Cm, f.Cwp}) {
+        EXPECT_GT(coefficient, 0.3);
+        EXPECT_LT(coefficient, 1.0);
+    }
+    EXPECT_NEAR(f.Cb, f.Cp * f.Cm, 1e-9);
+    EXPECT_GT(f.waterlineLength, h.XFwd[0] * 0.9);
+    EXPECT_GT(f.waterlineBeam, 2 * h.YMax[Chine1]);  // the water is above chine 1 there
+    EXPECT_LT(f.waterlineBeam, 2 * h.YMax[Chine2]);
+    EXPECT_FALSE(f.deckImmersed);
+}
+
+TEST(ExactHydrostatics, FloatingSearchesFindTheVolumeAndTheTrim) {
+    for (const Case& c : hulls(5)) {
+        SCOPED_TRACE(c.name);
+        const ExactHull x = BuildExactHull(c.hull);
+        const double len = c.hull.XFwd[0];
+        const double v = Immerse(x, {waterlineAt(x, c.hull, 0.4), 0, 0}).volume;
+        const ExactCondition level = ExactAtDisplacement(x, v, 0.0);
+        EXPECT_EQ(level.status, ExactStatus::Afloat);
+        EXPECT_NEAR(level.waterlineZ, waterlineAt(x, c.hull, 0.4), 1e-8 * len);
+        const double g = level.figures.buoyancy[0] + 0.03 * len;
+        const ExactCondition trimmed = ExactTrimmed(x, v, g);
+        EXPECT_NEAR(trimmed.figures.volume, v, 1e-9 * v);
+        EXPECT_NEAR(trimmed.figures.buoyancy[0], g, 1e-6 * len);
+        EXPECT_GT(trimmed.pitch, 0);  // the centre of gravity forward: bow down
+
+        EXPECT_EQ(ExactAtDisplacement(x, 0.0, 0).status, ExactStatus::Dry);
+        EXPECT_EQ(ExactAtDisplacement(x, 1e6 * v, 0).status, ExactStatus::Submerged);
+        EXPECT_EQ(ExactAtWaterline(x, x.keelZ - 0.01, 0).status, ExactStatus::Dry);
+        const ExactCondition under = ExactAtWaterline(x, x.keelZ + 2 * len, 0);
+        EXPECT_EQ(under.status, ExactStatus::Submerged);
+        EXPECT_TRUE(under.figures.deckImmersed);
+        EXPECT_EQ(under.figures.waterplaneArea, 0.0);
+    }
+}
+
+TEST(ExactStability, KnStartsAtZeroRisesAsKMtAndIsOddInTheHeel) {
+    for (const Case& c : hulls(6)) {
+        SCOPED_TRACE(c.name);
+        const ExactHull x = BuildExactHull(c.hull);
+        const double v = Immerse(x, {waterlineAt(x, c.hull, 0.4), 0, 0}).volume;
+        const ExactCondition upright = ExactAtDisplacement(x, v, 0.0);
+        EXPECT_EQ(HeelAt(x, v, 0.0, 0.0).KN, 0.0);
+        const double small = 0.05;
+        const double slope = HeelAt(x, v, 0.0, small).KN / (small * kPi / 180);
+        EXPECT_NEAR(slope, upright.figures.KMt, 2e-3 * upright.figures.KMt);
+        for (const double deg : {10.0, 35.0, 70.0, 90.0}) {
+            const HeelPoint right = HeelAt(x, v, 0.0, deg), left = HeelAt(x, v, 0.0, -deg);
+            EXPECT_NEAR(left.KN, -right.KN, 1e-9 * c.hull.XFwd[0]) << deg;
+            EXPECT_NEAR(left.buoyancy[1], -right.buoyancy[1], 1e-9 * c.hull.XFwd[0]) << deg;
+        }
+    }
+}
+
+TEST(ExactStability, GzAnglesAreRefinedBetweenTheSteps) {
+    const ExactHull x = BuildExactHull(ValidatedDefaultHull());
+    const CrossCurves cross = ComputeCrossCurves(x, 1.0, 0.0);
+    ASSERT_EQ(cross.points.size(), 19u);
+    const double kg = 0.9;
+    const GzCurve gz = ComputeGz(x, cross, kg);
+    ASSERT_TRUE(gz.complete);
+    ASSERT_TRUE(gz.vanishingAngle);
+    const double vanish = *gz.vanishingAngle;
+    const auto gzAt = [&](double deg) {
+        return HeelAt(x, 1.0, 0.0, deg).KN - kg * std::sin(deg * kPi / 180);
+    };
+    EXPECT_NEAR(gzAt(vanish), 0.0, 1e-6);
+    EXPECT_GT(gzAt(vanish - 1), 0.0);
+    EXPECT_LT(gzAt(vanish + 1), 0.0);
+    for (const double d : {-1.0, 1.0}) EXPECT_GE(gz.maxGZ, gzAt(gz.angleOfMaxGZ + d));
+    EXPECT_GE(gz.maxGZ, *std::max_element(gz.GZ.begin(), gz.GZ.end()));
+    EXPECT_GT(gz.area40, gz.area30);
+}
+
+}  // namespace
+}  // namespace voriel
