@@ -8,43 +8,11 @@
 #include "windows/bouchain1.h"
 #include "windows/dessin.h"
 #include "windows/entry_box.h"
+#include "windows/expected_captions.h"
 #include "windows/window_harness.h"
 
 using namespace voriel;
 using namespace voriel::test;
-
-namespace {
-
-const ExpectedCaption kChine1Captions[] = {
-    {"window", "  Bouchain 1", "  Chine 1"},
-    {"valider", "Valider", "Validation"},
-    {"titre1_0", "Définition du premier bouchain dans les 3 dimensions X,Y,Z.",
-     "First chine definition in 3 dimensions X,Y,Z."},
-    {"titre1_1",
-     "Définition des axes:  Origine=tableau,   X=longitudinal vers l'avant,   Y=transversal,  "
-     "Z=vers le haut",
-     "Axis definition :  Origin=transom,   X=longitudinal toward stem,   Y=transverse,  "
-     "Z=upward"},
-    {"titre1_2", "Plan X-Y", "X-Y horizontal plane"},
-    {"titre1_3", "Plan X-Z", "X-Z vertical plane"},
-    {"Label1_0", "Longeur tableau-étrave LWL=", "Length stern-stem LWL="},
-    {"Label1_1", "Position du maitre couple /AR=", "Position of max beam="},
-    {"Label1_2", "Demi largeur au maitre couple=", "Half max beam="},
-    {"Label1_3", "Demi largeur AV au brion=", "Half width forward="},
-    {"Label1_4", "Demi largeur AR au tableau=", "Half width afterward="},
-    {"Label1_5", "Puissance de X AV (2.1-4)=", "Power of X forward (2-4)="},
-    {"Label1_6", "Puissance de X AR (2.1-4)=", "Power of X aft (2-4)="},
-    {"Label2_0", "Hauteur AV au brion=", "Height forward="},
-    {"Label2_1", "Hauteur AR au tableau=", "Height aft="},
-    {"Label2_2", "Forme S arrière=", "Aft S shape="},
-    {"Label2_3", "Angle fond (deg/horizontal)=", "Deadrise (deg/horizontal)="},
-    {"Label2_4", "Avance de quille (deg)=", "Keel advance angle (deg)="},
-    {"Label2_5", "Angle marotte (deg/vertical)=", "Stem incl. (deg/vertical)="},
-    {"Label2_6", "Angle tableau (deg/vertical)=", "Transom incl. (deg/vertical)="},
-    {"Label2_7", "Forme S avant=", "Forward S shape="},
-};
-
-}  // namespace
 
 class Bouchain1Test : public QObject {
     Q_OBJECT

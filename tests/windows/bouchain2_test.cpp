@@ -9,42 +9,11 @@
 #include "windows/bouchain2.h"
 #include "windows/dessin.h"
 #include "windows/entry_box.h"
+#include "windows/expected_captions.h"
 #include "windows/window_harness.h"
 
 using namespace voriel;
 using namespace voriel::test;
-
-namespace {
-
-const ExpectedCaption kChines23Captions[] = {
-    {"window", "  Bouchains 2 - 3", "  Chine 2 - 3"},
-    {"valider", "Valider", "Validation"},
-    {"titre1_0", "Définition du deuxième, troisième bouchain et du livet (3ème bouchain).",
-     "Second chine, third chine and shear line definition."},
-    {"titre1_1", "2ème bouchain", "2nd chine"},
-    {"titre1_2", "3ème bouchain", "3rd chine"},
-    {"titre1_3", "Livet", "Shear line"},
-    {"Label1_0", "Hauteur AV=", "Height forward="},
-    {"Label1_1", "Hauteur au maitre couple=", "Height at B max="},
-    {"Label1_2", "Hauteur AR=", "Height aft="},
-    {"Label1_3", "Inclinaison du 1er bordé (deg/horizontal)=", "1st plank incl. (deg/horizontal)="},
-    {"Label2_0", "Hauteur AV=", "Height forward="},
-    {"Label2_1", "Hauteur au maitre couple=", "Height at B max="},
-    {"Label2_2", "Hauteur AR=", "Height aft="},
-    {"Label2_3",
-     "Inclinaison du 2ème bordé (deg/horizontal)=", "2nd plank incl. (deg/horizontal)="},
-    {"Label3_0", "Hauteur AV=", "Height forward="},
-    {"Label3_1", "Hauteur au maitre couple=", "Height at B max="},
-    {"Label3_2", "Hauteur AR=", "Height aft="},
-    {"Label3_3",
-     "Inclinaison du 3ème bordé (deg/horizontal)=", "3rd plank incl. (deg/horizontal)="},
-    {"ChkMarotte_2", "Marotte rentrante", "stem turned in"},
-    {"ChkMarotte_3", "Marotte rentrante", "stem turned in"},
-    {"ChkTableau_2", "Tableau rentrant", "transom turned in"},
-    {"ChkTableau_3", "Tableau rentrant", "transom turned in"},
-};
-
-}  // namespace
 
 class Bouchain2Test : public QObject {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "text/number_text.h"
 #include "windows/dessin.h"
 #include "windows/entry_box.h"
+#include "windows/expected_captions.h"
 #include "windows/hydro1.h"
 #include "windows/mass1.h"
 #include "windows/plan_widget.h"
@@ -18,33 +19,6 @@ using namespace voriel;
 using namespace voriel::test;
 
 namespace {
-
-const ExpectedCaption kHydroCaptions[] = {
-    {"window", "  Calcul hydrostatique", "  Hydrostatic computation"},
-    {"Label1_0",
-     "Utilisez le tableau de calcul du budget de masse ou entrez directement la valeur du "
-     "déplacement pour calculer la hauteur de la ligne de flottaison,\npuis cliquez le bouton "
-     "'Déplacement'",
-     "Use the mass budget screen or enter directly the displacement value to compute the water "
-     "level,\nthen click on 'Displacement' button"},
-    {"Label1_1",
-     "Entrez la hauteur de la ligne de flottaison pour calculer le déplacement,\npuis cliquez le "
-     "bouton 'Z ligne flottaison'",
-     "Enter the height of the waterline to compute the displacement\nthen click 'Z Waterline' "
-     "button."},
-    {"Label1_2",
-     "Cliquez 'Calcul' pour effectuer le calcul désiré, surveillez les commentaires çi-dessous\n"
-     "Les unités de mesure du niveau de la flottaison et du déplacement sont les mêmes que pour "
-     "les dimensions de la coque du bateau (m et m³).",
-     "Click on 'Compute' to execute the desired computation, watch comments herebelow\nUnits of "
-     "mesure for waterline height and displacement are the same as for the dimensions of the "
-     "hull (m and m³)."},
-    {"Label3_0", "Angle de tanguage (deg)", "Pitch angle (deg)"},
-    {"Option1_0", "Déplacement (m3)", "Displacement (m3)"},
-    {"Option1_1", "Z ligne flottaison (m)", "Z Waterline (m)"},
-    {"Calcul1", "Calcul", "Compute"},
-    {"fin2", "Terminé", "Quit"},
-};
 
 double BoxValue(QWidget& w, const char* box) {
     return Val(BoxText(w, box).toStdString());

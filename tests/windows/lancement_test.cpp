@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "windows/dessin.h"
+#include "windows/expected_captions.h"
 #include "windows/lancement.h"
 #include "windows/window_harness.h"
 
@@ -13,17 +14,6 @@ using namespace voriel;
 using namespace voriel::test;
 
 namespace {
-
-const ExpectedCaption kStartCaptions[] = {
-    {"window", " Bienvenue sur Voriel 2000  version: 16 June 2000",
-     " Welcome to Voriel 2000  version: 16 June 2000"},
-    {"CREATE", "Débuter", "Begin"},
-    {"CANCEL", "Terminer", "Quit"},
-    {"Label1", "Voriel 2000", "Voriel 2000"},
-    {"Label3", "", ""},
-    {"Language_0", "Français", "Français"},
-    {"Language_1", "English", "English"},
-};
 
 Hull DefaultHull() {
     Hull h;

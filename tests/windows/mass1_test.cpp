@@ -7,6 +7,7 @@
 
 #include "text/number_text.h"
 #include "windows/entry_box.h"
+#include "windows/expected_captions.h"
 #include "windows/hydro1.h"
 #include "windows/mass1.h"
 #include "windows/window_harness.h"
@@ -15,40 +16,6 @@ using namespace voriel;
 using namespace voriel::test;
 
 namespace {
-
-const ExpectedCaption kMassCaptions[] = {
-    {"window", "  Budget de masse", "  Mass budget"},
-    {"Calcul1", "Calculer", "Compute"},
-    {"Label1",
-     "Entrez les données uniquement dans les cases vertes.\nLes cases roses sont réservées aux "
-     "résultats de calcul.\n(Une densité de panneau de 12 kg/m2 correspond à une tole "
-     "d'aluminium de 4mm)",
-     "Enter data only in the green boxes.\nPink boxes are reserved for computation results.\n"
-     "(Panel density of 12 kg/m2 correspond to a 4mm Alumium plate)"},
-    {"Label2_1", "Densité de panneau\n(kg/m2)", "Panel density\n(kg/m2)"},
-    {"Label2_2", "Surface\n(m2)", "Area\n(m2)"},
-    {"Label2_3", "Masse\n(kg)", "Mass\n(kg)"},
-    {"Label2_4", "Centre de\nmasse X (m)", "Centre of\nmass X (m)"},
-    {"Label3_0", "Total", "Total"},
-    {"Label3_1", "Fond", "Bottom"},
-    {"Label3_2", "Premier bordé", "First side plank"},
-    {"Label3_3", "Deuxième bordé", "Second side plank"},
-    {"Label3_4", "Troisème bordé", "third side plank"},
-    {"Label3_5", "Tableau arrière", "Transom plate"},
-    {"Label3_6", "Marotte", "Pram bow plate"},
-    {"Label3_7", "Plancher 1", "Floor 1"},
-    {"Label3_8", "Pont 2", "Deck 2"},
-    {"Label3_9", "Pont 3", "Deck 3"},
-    {"Label3_10", "Pont 4", "Deck 4"},
-    {"Label3_11", "Cloison 1", "Bulkhead 1"},
-    {"Label3_12", "Cloison 2", "Bulkhead 2"},
-    {"Label3_13", "Moteur", "Engine"},
-    {"Label3_14", "Lest", "Ballast"},
-    {"Label3_15", "Passagers", "Passengers"},
-    {"Label3_16", "Materiel 1", "Equipment 1"},
-    {"Label3_17", "Materiel 2", "Equipment 2"},
-    {"Label3_18", "Matériel 3", "Equipment 3"},
-};
 
 // Each row's boxes Text1..Text4: i input (green), r result or b blank (both pink).
 const char* const kBoxKinds[kMassRows] = {

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 #include <string>
@@ -34,13 +36,19 @@ struct Harness {
     AppWindows windows{doc, dialogs};
 };
 
-// The text a control shows: a label's or button's text, a group box's title, the window title.
+// The text a control shows: a label's or button's text, a group box's title, a menu entry's
+// text, the window title.
 inline QString CaptionOf(QWidget& window, const char* control) {
     if (QString::fromLatin1(control) == QLatin1String("window")) return window.windowTitle();
     QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(control));
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
     if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
+    if (auto* menu = qobject_cast<QMenu*>(w)) return menu->title();
+    if (w == nullptr) {
+        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(control)))
+            return action->text();
+    }
     return QStringLiteral("<no control %1>").arg(QString::fromLatin1(control));
 }
 

@@ -1,0 +1,200 @@
+// The normal flow through the six windows, in French and in English: start window, Begin, both
+// screens validated with a redraw after each, Develop, Draw station, hydrostatics and mass
+// budget, Compute, the hydrostatics' Quit, the board's Quit, and back to the start window; the
+// board's enabling and every window's captions checked on the way.
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <memory>
+
+#include "windows/bouchain1.h"
+#include "windows/bouchain2.h"
+#include "windows/dessin.h"
+#include "windows/expected_captions.h"
+#include "windows/hydro1.h"
+#include "windows/lancement.h"
+#include "windows/mass1.h"
+#include "windows/plan_widget.h"
+#include "windows/window_harness.h"
+
+using namespace voriel;
+using namespace voriel::test;
+
+namespace {
+
+// The board's controls whose enabling walks the builder through the work, in the order of the
+// expected strings below: '1' enabled, '0' disabled, '-' not looked at.
+const char* const kWalked[] = {"dessine",      "Developer",         "DessCouple",   "Command1_0",
+                               "Command1_1",   "fmenu_Print",       "fmenu_S_XYZ",  "fmenu_S_DXF",
+                               "fmenu_SD_DXF", "fmenu_Station_DXF", "fmenu_S_VRML", "Hmenu"};
+
+bool IsEnabled(Dessin& board, const char* name) {
+    if (auto* w = board.findChild<QWidget*>(QString::fromLatin1(name));
+        w && !qobject_cast<QMenu*>(w))
+        return w->isEnabled();
+    return Child<QAction>(board, name)->isEnabled();
+}
+
+// What differs from the expected enabling, named.
+std::string EnablingMismatches(Dessin& board, const char* expected) {
+    std::string wrong;
+    for (std::size_t i = 0; i < std::size(kWalked); ++i) {
+        if (expected[i] == '-') continue;
+        if (IsEnabled(board, kWalked[i]) != (expected[i] == '1'))
+            wrong += std::string(kWalked[i]) + (expected[i] == '1' ? " disabled\n" : " enabled\n");
+    }
+    return wrong;
+}
+
+// A picture of the sheet, to tell that a stage drew something.
+QImage Sheet(Dessin& board) {
+    return board.findChild<PlanWidget*>()->canvas().image().copy();
+}
+
+}  // namespace
+
+#define CHECK_ENABLING(board, expected)                                \
+    do {                                                               \
+        const std::string wrong = EnablingMismatches(board, expected); \
+        QVERIFY2(wrong.empty(), wrong.c_str());                        \
+    } while (false)
+
+#define CHECK_CAPTIONS(window, table, language)                        \
+    do {                                                               \
+        const auto wrong = CaptionMismatches(window, table, language); \
+        QVERIFY2(wrong.empty(), Joined(wrong).c_str());                \
+    } while (false)
+
+class FlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // -1: Begin without choosing a language (French).
+    void normalFlow_data() {
+        QTest::addColumn<int>("choice");
+        QTest::newRow("no choice") << -1;
+        QTest::newRow("French") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void normalFlow() {
+        QFETCH(int, choice);
+        const int language = choice < 0 ? 0 : choice;
+        Harness h;
+        AppWindows& w = h.windows;
+        Lancement& start = w.lancement();
+        start.activate();
+        if (choice >= 0) Click(start, choice == 0 ? "Language_0" : "Language_1");
+        if (choice >= 0) CHECK_CAPTIONS(start, kStartCaptions, language);
+
+        Click(start, "CREATE");
+        Dessin& board = w.dessin();
+        QVERIFY(!start.isVisible() && board.isVisible() && w.bouchain1().isVisible());
+        QCOMPARE(board.windowTitle(),
+                 QString(language == 0 ? "Voriel2000  -  Nouvelle voriel : VORIEL2000"
+                                       : "Voriel2000  -  New Hull : VORIEL2000"));
+        CHECK_ENABLING(board, "000100001000");
+        CHECK_CAPTIONS(w.bouchain1(), kChine1Captions, language);
+
+        Click(w.bouchain1(), "valider");
+        QVERIFY(!w.bouchain1().isVisible());
+        CHECK_ENABLING(board, "100110001000");
+        CHECK_CAPTIONS(board, kBoardCaptions, language);
+
+        const QImage blank = Sheet(board);
+        Click(board, "dessine");
+        const QImage chine1 = Sheet(board);
+        QVERIFY(chine1 != blank);
+        QCOMPARE(h.doc.board.ChineView, int16_t{0});
+        CHECK_ENABLING(board, "110111000000");
+
+        Click(board, "Command1_1");
+        QVERIFY(w.bouchain2().isVisible());
+        CHECK_ENABLING(board, "110110000011");
+        CHECK_CAPTIONS(w.bouchain2(), kChines23Captions, language);
+        Click(w.bouchain2(), "valider");
+        QVERIFY(!w.bouchain2().isVisible());
+        CHECK_ENABLING(board, "110110000011");
+
+        Click(board, "dessine");
+        const QImage allLines = Sheet(board);
+        QVERIFY(allLines != chine1);
+        QCOMPARE(h.doc.board.ChineView, int16_t{1});
+        CHECK_ENABLING(board, "111111111011");
+
+        Click(board, "Developer");
+        const QImage developed = Sheet(board);
+        QVERIFY(developed != allLines);
+        CHECK_ENABLING(board, "111111111011");
+
+        Click(board, "DessCouple");
+        QVERIFY(Sheet(board) != developed);
+        CHECK_ENABLING(board, "111111111111");
+
+        Child<QAction>(board, "Hmenu")->trigger();
+        QVERIFY(w.hydro1().isVisible() && w.mass1().isVisible());
+        CHECK_CAPTIONS(w.hydro1(), kHydroCaptions, language);
+        CHECK_CAPTIONS(w.mass1(), kMassCaptions, language);
+        QCOMPARE(h.doc.hydro.HydroMode, int16_t{1});  // no mass yet: floated at LWL / 100
+        CHECK_ENABLING(board, "111111111111");
+
+        Click(w.mass1(), "Calcul1");
+        QCOMPARE(h.doc.hydro.HydroMode, int16_t{0});
+        QVERIFY(h.doc.totals.MassCentreX > 0);
+        const QImage beforeWaterline = Sheet(board);
+        Click(w.hydro1(), "fin2");
+        QVERIFY(!w.hydro1().isVisible() && !w.mass1().isVisible());
+        QVERIFY(board.isVisible());
+        QVERIFY(Sheet(board) != beforeWaterline);
+        CHECK_ENABLING(board, "111111111111");
+
+        // Quit saves the hull first; a cancelled save dialog still quits.
+        h.dialogs.answerCancel();
+        Click(board, "CANCEL");
+        QCOMPARE(h.dialogs.requests.size(), std::size_t{1});
+        QVERIFY(h.dialogs.requests[0].kind == FakeDialogs::Kind::Save);
+        QVERIFY(!board.isVisible());
+        QVERIFY(start.isVisible());
+        if (choice >= 0) CHECK_CAPTIONS(start, kStartCaptions, language);
+        QVERIFY(h.dialogs.messages.empty());
+        QCOMPARE(h.dialogs.waitDepth, 0);
+
+        // Back at the start the hull is the default one, and Begin starts again from it.
+        h.doc.hull.XFwd[0] = 9;
+        start.activate();
+        Hull fresh;
+        SetDefaultHull(fresh);
+        QCOMPARE(h.doc.hull.XFwd, fresh.XFwd);
+        Click(start, "CREATE");
+        QVERIFY(w.bouchain1().isVisible());
+        QCOMPARE(BoxText(w.bouchain1(), "Text1_0"), QString("6"));
+        CHECK_ENABLING(board, "---10000-00-");
+    }
+
+    // The captions follow the language chosen at the start, window after window, both ways.
+    void languageChangedBetweenRuns() {
+        Harness h;
+        AppWindows& w = h.windows;
+        for (const int language : {1, 0, 1}) {
+            w.lancement().activate();
+            Click(w.lancement(), language == 0 ? "Language_0" : "Language_1");
+            Click(w.lancement(), "CREATE");
+            CHECK_CAPTIONS(w.bouchain1(), kChine1Captions, language);
+            Click(w.bouchain1(), "valider");
+            CHECK_CAPTIONS(w.dessin(), kBoardCaptions, language);
+            Click(w.dessin(), "Command1_1");
+            CHECK_CAPTIONS(w.bouchain2(), kChines23Captions, language);
+            Click(w.bouchain2(), "valider");
+            Click(w.dessin(), "dessine");
+            Child<QAction>(w.dessin(), "Hmenu")->trigger();
+            CHECK_CAPTIONS(w.hydro1(), kHydroCaptions, language);
+            CHECK_CAPTIONS(w.mass1(), kMassCaptions, language);
+            Click(w.hydro1(), "fin2");
+            h.dialogs.answerCancel();
+            Click(w.dessin(), "CANCEL");
+            QVERIFY(w.lancement().isVisible());
+        }
+    }
+};
+
+QTEST_MAIN(FlowTest)
+#include "flow_test.moc"
