@@ -163,7 +163,6 @@ void Hydro1::activate() {
         PlaceAtEdge(*this, TwipsToPixels(*this, 200), 0);
         placed_ = true;
     }
-    activatedByCall_ = !isActiveWindow();
     show();
     raise();
     activateWindow();
@@ -178,16 +177,12 @@ void Hydro1::massHandedOver() {
 void Hydro1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || busy_) return;
+    // A second computation right after activate() finds the same figures: no guard needed.
     if (isActiveWindow()) {
         setCaptions();
-        if (activatedByCall_) {
-            activatedByCall_ = false;
-            return;
-        }
         runActivation();
-    } else {
-        activatedByCall_ = false;
-        if (isVisible()) calcul1(Trigger::Passive);
+    } else if (isVisible()) {
+        calcul1(Trigger::Passive);
     }
 }
 

@@ -51,10 +51,9 @@ private:
     std::array<QRadioButton*, 2> option1_{};
     QPushButton* calcul1_ = nullptr;
     QPushButton* fin2_ = nullptr;
-    QLabel* diagnosis_ = nullptr;   // Label2(0)
-    QLabel* results_ = nullptr;     // Label2(1)
-    bool busy_ = false;             // computing or showing a message: focus changes are ours
-    bool activatedByCall_ = false;  // activate() computed; its activation event need not again
+    QLabel* diagnosis_ = nullptr;  // Label2(0)
+    QLabel* results_ = nullptr;    // Label2(1)
+    bool busy_ = false;            // computing or showing a message: focus changes are ours
     bool placed_ = false;
 };
 

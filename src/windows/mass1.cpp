@@ -148,28 +148,24 @@ void Mass1::activate() {
         PlaceAtEdge(*this, -1, TwipsToPixels(*this, 200));
         placed_ = true;
     }
-    activatedByCall_ = !isActiveWindow();
     show();
     raise();
     activateWindow();
 }
 
-// Activation refills the table from the kept values; leaving the window computes and hands over.
+// Activation refills the table from the kept values, unless a refused entry waits there to be
+// corrected; leaving the window computes and hands over.
 void Mass1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || busy_) return;
     if (isActiveWindow()) {
         setCaptions();
-        if (activatedByCall_) {
-            activatedByCall_ = false;
-            return;
-        }
+        if (!status_->text().isEmpty()) return;
         Document& doc = windows_.doc();
         doc.massTable = ActivateMassTable(doc.hull, doc.mass, doc.totals);
         showTable();
-    } else {
-        activatedByCall_ = false;
-        if (isVisible()) calcul1(Trigger::Passive);
+    } else if (isVisible()) {
+        calcul1(Trigger::Passive);
     }
 }
 

@@ -46,7 +46,6 @@ private:
     QPushButton* calcul1_ = nullptr;
     QLabel* status_ = nullptr;  // a refused entry found on leaving a box or the window
     bool busy_ = false;
-    bool activatedByCall_ = false;
     bool placed_ = false;
 };
 

@@ -177,6 +177,12 @@ private slots:
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(BoxColour(*Child<QLineEdit>(*mass_, "Text1_2")), kBoxRefused);
         QCOMPARE(BoxText(*mass_, "Text1_2"), QString("1e999"));  // kept to be corrected
+        // Leaving and coming back (the message box does that) keeps it there too.
+        QWidget elsewhere;
+        QVERIFY(Activate(elsewhere));
+        QVERIFY(Activate(*mass_));
+        QCOMPARE(BoxText(*mass_, "Text1_2"), QString("1e999"));
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         Click(*mass_, "Calcul1");
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{2});
         QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});
