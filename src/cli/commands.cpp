@@ -45,6 +45,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         {"design", AddDesignCommand(app)}, {"dump", AddDumpCommand(app)},
         {"export", AddExportCommand(app)}, {"hydro", AddHydroCommand(app)},
         {"mass", AddMassCommand(app)},
+        {"curves", AddCurvesCommand(app)},
+        {"stability", AddStabilityCommand(app)},
     };
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -22,11 +22,13 @@ struct Io {
 using Action = std::function<int(Io&)>;
 
 // Each adds its subcommand (with its options) to app and returns the action to run when chosen.
+Action AddCurvesCommand(CLI::App& app);
 Action AddDesignCommand(CLI::App& app);
 Action AddDumpCommand(CLI::App& app);
 Action AddExportCommand(CLI::App& app);
 Action AddHydroCommand(CLI::App& app);
 Action AddMassCommand(CLI::App& app);
+Action AddStabilityCommand(CLI::App& app);
 
 // Prints one line "voriel-cli: message" on err and returns kExitFailure.
 int Fail(Io& io, const std::string& message);
