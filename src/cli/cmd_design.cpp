@@ -5,6 +5,7 @@
 
 #include "cli/dump.h"
 #include "cli/subcommand.h"
+#include "files/message_text.h"
 #include "hull/definition_screens.h"
 #include "hull/hull_data_file.h"
 
@@ -69,8 +70,23 @@ struct Entry {
 struct DesignOptions {
     std::vector<std::string> entries;
     std::string output;
+    CLI::Option* outputOption = nullptr;
+    bool force = false;
     bool json = false;
 };
+
+// Saves as -o asks: the file written is named on err (out stays the JSON dump alone); a file the
+// user did not name (the name cut before its first ".", .D50 added) is replaced only with --force.
+int saveHull(Io& io, Hull& hull, const DesignOptions& opt) {
+    const SaveTarget target = HullDataSaveTarget(opt.output);
+    if (!target.error.empty()) return Fail(io, target.error);
+    if (target.replacesOther && !opt.force)
+        return Fail(io, opt.output + ": the hull would be saved as " + target.path +
+                            ", which exists and is not the file named; give --force to replace it");
+    if (auto err = SaveHullData(hull, opt.output)) return Fail(io, *err);
+    io.err << "voriel-cli: saved " << EscapeControls(target.path) << "\n";
+    return 0;
+}
 
 int runDesign(Io& io, const CLI::App& sub, const DesignOptions& opt) {
     std::vector<Entry> entries;
@@ -107,8 +123,8 @@ int runDesign(Io& io, const CLI::App& sub, const DesignOptions& opt) {
     }
     if (auto err = ValidateChines23Screen(hull, screen2)) return Fail(io, err->english);
 
-    if (!opt.output.empty()) {
-        if (auto err = SaveHullData(hull, opt.output)) return Fail(io, *err);
+    if (opt.outputOption->count() > 0) {
+        if (const int status = saveHull(io, hull, opt)) return status;
     }
     if (opt.json) PrintJson(io, DumpHull(hull));
     return 0;
@@ -124,7 +140,13 @@ Action AddDesignCommand(CLI::App& app) {
     sub->footer("Names:" + validNames());
     auto opt = std::make_shared<DesignOptions>();
     sub->add_option("NAME=TEXT", opt->entries, "box entries, applied in the order given");
-    sub->add_option("-o,--output", opt->output, "write the hull data file (extension .D50)");
+    opt->outputOption = sub->add_option(
+        "-o,--output", opt->output,
+        "write the hull data file: the name cut before its first \".\", extension .D50; the path "
+        "written is printed on stderr");
+    sub->add_flag("--force", opt->force,
+                  "replace an existing file that -o did not name exactly (\"boat\" writes "
+                  "boat.D50)");
     sub->add_flag("--json", opt->json, "print the dump");
     return [opt, sub](Io& io) { return runDesign(io, *sub, *opt); };
 }

@@ -7,7 +7,9 @@
 #include "board/station_sections.h"
 #include "cli/subcommand.h"
 #include "export/export_commands.h"
+#include "files/safe_file.h"
 #include "hull/definition_screens.h"
+#include "hull/hull_data_file.h"
 
 namespace voriel::cli {
 
@@ -28,66 +30,90 @@ struct Desk {
     std::string stationBox;
 };
 
-// Writes the files of one command, each at `target` (a path) or, when `inFolder`, under its
-// proposed name inside the folder `target`; a file that names the hull renames it for what
-// follows, as in the program. Returns false when a file could not be written.
-bool writeFiles(Io& io, Desk& desk, const std::vector<ExportFile>& files, const std::string& target,
-                bool inFolder) {
-    bool ok = true;
-    for (const ExportFile& f : files) {
-        std::string path = target;
-        if (inFolder) path = (target.back() == '/' ? target : target + "/") + f.dialog.proposedName;
-        std::error_code ec;
-        if (std::filesystem::equivalent(path, desk.hullPath, ec)) {
-            Fail(io, path + ": this is the hull file being exported; it is not overwritten");
-            ok = false;
-            continue;
-        }
-        const ExportOutcome o = SaveExportFile(f, desk.hull, desk.board, path);
-        if (o.error) {
-            Fail(io, o.error->message);
-            ok = false;
-            continue;
-        }
-        if (o.hullFileName) desk.hull.HullFileName = *o.hullFileName;
-        io.out << path << "\n";
-    }
-    return ok;
-}
-
 // The Save menu's export commands, in the menu's order.
 enum Command { LinesXyz, LinesDxf, DevelopmentXyz, DevelopmentDxf, StationDxf, Vrml, kCommands };
 using Targets = std::array<std::string, kCommands>;  // where each command writes; empty skips it
 
-std::vector<ExportFile> commandFiles(Command c, Desk& desk) {
+std::vector<ExportFile> commandFiles(Command c, const Hull& hull, Desk& desk) {
     switch (c) {
         case LinesXyz:
-            return LinesXyzCommand(desk.hull);
+            return LinesXyzCommand(hull);
         case LinesDxf:
-            return LinesDxfCommand(desk.hull);
+            return LinesDxfCommand(hull);
         case DevelopmentXyz:
-            return DevelopmentXyzCommand(desk.hull, desk.board);
+            return DevelopmentXyzCommand(hull, desk.board);
         case DevelopmentDxf:
-            return DevelopmentDxfCommand(desk.hull, desk.board);
+            return DevelopmentDxfCommand(hull, desk.board);
         case StationDxf:
-            return StationDxfCommand(desk.hull, desk.board, desk.stationBox);
+            return StationDxfCommand(hull, desk.board, desk.stationBox);
         default:
-            return VrmlCommand(desk.hull);
+            return VrmlCommand(hull);
     }
 }
 
-// Runs the commands that have a target, in the menu's order, so that a lines or VRML file that
-// renames the hull does so for the files after it, as in the program. The development commands
-// always write into a folder; with `allInFolders` every command does.
-bool writeCommands(Io& io, Desk& desk, const Targets& targets, bool allInFolders) {
-    bool ok = true;
+// One file to write and where.
+struct Planned {
+    ExportFile file;
+    std::string path;
+};
+
+// The files of the commands that have a target, in the menu's order, each at `target` (a path)
+// or, when in a folder, under its proposed name inside the folder `target`. A lines or VRML file
+// renames the hull for the files after it, as in the program: the plan follows that renaming on
+// a copy of the hull, and the writing replays it. The development commands always write into a
+// folder; with `allInFolders` every command does. The station command sets the board's station.
+void planCommands(Desk& desk, Hull& named, const Targets& targets, bool allInFolders,
+                  std::vector<Planned>& plan) {
     for (int c = 0; c < kCommands; ++c) {
         if (targets[c].empty()) continue;
         const bool inFolder = allInFolders || c == DevelopmentXyz || c == DevelopmentDxf;
-        ok &=
-            writeFiles(io, desk, commandFiles(static_cast<Command>(c), desk), targets[c], inFolder);
+        for (const ExportFile& f : commandFiles(static_cast<Command>(c), named, desk)) {
+            std::string path = targets[c];
+            if (inFolder) path = (path.back() == '/' ? path : path + "/") + f.dialog.proposedName;
+            if (f.namesHull) named.HullFileName = HullNameFromPath(path);
+            plan.push_back({f, path});
+        }
     }
-    return ok;
+}
+
+// Every target before the first file is written: not the hull file itself, a folder that exists
+// and may be written, no folder or special file in the way, no file the user may not write.
+std::optional<std::string> checkTargets(const Desk& desk, const std::vector<Planned>& plan) {
+    for (const Planned& p : plan) {
+        std::error_code ec;
+        if (std::filesystem::equivalent(p.path, desk.hullPath, ec))
+            return p.path + ": this is the hull file being exported; it is not overwritten";
+        if (auto err = CheckWriteTarget(p.path)) return err;
+    }
+    return std::nullopt;
+}
+
+// Writes the plan in order. A failure now (a full disk, say) stops the writing and names the
+// files already written.
+int writePlan(Io& io, Desk& desk, const std::vector<Planned>& plan) {
+    std::string written;
+    for (const Planned& p : plan) {
+        const ExportOutcome o = SaveExportFile(p.file, desk.hull, desk.board, p.path);
+        if (o.error)
+            return Fail(io, o.error->message + (written.empty() ? "; no file was written"
+                                                                : "; already written: " + written));
+        if (o.hullFileName) desk.hull.HullFileName = *o.hullFileName;
+        io.out << p.path << "\n";
+        written += (written.empty() ? "" : ", ") + p.path;
+    }
+    return 0;
+}
+
+// The folders `folder` needs that do not exist yet, the deepest first.
+std::vector<std::filesystem::path> missingFolders(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> out;
+    std::error_code ec;
+    for (auto p = folder.lexically_normal(); !p.empty() && !std::filesystem::exists(p, ec);
+         p = p.parent_path()) {
+        out.push_back(p);
+        if (p == p.parent_path()) break;
+    }
+    return out;
 }
 
 int runExport(Io& io, const CLI::App& sub, const ExportOptions& opt, bool stationGiven) {
@@ -107,16 +133,25 @@ int runExport(Io& io, const CLI::App& sub, const ExportOptions& opt, bool statio
     // The station box shows the max-beam position until the user types another abscissa.
     desk.stationBox = stationGiven ? opt.station : BoxText(desk.hull.XMax[Chine1]);
 
-    bool ok = writeCommands(io, desk, named, false);
+    std::vector<Planned> plan;
+    Hull renamed = desk.hull;
+    planCommands(desk, renamed, named, false, plan);
+    std::vector<std::filesystem::path> created;
     if (!opt.all.empty()) {
+        Targets everything;
+        everything.fill(opt.all);
+        planCommands(desk, renamed, everything, true, plan);
+        created = missingFolders(opt.all);
         std::error_code ec;
         std::filesystem::create_directories(opt.all, ec);
         if (ec) return Fail(io, opt.all + ": " + ec.message());
-        Targets everything;
-        everything.fill(opt.all);
-        ok &= writeCommands(io, desk, everything, true);
     }
-    return ok ? 0 : kExitFailure;
+    if (auto err = checkTargets(desk, plan)) {
+        std::error_code ec;
+        for (const auto& folder : created) std::filesystem::remove(folder, ec);
+        return Fail(io, *err);
+    }
+    return writePlan(io, desk, plan);
 }
 
 }  // namespace
@@ -125,7 +160,8 @@ Action AddExportCommand(CLI::App& app) {
     auto* sub = app.add_subcommand(
         "export",
         "Write the DXF, XYZ and VRML files of the Save menu for a hull data file, as the "
-        "drawing board writes them after a redraw; each written path is printed on a line");
+        "drawing board writes them after a redraw; every target is checked before the first "
+        "file is written, and each written path is printed on a line");
     auto opt = std::make_shared<ExportOptions>();
     sub->add_option("FILE", opt->file, "hull data file (.D50 or .D51)")
         ->required()

@@ -6,12 +6,32 @@
 #include <utility>
 
 #include "cli/subcommand.h"
+#include "files/message_text.h"
 #include "hull/hull_data_file.h"
 
 namespace voriel::cli {
 
+std::string MessageLine(const std::string& message) {
+    // Every quotation is cut to its longest, whoever wrote it; the core cuts its own the same way,
+    // so cutting again changes nothing.
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < message.size()) {
+        const auto open = message.find('"', pos);
+        const auto close = open == std::string::npos ? open : message.find('"', open + 1);
+        if (close == std::string::npos) {
+            out += message.substr(pos);
+            break;
+        }
+        out += message.substr(pos, open - pos);
+        out += QuoteForMessage(message.substr(open + 1, close - open - 1));
+        pos = close + 1;
+    }
+    return EscapeControls(out);
+}
+
 int Fail(Io& io, const std::string& message) {
-    io.err << "voriel-cli: " << message << "\n";
+    io.err << "voriel-cli: " << MessageLine(message) << "\n";
     return kExitFailure;
 }
 
@@ -44,9 +64,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::pair<const char*, Action> commands[] = {
         {"design", AddDesignCommand(app)}, {"dump", AddDumpCommand(app)},
         {"export", AddExportCommand(app)}, {"hydro", AddHydroCommand(app)},
-        {"mass", AddMassCommand(app)},
-        {"curves", AddCurvesCommand(app)},
-        {"stability", AddStabilityCommand(app)},
+        {"mass", AddMassCommand(app)},     {"print", AddPrintCommand(app)},
+        {"curves", AddCurvesCommand(app)}, {"stability", AddStabilityCommand(app)},
+        {"draw", AddDrawCommand(app)},     {"templates", AddTemplatesCommand(app)},
     };
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

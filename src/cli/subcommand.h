@@ -24,13 +24,20 @@ using Action = std::function<int(Io&)>;
 // Each adds its subcommand (with its options) to app and returns the action to run when chosen.
 Action AddCurvesCommand(CLI::App& app);
 Action AddDesignCommand(CLI::App& app);
+Action AddDrawCommand(CLI::App& app);
 Action AddDumpCommand(CLI::App& app);
 Action AddExportCommand(CLI::App& app);
 Action AddHydroCommand(CLI::App& app);
 Action AddMassCommand(CLI::App& app);
+Action AddPrintCommand(CLI::App& app);
 Action AddStabilityCommand(CLI::App& app);
+Action AddTemplatesCommand(CLI::App& app);
 
-// Prints one line "voriel-cli: message" on err and returns kExitFailure.
+// The message as one line of reasonable length: control characters escaped, every quotation
+// ("...") cut to kMaxQuotedChars characters with "…".
+std::string MessageLine(const std::string& message);
+
+// Prints one line "voriel-cli: message" (MessageLine) on err and returns kExitFailure.
 int Fail(Io& io, const std::string& message);
 
 // Prints the message and the subcommand's usage text on err and returns kExitUsage.
@@ -48,5 +55,8 @@ nlohmann::json HydroJson(const HydroState& state, const MassTotals& totals, int1
 
 // A command-line number (a decimal comma accepted), the whole text; false when it is not one.
 bool ReadPlainNumber(const std::string& text, double& value);
+
+// Today's date from the local clock, as the printed headers show it ("2024-05-17").
+std::string today();
 
 }  // namespace voriel::cli

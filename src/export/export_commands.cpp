@@ -13,8 +13,8 @@
 #include "export/file_text.h"
 #include "export/lines_dxf.h"
 #include "export/lines_xyz.h"
-#include "export/safe_file.h"
 #include "export/vrml_scene.h"
+#include "files/safe_file.h"
 #include "hull/hull_data_file.h"
 #include "text/number_text.h"
 

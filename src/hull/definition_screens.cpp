@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "files/message_text.h"
 #include "hull/chine1.h"
 #include "hull/chines23.h"
+#include "hydro/hull_finite.h"
 #include "text/number_text.h"
 
 namespace voriel {
@@ -24,8 +26,9 @@ int16_t AngleFromEntry(double v) {
 namespace {
 
 std::optional<EntryError> notANumber(const std::string& box, const std::string& text) {
-    return EntryError{box, "Valeur non valable dans " + box + " : \"" + text + "\"",
-                      "Invalid value in " + box + ": \"" + text + "\""};
+    const std::string quoted = QuoteForMessage(text);
+    return EntryError{box, "Valeur non valable dans " + box + " : " + quoted,
+                      "Invalid value in " + box + ": " + quoted};
 }
 
 // Reads every box (after the comma fix, written back) into `values`; refuses a non-finite one.
@@ -42,7 +45,8 @@ std::optional<EntryError> readBoxes(std::array<std::string, N>& boxes, const cha
 }
 
 // Values the screens accept one by one can still, together, leave no computable hull (heights
-// of 1e300, say): refuse them rather than keep lines of NaN.
+// of 1e300, say, or an LWL of 1e160 whose lines are finite but whose developments are not):
+// refuse them rather than keep a hull that prints NaN somewhere.
 EntryError cannotCompute() {
     return {"", "Ces valeurs ne permettent pas de calculer la coque ; rien n'a été changé.",
             "The hull cannot be computed from these values; nothing was changed."};
@@ -92,7 +96,7 @@ std::optional<EntryError> ValidateChine1Screen(Hull& h, Chine1Screen& s) {
     n.TransomAngle = static_cast<int16_t>(-AngleFromEntry(t2[6]));
     n.ShapeSFwd = t2[7];
     ValidateChine1(n);
-    if (!AllFinite(n)) return cannotCompute();
+    if (!AllResultsFinite(n)) return cannotCompute();
     h = std::move(n);
     return std::nullopt;
 }
@@ -156,7 +160,7 @@ std::optional<EntryError> ValidateChines23Screen(Hull& h, Chines23Screen& s) {
         n.PlankAngle[c + 1] = AngleFromEntry(v[c][3]);
     }
     ValidateChines23(n);
-    if (!AllFinite(n)) return cannotCompute();
+    if (!AllResultsFinite(n)) return cannotCompute();
     h = std::move(n);
     s = std::move(boxes);
     return std::nullopt;

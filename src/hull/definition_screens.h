@@ -46,7 +46,8 @@ Chine1Screen FillChine1Screen(const Hull& hull);
 
 // Valider: commas become points in every box (the texts are written back), an LWL of 0 or an entry
 // that is not a finite number is refused with nothing changed; otherwise the entries are stored
-// and ValidateChine1 runs.
+// and ValidateChine1 runs, and entries that leave anything computed from the hull non-finite
+// (AllResultsFinite) are refused with nothing changed.
 std::optional<EntryError> ValidateChine1Screen(Hull& hull, Chine1Screen& screen);
 
 // Fills the boxes and sets each check box from its flag, applying the check-box rule as it goes.
@@ -58,7 +59,8 @@ Chines23Screen FillChines23Screen(Hull& hull);
 void ClickTurnIn(Hull& hull, Chines23Screen& screen, bool stem, int k, bool ticked);
 
 // Valider: the check-box rule on the four boxes as they stand, commas become points, entries that
-// are not finite numbers are refused with nothing changed; otherwise ValidateChines23 runs.
+// are not finite numbers are refused with nothing changed; otherwise ValidateChines23 runs, with
+// the same complete finiteness check as the chine-1 screen.
 std::optional<EntryError> ValidateChines23Screen(Hull& hull, Chines23Screen& screen);
 
 // The default hull with both screens validated untouched: what the drawing board holds once the

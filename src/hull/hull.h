@@ -66,7 +66,8 @@ constexpr int32_t Rgb(int r, int g, int b) {
 void SetDefaultHull(Hull& hull);
 
 // True when every defining value, plane and computed point of lines 0..4 and every bottom ruling
-// is a finite number.
+// is a finite number. The record's part of the complete check (AllResultsFinite, hydro/), which
+// also covers what is computed from the lines.
 bool AllFinite(const Hull& hull);
 
 // The drawing board's new-hull command: zeroes the defining points of lines 0..3 and every point

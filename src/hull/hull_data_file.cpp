@@ -2,13 +2,15 @@
 #include "hull/hull_data_file.h"
 
 #include <sys/stat.h>
-#include <cerrno>
-#include <cmath>
-#include <fstream>
 
-#include "export/safe_file.h"
+#include <cmath>
+
+#include "files/bounded_read.h"
+#include "files/message_text.h"
+#include "files/safe_file.h"
 #include "hull/chine1.h"
 #include "hull/chines23.h"
+#include "hydro/hull_finite.h"
 #include "text/number_text.h"
 
 namespace voriel {
@@ -27,10 +29,19 @@ std::string cutAtFirstPoint(const std::string& name) {
     return point == std::string::npos || point == 0 ? name : name.substr(0, point);
 }
 
+std::string withoutControls(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 32 && u != 127) out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string HullNameFromPath(const std::string& path) {
-    return cutAtFirstPoint(fileNamePart(path));
+    return withoutControls(cutAtFirstPoint(fileNamePart(path)));
 }
 
 std::string PathWithExtension(const std::string& path, const std::string& extension) {
@@ -62,7 +73,8 @@ std::string numberLine(double v) {
 }  // namespace
 
 std::string HullDataText(const Hull& h) {
-    std::string out = h.HullFileName + " - Voriel 2000" + kCrLf;
+    // A line break in the name would shift every value of the file by a line.
+    std::string out = withoutControls(h.HullFileName) + " - Voriel 2000" + kCrLf;
     out += TurnInLetters(h) + kCrLf;
     for (const double v : {h.PowerFwd, h.PowerAft, h.ShapeSAft, h.ShapeSFwd}) out += numberLine(v);
     for (const int16_t v : {h.KeelAdvance, h.StemAngle, h.TransomAngle}) out += numberLine(v);
@@ -76,12 +88,32 @@ std::string HullDataText(const Hull& h) {
     return out;
 }
 
+SaveTarget HullDataSaveTarget(const std::string& chosenPath) {
+    SaveTarget t;
+    if (chosenPath.empty()) {
+        t.error = "no file name given";
+        return t;
+    }
+    const std::string name = fileNamePart(chosenPath);
+    // "dir/" or ".D50" would write a hidden ".D50" with no hull name before its point.
+    if (name.empty() || name[0] == '.') {
+        t.error = EscapeControls(chosenPath) +
+                  ": a hull data file needs a name before the first \".\" of its file name";
+        return t;
+    }
+    t.path = PathWithExtension(chosenPath, ".D50");
+    struct stat st {};
+    t.replacesOther = t.path != chosenPath && ::lstat(t.path.c_str(), &st) == 0;
+    return t;
+}
+
 std::optional<std::string> SaveHullData(Hull& h, const std::string& chosenPath) {
+    const SaveTarget target = HullDataSaveTarget(chosenPath);
+    if (!target.error.empty()) return target.error;
     Hull saved = h;
     saved.HullFileName = HullNameFromPath(chosenPath);
     saved.TurnInFlags = TurnInLetters(saved);
-    if (auto err = WriteFileSafely(PathWithExtension(chosenPath, ".D50"), HullDataText(saved)))
-        return err;
+    if (auto err = WriteFileSafely(target.path, HullDataText(saved))) return err;
     h = std::move(saved);
     return std::nullopt;
 }
@@ -135,7 +167,7 @@ public:
         const double v = Val(text);
         if (!std::isfinite(v))
             throw ReadError{"line " + std::to_string(in_.lineNumber()) + " (" + what +
-                            ") is not a finite number: \"" + text + "\""};
+                            ") is not a finite number: " + QuoteForMessage(text)};
         return v;
     }
 
@@ -147,7 +179,7 @@ public:
         const double v = RoundHalfEven(number(text, what));
         if (v < -32768 || v > 32767)
             throw ReadError{"line " + std::to_string(in_.lineNumber()) + " (" + what +
-                            ") is outside the range of a 16-bit integer: \"" + text + "\""};
+                            ") is outside the range of a 16-bit integer: " + QuoteForMessage(text)};
         return static_cast<int16_t>(v);
     }
 
@@ -173,12 +205,24 @@ private:
         h_.TurnInFlags = first.substr(0, first.find(','));
     }
 
-    // Block i; false when the file ended early with "EOF".
+    ReadError notTheMarker(const std::string& text, int i) const {
+        return {"line " + std::to_string(in_.lineNumber()) + " is " + QuoteForMessage(text) +
+                " where the marker \"LINE  " + std::to_string(i) + "\" of block " +
+                std::to_string(i) + " belongs"};
+    }
+
+    // Block i; false when the file ended early with "EOF". The block must open with its own
+    // marker: a file whose lines have shifted (a line break in a header, a line lost) would
+    // otherwise be read as another hull.
     bool readBlock(int i) {
         std::string first = line("LINE");
-        if (first.find("LINE") != std::string::npos) {
+        const auto marker = first.find("LINE");
+        if (marker != std::string::npos) {
+            if (Val(first.substr(marker + 4)) != i) throw notTheMarker(first, i);
             first = line("PlankAngle");
-        } else if (first.find("EOF") != std::string::npos) {
+        } else if (first.find("EOF") == std::string::npos) {
+            throw notTheMarker(first, i);
+        } else {
             if (i < 2)
                 throw ReadError{"the file ends (\"EOF\") in the block of line " +
                                 std::to_string(i) + ", before the first chine is complete"};
@@ -218,10 +262,11 @@ HullReadResult ReadHullData(std::string_view content, const std::string& path,
     Hull h = current;
     h.HullFileName = HullNameFromPath(path);
     const bool oldFormat = path.size() >= 2 && path.compare(path.size() - 2, 2, "51") == 0;
+    const std::string named = EscapeControls(path) + ": ";
     try {
         HullReader(content, h).read(oldFormat);
     } catch (const ReadError& e) {
-        return {std::nullopt, path + ": " + e.reason};
+        return {std::nullopt, named + e.reason};
     }
     applyTurnInLetters(h);
     // The file does not store the grid index of the max-beam station: without it every bottom
@@ -230,26 +275,20 @@ HullReadResult ReadHullData(std::string_view content, const std::string& path,
     ComputeKeelChine1Points(h);
     ComputeBottomRulings(h);
     for (int i = Chine2; i <= Sheer; ++i) ComputeUpperLinePoints(h, i);
-    if (!AllFinite(h))
-        return {std::nullopt, path +
-                                  ": the values of this file do not describe a hull (its lines "
-                                  "cannot be computed)"};
+    // Values no screen could produce may leave the lines finite and still a development, a
+    // station or an area NaN: the whole hull is checked, not only its lines.
+    if (!AllResultsFinite(h))
+        return {std::nullopt,
+                named +
+                    "the values of this file do not describe a hull (its lines cannot be "
+                    "computed)"};
     return {std::move(h), {}};
 }
 
 HullReadResult OpenHullData(const std::string& path, const Hull& current) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {std::nullopt, FileErrorMessage(path, errno)};
-    if (S_ISDIR(st.st_mode)) return {std::nullopt, FileErrorMessage(path, EISDIR)};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {std::nullopt, FileErrorMessage(path, errno ? errno : ENOENT)};
-    std::string content(kMaxHullFileSize + 1, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    if (in.bad()) return {std::nullopt, FileErrorMessage(path, errno ? errno : EIO)};
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    if (content.size() > kMaxHullFileSize)
-        return {std::nullopt, path + ": the file is too large to be a hull data file"};
-    return ReadHullData(content, path, current);
+    FileContent file = ReadRegularFile(path, kMaxHullFileSize, "a hull data file");
+    if (file.error) return {std::nullopt, *file.error};
+    return ReadHullData(file.content, path, current);
 }
 
 }  // namespace voriel

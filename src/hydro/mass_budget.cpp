@@ -84,23 +84,32 @@ void showMassAreas(std::array<double, kPanelDensityCount>& density, const MassBu
 }
 
 // The totals work on the texts as displayed, so they add up the rounded values the user sees.
-// False when a total is not a finite number.
+// False when a row or a total is not a finite number (a row shown as "Inf" would read back as 0
+// and drop out of the total).
 bool sumRows(MassTable& t, MassTotals& totals) {
     double area = 0.0;
     for (int n = 1; n <= 12; ++n) area += Val(t.Text2[n]);
     t.Text2[0] = Format(area, " 0.000");
-    for (int n = 1; n <= 12; ++n) t.Text3[n] = Format(Val(t.Text2[n]) * Val(t.Text1[n]), " 0.00");
+    bool rowsFinite = true;
+    for (int n = 1; n <= 12; ++n) {
+        const double rowMass = Val(t.Text2[n]) * Val(t.Text1[n]);
+        rowsFinite = rowsFinite && std::isfinite(rowMass);
+        t.Text3[n] = Format(rowMass, " 0.00");
+    }
     double mass = 0.0, moment = 0.0;
     for (int n = 1; n <= 18; ++n) {
+        const double rowMoment = Val(t.Text3[n]) * Val(t.Text4[n]);
+        rowsFinite = rowsFinite && std::isfinite(rowMoment);
         mass += Val(t.Text3[n]);
-        moment += Val(t.Text3[n]) * Val(t.Text4[n]);
+        moment += rowMoment;
     }
     totals.TotalMass = mass;
     t.Text3[0] = Format(mass, " 0.000");
     // With no mass (or less) there is no centre of gravity: 0 leaves the trim alone.
     totals.MassCentreX = mass > 0 ? moment / mass : 0.0;
     t.Text4[0] = Format(totals.MassCentreX, "0.000");
-    return std::isfinite(area) && std::isfinite(mass) && std::isfinite(totals.MassCentreX);
+    return rowsFinite && std::isfinite(area) && std::isfinite(mass) && std::isfinite(moment) &&
+           std::isfinite(totals.MassCentreX);
 }
 
 }  // namespace

@@ -34,9 +34,11 @@ protected:
     }
     void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
 
-    // Runs voriel-cli with the arguments, each single-quoted for the shell.
-    CliRun run(const std::vector<std::string>& args) const {
-        std::string cmd = std::string("'") + VORIEL_CLI_PATH + "'";
+    // Runs voriel-cli with the arguments, each single-quoted for the shell, after the shell
+    // commands `before` ("ulimit -f 40;"). A run that hangs is stopped after a minute (status
+    // 124), so that a command waiting forever fails its test instead of hanging it.
+    CliRun run(const std::vector<std::string>& args, const std::string& before = "") const {
+        std::string cmd = before + "timeout 60 '" + VORIEL_CLI_PATH + "'";
         for (const auto& a : args) cmd += " '" + a + "'";
         cmd += " >'" + dir_ + "/out' 2>'" + dir_ + "/err'";
         const int raw = std::system(cmd.c_str());

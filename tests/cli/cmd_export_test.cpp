@@ -9,6 +9,7 @@
 #include "export/export_commands.h"
 #include "hull/definition_screens.h"
 #include "hull/hull_data_file.h"
+#include "support/temp_dir.h"
 
 namespace voriel {
 namespace {
@@ -139,14 +140,73 @@ TEST_F(ExportCli, StageZeroWritesTheDevelopmentsOfChineOneOnly) {
             EXPECT_EQ(Slurp(path("x/" + f.dialog.proposedName)), ExportText(f, d.hull, d.board));
 }
 
-TEST_F(ExportCli, AFailedFileIsReportedAndTheOthersAreStillWritten) {
+// Every target is checked before the first file is written: a refused one writes nothing at
+// all, and leaves no folder that --all created.
+TEST_F(ExportCli, ARefusedTargetIsFoundBeforeAnyFileIsWritten) {
     const std::string file = design("ketch");
-    const CliRun r =
-        run({"export", file, "--lines-dxf", path("missing/l.dxf"), "--vrml", path("scene.wrl")});
+    ASSERT_EQ(mkfifo(path("pipe.WRL").c_str(), 0644), 0);
+    ASSERT_EQ(mkdir(path("folder.DXF").c_str(), 0755), 0);
+    std::ofstream(path("taken")) << "a file where the folder should go";
+    struct Case {
+        std::vector<std::string> options;
+        std::string error;  // after "voriel-cli: "
+    };
+    const std::vector<Case> cases = {
+        {{"--lines-dxf", path("ok.DXF"), "--vrml", path("missing/x.WRL")},
+         path("missing/x.WRL") + ": No such file or directory"},
+        {{"--lines-xyz", path("ok.XYZ"), "--vrml", path("pipe.WRL")},
+         path("pipe.WRL") + ": this is not a regular file"},
+        {{"--vrml", path("ok.WRL"), "--lines-dxf", path("folder.DXF")},
+         path("folder.DXF") + ": Is a directory"},
+        {{"--vrml", path("ok.WRL"), "--lines-dxf", file},
+         file + ": this is the hull file being exported; it is not overwritten"},
+        {{"--all", path("fresh/out"), "--station-dxf", path("taken/s.DXF")},
+         path("taken/s.DXF") + ": Not a directory"},
+        {{"--lines-dxf", path("ok.DXF"), "--all", path("taken")}, path("taken") + ": File exists"},
+    };
+    const std::vector<std::string> before = test::TempDir::List(dir_);
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"export", file};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1) << c.error;
+        EXPECT_EQ(r.err, "voriel-cli: " + c.error + "\n");
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        EXPECT_EQ(test::TempDir::List(dir_), before) << c.error;
+    }
+    EXPECT_EQ(Slurp(path("taken")), "a file where the folder should go");
+}
+
+// --all creates its folder first, so a station file named inside it is written with the rest.
+TEST_F(ExportCli, AllCreatesItsFolderBeforeTheTargetsAreChecked) {
+    const std::string file = design("skiff");
+    const CliRun r = run({"export", file, "--all", path("out"), "--station", "3", "--station-dxf",
+                          path("out/station.DXF")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto written = outputLines(r.out);
+    ASSERT_EQ(written.size(), 17u);
+    EXPECT_EQ(written.front(), path("out/station.DXF"));
+    EXPECT_EQ(test::TempDir::List(path("out")).size(), 17u);
+    EXPECT_TRUE(startsWith(Slurp(path("out/station.DXF")), "999\r\nstation  41\r\n"));
+}
+
+// A failure once the targets are checked (a full disk, here a file size limit) stops the writing
+// and names the files already written.
+TEST_F(ExportCli, AFailureWhileWritingNamesTheFilesAlreadyWritten) {
+    const std::string file = design("dory");
+    ASSERT_EQ(mkdir(path("x").c_str(), 0755), 0);
+    // The tables are a few kilobytes, the plank DXF far more than the 20 kB allowed.
+    const CliRun r = run({"export", file, "--dev-xyz", path("x"), "--dev-dxf", path("x")},
+                         "trap '' XFSZ; ulimit -f 40; ");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "voriel-cli: " + path("missing/l.dxf") + ": No such file or directory\n");
-    EXPECT_EQ(outputLines(r.out), std::vector<std::string>{path("scene.wrl")});
-    EXPECT_TRUE(startsWith(Slurp(path("scene.wrl")), "#VRML V2.0 utf8 \r\n"));
+    const auto written = outputLines(r.out);
+    ASSERT_EQ(written.size(), 10u) << r.err;
+    std::string list;
+    for (const std::string& w : written) list += (list.empty() ? "" : ", ") + w;
+    EXPECT_EQ(r.err, "voriel-cli: " + path("x/dory_PLANK.DXF") +
+                         ": File too large; already written: " + list + "\n");
+    EXPECT_FALSE(exists(path("x/dory_PLANK.DXF")));
+    EXPECT_FALSE(exists(path("x/dory_DECK.DXF")));
 }
 
 TEST_F(ExportCli, WrongUsageShowsTheUsageAndWritesNothing) {
@@ -191,7 +251,7 @@ TEST_F(ExportCli, TheHullFileIsNeverOverwritten) {
     EXPECT_EQ(r.err, "voriel-cli: " + path("sub/../proa.D50") +
                          ": this is the hull file being exported; it is not overwritten\n");
     EXPECT_EQ(Slurp(file), before);
-    EXPECT_TRUE(exists(path("proa.WRL")));
+    EXPECT_FALSE(exists(path("proa.WRL")));  // refused before anything was written
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 // A temporary folder for a test, removed with everything in it when the test ends.
 #pragma once
 
+#include <dirent.h>
 #include <sys/stat.h>
-
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,16 +25,17 @@ public:
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
     const std::string& path() const { return path_; }
 
-    // The names in the folder, sorted.
-    std::vector<std::string> entries() const {
+    // The names in the folder, sorted (hidden ones too; any byte but "/" in a name).
+    std::vector<std::string> entries() const { return List(path_); }
+
+    static std::vector<std::string> List(const std::string& folder) {
         std::vector<std::string> out;
-        std::unique_ptr<FILE, int (*)(FILE*)> ls(popen(("ls -A '" + path_ + "'").c_str(), "r"),
-                                                 pclose);
-        char line[512];
-        while (ls && fgets(line, sizeof line, ls.get())) {
-            std::string s(line);
-            if (!s.empty() && s.back() == '\n') s.pop_back();
-            out.push_back(s);
+        if (DIR* d = opendir(folder.c_str())) {
+            while (const dirent* e = readdir(d)) {
+                const std::string name = e->d_name;
+                if (name != "." && name != "..") out.push_back(name);
+            }
+            closedir(d);
         }
         std::sort(out.begin(), out.end());
         return out;

@@ -16,7 +16,9 @@ bool buildable(const Hull& h) {
     return true;
 }
 
-Hull drawHull(std::mt19937& rng) {
+// A hull from entries drawn within the screens' limits; `refused` tells whether a screen refused
+// them.
+Hull drawHull(std::mt19937& rng, bool& refused) {
     const auto uniform = [&rng](double lo, double hi) {
         return std::uniform_real_distribution<double>(lo, hi)(rng);
     };
@@ -39,7 +41,7 @@ Hull drawHull(std::mt19937& rng) {
                 Str(uniform(-1.0, 2.0)),      Str(integer(0, 45)),
                 Str(integer(0, 65)),          Str(integer(0, 65)),
                 Str(integer(0, 75)),          Str(integer(0, 2) == 0 ? 0.0 : uniform(-1.0, 2.0))};
-    ValidateChine1Screen(h, s1);
+    refused = ValidateChine1Screen(h, s1).has_value();
 
     Chines23Screen s2 = FillChines23Screen(h);
     double zf = h.ZFwd[1], zm = h.ZMax[1], za = h.ZAft[1];
@@ -53,7 +55,7 @@ Hull drawHull(std::mt19937& rng) {
     }
     for (const bool stem : {true, false})
         for (int k = 2; k <= 3; ++k) ClickTurnIn(h, s2, stem, k, integer(0, 3) == 0);
-    ValidateChines23Screen(h, s2);
+    refused = ValidateChines23Screen(h, s2).has_value() || refused;
     return h;
 }
 
@@ -61,9 +63,21 @@ Hull drawHull(std::mt19937& rng) {
 
 Hull RandomHull(uint32_t seed) {
     std::mt19937 rng(seed);
-    Hull h = drawHull(rng);
-    while (!buildable(h)) h = drawHull(rng);
+    bool refused = false;
+    Hull h = drawHull(rng, refused);
+    while (refused || !buildable(h)) h = drawHull(rng, refused);
     return h;
+}
+
+int RefusedRandomDraws(uint32_t firstSeed, uint32_t count) {
+    int refusals = 0;
+    for (uint32_t seed = firstSeed; seed < firstSeed + count; ++seed) {
+        std::mt19937 rng(seed);
+        bool refused = false;
+        drawHull(rng, refused);
+        refusals += refused ? 1 : 0;
+    }
+    return refusals;
 }
 
 }  // namespace voriel::test

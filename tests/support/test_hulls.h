@@ -16,4 +16,8 @@ using voriel::ValidatedDefaultHull;
 // up to 120 degrees), validated. The same seed gives the same hull.
 Hull RandomHull(uint32_t seed);
 
+// How many of the first draws of the seeds firstSeed .. firstSeed + count - 1 were refused by a
+// screen: entries within the screens' limits should all give a hull.
+int RefusedRandomDraws(uint32_t firstSeed, uint32_t count);
+
 }  // namespace voriel::test
