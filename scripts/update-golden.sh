@@ -12,6 +12,17 @@ cmake --build "$build" -j2 --target voriel-cli >/dev/null
 
 # Each format regenerates its own folder below; add a section per format.
 
+# d50: the default hull as voriel-cli design saves it (the drawings and printed pages read it).
+"$cli" design -o "$golden/d50/boat.D50" >/dev/null
+
+# drawing: voriel-cli draw of the default hull, one NAME.txt per line "NAME ARGS" of cases.txt
+# (the CLI test reads the same list).
+while read -r name args; do
+  case "$name" in '' | '#'*) continue ;; esac
+  # shellcheck disable=SC2086  # ARGS are separate words
+  "$cli" draw "$golden/d50/boat.D50" $args >"$golden/drawing/$name.txt"
+done <"$golden/drawing/cases.txt"
+
 # print: the recorded printer pages of each Print command at both stages, default hull
 # ("boat.D50"), A4, the date fixed so that the files do not change from day to day.
 mkdir -p "$golden/print"
