@@ -60,7 +60,8 @@ bool ZoomToBox(BoardState& b, float width, float height) {
     if (b.DragX < b.DragStartX) std::swap(b.DragX, b.DragStartX);
     if (b.DragY < b.DragStartY) std::swap(b.DragY, b.DragStartY);
     const double dx = b.DragX - b.DragStartX, dy = b.DragY - b.DragStartY;
-    if (dx < kMinZoomBoxWidth) return false;
+    // A sheet of no size (a window shrunk to nothing) has no centre to zoom to.
+    if (dx < kMinZoomBoxWidth || !(width > 0) || !(height > 0)) return false;
     const double w = width, h = height;
     double f = dy / h < dx / w ? w / dx : h / dy;
     f *= 0.9;

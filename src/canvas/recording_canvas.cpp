@@ -86,6 +86,10 @@ void RecordingCanvas::drawText(float x, float y, const std::string& text) {
     number(y);
     text_ += " \"";
     for (const char c : text) {
+        if (c == '\n') {
+            text_ += "\\n";  // one call, one line
+            continue;
+        }
         if (c == '"' || c == '\\') text_ += '\\';
         text_ += c;
     }

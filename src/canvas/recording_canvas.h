@@ -17,7 +17,8 @@ std::string RecordedNumber(float v);
 
 // Records, one line each ended by "\n": "clear", "color R G B", "style N", "width N", "mode copy"
 // or "mode xor", "line X1 Y1 X2 Y2", "pset X Y", "circle X Y R", "text X Y \"TEXT\"" (X Y where the
-// text starts; a quote or backslash in the text escaped by a backslash) and "page" for a new page.
+// text starts; a quote or backslash in the text escaped by a backslash, a line feed written \n)
+// and "page" for a new page.
 class RecordingCanvas : public Canvas {
 public:
     RecordingCanvas(float width = 13800.0f, float height = 7000.0f)

@@ -78,6 +78,16 @@ TEST_F(ZoomPanTest, ABox300By10ZoomsBy27AndCentresOnTheSheet) {
     EXPECT_EQ(transform(), zoomed);
 }
 
+TEST_F(ZoomPanTest, ASheetOfNoSizeDoesNotZoom) {
+    board_.DragStartX = 1000.0f;
+    board_.DragStartY = 1000.0f;
+    board_.DragX = 2000.0f;
+    board_.DragY = 1000.0f;
+    EXPECT_FALSE(ZoomToBox(board_, 0.0f, 0.0f));
+    EXPECT_FALSE(ZoomToBox(board_, 9000.0f, 0.0f));
+    EXPECT_EQ(transform(), fittedTransform());
+}
+
 TEST_F(ZoomPanTest, ATallBoxFillsTheSheetInHeight) {
     drag(1, 1000.0f, 1000.0f, {}, 1600.0f, 3000.0f);  // 600 x 2000: height is the tighter way
     EXPECT_EQ(board_.ViewScaleX, static_cast<float>(fitted_.ViewScaleX * (0.9 * 6000 / 2000)));

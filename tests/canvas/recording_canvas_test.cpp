@@ -63,7 +63,7 @@ TEST(RecordingCanvas, RecordsOneLinePerCallInOrder) {
     c.circle(100.0f, 200.0f, 50.0f);
     c.moveTo(5.0f, 6.0f);  // moving draws nothing
     c.textInline("Fond");
-    c.textLine("a \"b\" \\ c");
+    c.textLine("a \"b\" \\ c\nd");
     c.newPage();
     c.setMode(DrawMode::Copy);
     c.setStyle(LineStyle::Dotted);
@@ -79,7 +79,7 @@ TEST(RecordingCanvas, RecordsOneLinePerCallInOrder) {
               "line 7 8 9 8\n"
               "circle 100 200 50\n"
               "text 5 6 \"Fond\"\n"
-              "text 485 6 \"a \\\"b\\\" \\\\ c\"\n"
+              "text 485 6 \"a \\\"b\\\" \\\\ c\\nd\"\n"
               "page\n"
               "mode copy\n"
               "style 2\n");
