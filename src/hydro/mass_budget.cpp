@@ -112,6 +112,14 @@ bool sumRows(MassTable& t, MassTotals& totals) {
            std::isfinite(totals.MassCentreX);
 }
 
+bool areasFinite(const MassAreas& a) {
+    for (const auto* values : {&a.PlateArea, &a.PlateCentreX, &a.DeckArea, &a.DeckCentreX})
+        for (const double v : *values)
+            if (!std::isfinite(v)) return false;
+    return std::isfinite(a.TransomArea) && std::isfinite(a.TransomCentreX) &&
+           std::isfinite(a.BowPlateArea) && std::isfinite(a.BowPlateCentreX);
+}
+
 }  // namespace
 
 MassTable ActivateMassTable(Hull& hull, MassBudget& budget, MassTotals& totals) {
@@ -132,7 +140,8 @@ std::optional<EntryError> ComputeMassBudget(Hull& hull, MassBudget& budget, Mass
     MassTable t = table;
     MassTotals sums = totals;
     showMassAreas(density, b, t);
-    if (!sumRows(t, sums))
+    // An area shown as "Inf" would read back as 0, as an infinite row would.
+    if (!areasFinite(b.Areas) || !sumRows(t, sums))
         return EntryError{"Text3(0)",
                           "Valeurs trop grandes : les totaux ne sont pas des nombres finis",
                           "Values too large: the totals are not finite numbers"};

@@ -1,11 +1,14 @@
 // voriel-cli design and dump, run as a user runs them.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_run.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -160,6 +163,175 @@ TEST_F(CliTest, FailuresExitOneAndWriteNothing) {
     r = run({"design", "-o", path("nofolder/x.D50")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("nofolder/x.D50"), std::string::npos) << r.err;
+}
+
+// The lines of a text that ends with a line break.
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        out.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
+// -o: the path written is always named on stderr; a file the user did not name exactly is
+// replaced only with --force; a name with nothing before its first "." is refused.
+TEST_F(CliTest, DesignSavesWhereItSaysAndAsksForForce) {
+    struct Case {
+        std::vector<std::string> args;  // after "design"
+        int status;
+        std::string err;   // the whole of stderr
+        std::string file;  // the file that then holds a hull with this LWL ("" none)
+        double lwl;
+    };
+    const std::vector<Case> cases = {
+        {{"-o", path("boat")}, 0, "voriel-cli: saved " + path("boat.D50") + "\n", "boat.D50", 6},
+        {{"lwl=7", "-o", path("boat")},
+         1,
+         "voriel-cli: " + path("boat") + ": the hull would be saved as " + path("boat.D50") +
+             ", which exists and is not the file named; give --force to replace it\n",
+         "boat.D50",
+         6},
+        {{"lwl=7", "-o", path("boat"), "--force"},
+         0,
+         "voriel-cli: saved " + path("boat.D50") + "\n",
+         "boat.D50",
+         7},
+        {{"lwl=8", "-o", path("boat.D50")},
+         0,
+         "voriel-cli: saved " + path("boat.D50") + "\n",
+         "boat.D50",
+         8},
+        {{"lwl=9", "-o", path("boat.old.D50")}, 1, "", "boat.D50", 8},
+        {{"-o", ""}, 1, "voriel-cli: no file name given\n", "", 0},
+        {{"-o", path("sub") + "/"},
+         1,
+         "voriel-cli: " + path("sub/") +
+             ": a hull data file needs a name before the first \".\" of its file name\n",
+         "",
+         0},
+        {{"-o", path(".D50")}, 1, "", "", 0},
+        {{"-o", path("my\nboat.D50")},
+         0,
+         "voriel-cli: saved " + path("my\\nboat.D50") + "\n",
+         "my\nboat.D50",
+         6},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"design"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliRun r = run(args);
+        const std::string what = c.args[c.args.size() > 2 ? 2 : 1];
+        EXPECT_EQ(r.status, c.status) << what << ": " << r.err;
+        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+        if (!c.err.empty()) {
+            EXPECT_EQ(r.err, c.err);
+        }
+        if (c.file.empty()) continue;
+        const CliRun d = run({"dump", path(c.file)});
+        ASSERT_EQ(d.status, 0) << d.err;
+        EXPECT_EQ(nlohmann::json::parse(d.out)["record"]["XFwd"][0], c.lwl) << what;
+    }
+    // Only the files named above were written.
+    EXPECT_EQ(voriel::test::TempDir::List(dir_),
+              (std::vector<std::string>{"boat.D50", "err", "my\nboat.D50", "out"}));
+    EXPECT_EQ(Slurp(path("my\nboat.D50")).substr(0, 22), "myboat - Voriel 2000\r\n");
+}
+
+TEST_F(CliTest, SavedPathGoesToStderrSoThatTheJsonStaysPure) {
+    const CliRun r = run({"design", "--json", "-o", path("boat")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["hullFileName"], "boat");
+    EXPECT_EQ(r.err, "voriel-cli: saved " + path("boat.D50") + "\n");
+}
+
+// Entries the screens accept one by one whose hull would print NaN somewhere.
+TEST_F(CliTest, DesignRefusesEntriesThatEndInNaN) {
+    for (const std::vector<std::string>& entries :
+         {std::vector<std::string>{"lwl=1e160"},
+          {"chine2.height-aft=1e6"},
+          {"s-shape-aft=1e300", "chine2.height-forward=45"}}) {
+        std::vector<std::string> args = {"design", "--json", "-o", path("nan")};
+        args.insert(args.end(), entries.begin(), entries.end());
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1) << entries[0];
+        EXPECT_EQ(r.err,
+                  "voriel-cli: The hull cannot be computed from these values; nothing was "
+                  "changed.\n");
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_TRUE(Slurp(path("nan.D50")).empty());
+}
+
+// Files voriel-cli must not read: values no screen produces, a FIFO; each command refuses them in
+// one line, without waiting.
+TEST_F(CliTest, EveryCommandRefusesFilesItMustNotRead) {
+    ASSERT_EQ(run({"design", "-o", path("boat.D50")}).status, 0);
+    const std::string good = Slurp(path("boat.D50"));
+    auto edited = [&good](std::vector<std::pair<int, std::string>> edits) {
+        auto ls = lines(good);
+        for (const auto& [line, text] : edits) ls[line - 1] = text + "\r";
+        std::string out;
+        for (const auto& l : ls) out += l + "\n";
+        return out;
+    };
+    std::ofstream(path("nan1.D50"), std::ios::binary)
+        << edited({{15, " 0"}, {18, "-25"}, {29, "-25"}, {30, " 0"}});
+    std::ofstream(path("nan2.D50"), std::ios::binary) << edited({{3, " 1e200"}});
+    ASSERT_EQ(mkfifo(path("pipe.D50").c_str(), 0644), 0);
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"nan1.D50",
+         ": the values of this file do not describe a hull (its lines cannot be "
+         "computed)"},
+        {"nan2.D50",
+         ": the values of this file do not describe a hull (its lines cannot be "
+         "computed)"},
+        {"pipe.D50", ": this is not a regular file"},
+    };
+    for (const auto& [file, reason] : files) {
+        for (const std::vector<std::string>& command : {std::vector<std::string>{"dump"},
+                                                        {"mass"},
+                                                        {"hydro", "--waterline", "0.1"},
+                                                        {"export", "--vrml", path("x.WRL")}}) {
+            std::vector<std::string> args = {command[0], path(file)};
+            args.insert(args.end(), command.begin() + 1, command.end());
+            const CliRun r = run(args);
+            EXPECT_EQ(r.status, 1) << command[0] << " " << file;
+            EXPECT_EQ(r.err, "voriel-cli: " + path(file) + reason + "\n");
+            EXPECT_EQ(r.out, "");
+        }
+    }
+    struct stat st {};
+    EXPECT_NE(stat(path("x.WRL").c_str(), &st), 0);
+}
+
+// Every error is one line of reasonable length, whatever the names and texts hold.
+TEST_F(CliTest, ErrorsAreOneLineOfReasonableLength) {
+    const std::string huge = "1" + std::string(5000, '0');
+    ASSERT_EQ(run({"design", "-o", path("boat.D50")}).status, 0);
+    std::string lines12 = Slurp(path("boat.D50"));
+    std::size_t at = 0;
+    for (int n = 1; n < 12; ++n) at = lines12.find('\n', at) + 1;
+    lines12.replace(at, lines12.find('\r', at) - at, " " + huge);
+    std::ofstream(path("long.D50"), std::ios::binary) << lines12;
+    const std::vector<std::vector<std::string>> commands = {
+        {"dump", path("no\nsuch\x1b.D50")},
+        {"dump", path("long.D50")},
+        {"design", "lwl=" + huge},
+        {"hydro", path("boat.D50"), "--waterline", huge},
+        {"mass", path("boat.D50"), "density.1=" + huge},
+        {"design", "-o", path("no\nfolder/boat")},
+    };
+    for (const auto& args : commands) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 1) << args[1];
+        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+        EXPECT_LT(r.err.size(), 200u + dir_.size()) << r.err;
+    }
+    EXPECT_EQ(run({"dump", path("no\nsuch.D50")}).err,
+              "voriel-cli: " + path("no\\nsuch.D50") + ": No such file or directory\n");
 }
 
 }  // namespace

@@ -179,6 +179,47 @@ TEST(Chines23Screen, DecimalCommaInEveryColumn) {
     EXPECT_EQ(s.Columns[2][2], "1.1");
 }
 
+// Entries each screen accepts alone that leave something computed from the hull NaN (a
+// development, a station, an area): refused with the screen's message, nothing changed.
+TEST(DefinitionScreens, EntriesThatEndInNaNAreRefused) {
+    struct Entries {
+        std::vector<std::pair<int, std::string>> chine1;    // box (Text1 0..6, Text2 as 7..14)
+        std::vector<std::pair<int, std::string>> chines23;  // box 4 * column + row
+    };
+    const std::vector<Entries> cases = {
+        {{{0, "1e160"}}, {}},           // LWL: finite lines, developments NaN
+        {{}, {{2, "1e6"}}},             // chine 2 height aft: deck and transom NaN
+        {{{9, "1e300"}}, {{0, "45"}}},  // aft S shape with chine 2 forward at 45 m
+    };
+    for (const Entries& e : cases) {
+        Hull h;
+        SetDefaultHull(h);
+        const Hull start = h;
+        Chine1Screen s1 = FillChine1Screen(h);
+        for (const auto& [box, text] : e.chine1)
+            (box < 7 ? s1.Text1[box] : s1.Text2[box - 7]) = text;
+        auto err = ValidateChine1Screen(h, s1);
+        if (err) {
+            EXPECT_NE(err->english.find("cannot be computed"), std::string::npos) << err->english;
+            EXPECT_TRUE(sameRecord(h, start));
+            continue;
+        }
+        Chines23Screen s2 = FillChines23Screen(h);
+        for (const auto& [box, text] : e.chines23) s2.Columns[box / 4][box % 4] = text;
+        const Hull filled = h;
+        const Chines23Screen typed = s2;
+        err = ValidateChines23Screen(h, s2);
+        ASSERT_TRUE(err.has_value()) << (e.chine1.empty() ? "" : e.chine1[0].second);
+        EXPECT_NE(err->english.find("cannot be computed"), std::string::npos) << err->english;
+        EXPECT_TRUE(sameRecord(h, filled));
+        EXPECT_EQ(s2.Columns, typed.Columns);
+    }
+}
+
+TEST(DefinitionScreens, EntriesWithinTheScreensLimitsAreAllAccepted) {
+    EXPECT_EQ(test::RefusedRandomDraws(1, 400), 0);
+}
+
 TEST(AngleEntry, PositiveRoundedAndHeld) {
     EXPECT_EQ(AngleFromEntry(-25), 25);
     EXPECT_EQ(AngleFromEntry(24.5), 24);

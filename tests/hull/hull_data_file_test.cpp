@@ -5,11 +5,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <sstream>
 
+#include "board/station_sections.h"
+#include "export/export_commands.h"
 #include "hull/chine1.h"
+#include "support/finishes_within.h"
+#include "support/finite_text.h"
 #include "support/temp_dir.h"
 #include "support/test_hulls.h"
 #include "text/number_text.h"
@@ -36,7 +43,10 @@ std::string joinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
+// The content of a regular file; "" for anything else (opening a FIFO would wait for a writer).
 std::string readFile(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return "";
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
@@ -314,6 +324,229 @@ TEST(HullDataFile, OpenRefusesMissingFoldersAndOversizedFiles) {
     r = OpenHullData(dir / "ok.D50", start);
     ASSERT_TRUE(r.hull.has_value()) << r.error;
     EXPECT_EQ(r.hull->HullFileName, "ok");
+}
+
+// The file a save writes, and whether the user must be asked first.
+TEST(HullDataFile, SaveTargets) {
+    TempDir dir;
+    std::ofstream(dir / "taken.D50") << "x";
+    std::ofstream(dir / "hull.D50") << "x";
+    struct Case {
+        std::string chosen;  // relative to the folder ("" alone: the empty name)
+        std::string path;    // relative; empty when refused
+        bool replacesOther;
+    };
+    const std::vector<Case> cases = {
+        {"boat", "boat.D50", false},              // a new file
+        {"boat.D50", "boat.D50", false},          // exactly the name given
+        {"taken", "taken.D50", true},             // not the name given, and it exists
+        {"taken.D50", "taken.D50", false},        // the name given: replacing it was asked for
+        {"hull.old.D50", "hull.D50", true},       // cut before the first "."
+        {"taken.d50", "taken.D50", true},         // another file on this file system
+        {"my\nboat.D50", "my\nboat.D50", false},  // a line break stays in the file's name
+        {"", "", false},                          // nothing before the first "."
+        {".D50", "", false},
+        {".hidden.D50", "", false},
+        {"sub.d/", "", false},
+    };
+    for (const Case& c : cases) {
+        const SaveTarget t = HullDataSaveTarget(dir / c.chosen);
+        EXPECT_EQ(t.error.empty(), !c.path.empty()) << c.chosen << ": " << t.error;
+        if (c.path.empty()) continue;
+        EXPECT_EQ(t.path, dir / c.path) << c.chosen;
+        EXPECT_EQ(t.replacesOther, c.replacesOther) << c.chosen;
+    }
+    const SaveTarget none = HullDataSaveTarget("");
+    EXPECT_EQ(none.error, "no file name given");
+    EXPECT_NE(HullDataSaveTarget(dir / ".D50").error.find(dir / ".D50: "), std::string::npos);
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+
+// Saving to every kind of target: what is written where, and what is refused with nothing
+// written and the hull untouched.
+TEST(HullDataFile, SavingToEveryKindOfTarget) {
+    const bool root = geteuid() == 0;
+    struct Case {
+        const char* what;
+        std::function<void(const TempDir&)> lay;
+        std::string chosen;   // relative to the folder
+        std::string written;  // the file that holds the hull afterwards; empty: refused
+        std::string name;     // the hull's name once saved
+        std::function<void(const TempDir&)> check;
+    };
+    const std::vector<Case> cases = {
+        {"a dotted name over the file it writes (the caller has agreed)",
+         [](const TempDir& d) { std::ofstream(d / "hull.D50") << "old"; }, "hull.old.D50",
+         "hull.D50", "hull", nullptr},
+        {"a line break in the name", [](const TempDir&) {}, "my\nboat.D50", "my\nboat.D50",
+         "myboat",
+         [](const TempDir& d) {
+             EXPECT_EQ(readFile(d / "my\nboat.D50").substr(0, 22), "myboat - Voriel 2000\r\n");
+         }},
+        {"a symbolic link",
+         [](const TempDir& d) {
+             mkdir((d / "sub").c_str(), 0755);
+             std::ofstream(d / "sub/real.D50") << "old";
+             chmod((d / "sub/real.D50").c_str(), 0600);
+             symlink("sub/real.D50", (d / "boat.D50").c_str());
+         },
+         "boat.D50", "sub/real.D50", "boat",
+         [](const TempDir& d) {
+             EXPECT_TRUE(S_ISLNK(modeOf(d / "boat.D50")));
+             EXPECT_EQ(modeOf(d / "sub/real.D50") & 0777, 0600u);
+             EXPECT_EQ(TempDir::List(d / "sub"), std::vector<std::string>{"real.D50"});
+         }},
+        // The superuser may write a read-only file (access(2) says so); anyone else may not.
+        {"a read-only target",
+         [](const TempDir& d) {
+             std::ofstream(d / "boat.D50") << "old";
+             chmod((d / "boat.D50").c_str(), 0444);
+         },
+         "boat.D50", root ? "boat.D50" : "", "boat",
+         [](const TempDir& d) { EXPECT_EQ(modeOf(d / "boat.D50") & 0777, 0444u); }},
+        {"a FIFO", [](const TempDir& d) { mkfifo((d / "boat.D50").c_str(), 0644); }, "boat.D50", "",
+         "", [](const TempDir& d) { EXPECT_TRUE(S_ISFIFO(modeOf(d / "boat.D50"))); }},
+        {"nothing before the first point", [](const TempDir&) {}, ".D50", "", "", nullptr},
+        {"a folder's name ending in /", [](const TempDir&) {}, "", "", "", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        c.lay(dir);
+        const std::vector<std::string> before = dir.entries();
+        Hull h = test::ValidatedDefaultHull();
+        const auto err = SaveHullData(h, dir / c.chosen);
+        if (c.written.empty()) {
+            ASSERT_TRUE(err.has_value());
+            EXPECT_EQ(std::count(err->begin(), err->end(), '\n'), 0) << *err;
+            EXPECT_EQ(h.HullFileName, "VORIEL2000");
+            EXPECT_EQ(dir.entries(), before);
+        } else {
+            ASSERT_FALSE(err.has_value()) << *err;
+            EXPECT_EQ(h.HullFileName, c.name);
+            EXPECT_EQ(readFile(dir / c.written), HullDataText(h));
+            const std::string saved = HullDataSaveTarget(dir / c.chosen).path;
+            const HullReadResult back = OpenHullData(saved, test::ValidatedDefaultHull());
+            ASSERT_TRUE(back.hull.has_value()) << back.error;
+            EXPECT_EQ(back.hull->HullFileName, c.name);
+            expectSameParameters(*back.hull, h, c.what);
+        }
+        if (c.check) c.check(dir);
+    }
+}
+
+// Opening every kind of file: a FIFO is refused without waiting for a writer.
+TEST(HullDataFile, OpeningEveryKindOfFile) {
+    TempDir dir;
+    const std::string text = HullDataText(defaultNamed("x"));
+    std::ofstream(dir / "boat.D50", std::ios::binary) << text;
+    std::ofstream(dir / "my\nboat.D50", std::ios::binary) << text;
+    symlink("boat.D50", (dir / "link.D50").c_str());
+    mkfifo((dir / "pipe.D50").c_str(), 0644);
+    mkdir((dir / "folder.D50").c_str(), 0755);
+    struct Case {
+        std::string path;
+        std::string name;   // the hull's name when read
+        std::string error;  // else the whole error
+    };
+    const std::vector<Case> cases = {
+        {dir / "boat.D50", "boat", ""},
+        {dir / "link.D50", "link", ""},
+        {dir / "my\nboat.D50", "myboat", ""},
+        {dir / "pipe.D50", "", dir / "pipe.D50: this is not a regular file"},
+        {"/dev/zero", "", "/dev/zero: this is not a regular file"},
+        {dir / "folder.D50", "", dir / "folder.D50: Is a directory"},
+        {dir / "no\nfile.D50", "", dir / "no\\nfile.D50: No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        // Run apart, so that a read waiting on a FIFO fails the test instead of hanging it.
+        EXPECT_TRUE(test::FinishesWithin(10, [&c] {
+            const HullReadResult r = OpenHullData(c.path, test::ValidatedDefaultHull());
+            return c.error.empty() ? r.hull && r.hull->HullFileName == c.name
+                                   : !r.hull && r.error == c.error;
+        })) << c.path;
+    }
+}
+
+// A file whose lines have shifted is refused: each block must open with its own marker.
+TEST(HullDataFile, ShiftedLinesAreRefused) {
+    const auto lines = splitCrLf(HullDataText(defaultNamed("boat")));
+    using Edit = std::function<void(std::vector<std::string>&)>;
+    const std::vector<std::pair<const char*, Edit>> cases = {
+        // What the writer once wrote for a file named "my<LF>boat.D50".
+        {"a line break in the header",
+         [](auto& l) {
+             l[0] = "boat - Voriel 2000";
+             l.insert(l.begin(), "my");
+         }},
+        {"a line lost in block 2", [](auto& l) { l.erase(l.begin() + 9 + 14 * 2 + 5); }},
+        {"a line added in block 0", [](auto& l) { l.insert(l.begin() + 12, " 1"); }},
+        {"the marker of another block", [](auto& l) { l[9 + 14] = "LINE  3"; }},
+        {"no marker", [](auto& l) { l[9 + 14 * 3] = " 50"; }},
+    };
+    for (const auto& [what, edit] : cases) {
+        auto edited = lines;
+        edit(edited);
+        expectRefused(joinCrLf(edited), "where the marker \"LINE  ");
+    }
+}
+
+// The data file with the values of `edits` (1-based line, text), as a user's editor leaves it.
+std::string editedDefault(const std::vector<std::pair<std::size_t, std::string>>& edits) {
+    auto lines = splitCrLf(HullDataText(defaultNamed("bad")));
+    for (const auto& [line, text] : edits) lines[line - 1] = text;
+    return joinCrLf(lines);
+}
+
+TEST(HullDataFile, ValuesNoScreenCouldProduceAreRefused) {
+    const std::vector<std::vector<std::pair<std::size_t, std::string>>> cases = {
+        {{15, " 0"}, {18, "-25"}, {29, "-25"}, {30, " 0"}},  // sections NaN
+        {{3, " 1E+200"}},                                    // PowerFwd: developments NaN
+        {{63, " 1E+200"}},                                   // a sheer plane: transom NaN
+    };
+    for (const auto& edits : cases) expectRefused(editedDefault(edits), "do not describe a hull");
+}
+
+TEST(HullDataFile, AQuotedLineIsCutShort) {
+    const std::string digits = " 1" + std::string(5000, '0');
+    const Hull start = test::ValidatedDefaultHull();
+    const HullReadResult r = ReadHullData(editedDefault({{12, digits}}), "/b/bad.D50", start);
+    ASSERT_FALSE(r.hull.has_value());
+    EXPECT_EQ(r.error, "/b/bad.D50: line 12 (line value) is not a finite number: \" 1" +
+                           std::string(38, '0') + "…\"");
+}
+
+// Whatever extreme value a file holds, a file that is accepted writes no NaN into any export.
+TEST(HullDataFile, AcceptedFilesWriteOnlyFiniteNumbers) {
+    const char* const extremes[] = {" 1E+200", "-1E+200", " 1E-300", " 0",     "-25",
+                                    " 1E+06",  " 1E+160", "-1E+06",  " 1E+300"};
+    std::mt19937 rng(11);
+    int accepted = 0;
+    for (int round = 0; round < 150; ++round) {
+        auto lines = splitCrLf(HullDataText(test::RandomHull(1 + round % 40)));
+        for (int k = 0; k < 2; ++k) {
+            // A value line: 3..9, or one of the thirteen of a block (not its marker).
+            std::size_t at = std::uniform_int_distribution<std::size_t>(2, 78)(rng);
+            if (at >= 9 && (at - 9) % 14 == 0) ++at;
+            lines[at] = extremes[std::uniform_int_distribution<int>(0, 8)(rng)];
+        }
+        const HullReadResult r =
+            ReadHullData(joinCrLf(lines), "x.D50", test::ValidatedDefaultHull());
+        if (!r.hull) continue;
+        ++accepted;
+        BoardState board;
+        board.ChineView = 1;
+        ComputeAllStationSections(*r.hull, board);
+        std::string box = "2,5";
+        for (const ExportFile& f : EveryExportFile(*r.hull, board, box))
+            ASSERT_EQ(test::NonFiniteWord(ExportText(f, *r.hull, board)), std::string::npos)
+                << "round " << round << " " << f.dialog.proposedName;
+    }
+    EXPECT_GT(accepted, 20);  // the check does not refuse everything
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+// The complete finiteness check: every hull the screens make passes, and each part it covers
+// catches a record whose lines are finite but whose results are not.
+#include "hydro/hull_finite.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "board/station_sections.h"
+#include "develop/end_plates.h"
+#include "develop/panel_development.h"
+#include "hull/chine1.h"
+#include "hull/chines23.h"
+#include "hydro/mass_areas.h"
+#include "support/test_hulls.h"
+
+namespace voriel {
+namespace {
+
+// The points recomputed from the stored values, as opening a data file does, without the clamps
+// of the screens.
+void recomputeAsOpened(Hull& h) {
+    h.MaxBeamIndex = MaxBeamIndexOfShown(h.XFwd[0], h.XMax[1]);
+    ComputeKeelChine1Points(h);
+    ComputeBottomRulings(h);
+    for (int i = Chine2; i <= Sheer; ++i) ComputeUpperLinePoints(h, i);
+}
+
+BoardState redrawn(const Hull& h) {
+    BoardState b;
+    b.ChineView = 1;
+    ComputeAllStationSections(h, b);
+    return b;
+}
+
+bool anyNonFinite(std::initializer_list<double> values) {
+    for (const double v : values)
+        if (!std::isfinite(v)) return true;
+    return false;
+}
+
+TEST(AllResultsFinite, HoldsForEveryHullTheScreensMake) {
+    EXPECT_TRUE(AllResultsFinite(test::ValidatedDefaultHull()));
+    for (uint32_t seed = 1; seed <= 200; ++seed)
+        ASSERT_TRUE(AllResultsFinite(test::RandomHull(seed))) << "seed " << seed;
+}
+
+// Records a data file can hold, each with finite lines (AllFinite) and a non-finite value in the
+// part of the results its witness looks at.
+struct PartCase {
+    const char* part;
+    std::function<void(Hull&)> edit;
+    std::function<bool(const Hull&)> witness;  // true: the part holds a non-finite value
+};
+
+std::vector<PartCase> partCases() {
+    return {
+        {"station sections (a max beam at the transom with no beam)",
+         [](Hull& h) {
+             h.XMax[0] = 0;
+             h.XAft[0] = -25;
+             h.XMax[1] = -25;
+             h.YMax[1] = 0;
+         },
+         [](const Hull& h) {
+             const BoardState b = redrawn(h);
+             for (int p = 0; p < kPointCount; ++p)
+                 for (int k = 0; k < kSectionPointCount; ++k)
+                     if (anyNonFinite({b.StationPtY[p][k], b.StationPtZ[p][k]})) return true;
+             return false;
+         }},
+        {"developed planks (a power of 1e200)", [](Hull& h) { h.PowerFwd = 1e200; },
+         [](const Hull& h) {
+             const Development d = DevelopPanel(h, Panel::Plank1);
+             for (int j = 0; j <= d.last; ++j)
+                 if (anyNonFinite({d.DevXi[j], d.DevYi[j], d.DevXs[j], d.DevYs[j]})) return true;
+             return false;
+         }},
+        {"plate areas (a hull of 1e152 m)",
+         [](Hull& h) {
+             for (auto* f :
+                  {&h.XFwd, &h.YFwd, &h.ZFwd, &h.XMax, &h.YMax, &h.ZMax, &h.XAft, &h.YAft, &h.ZAft})
+                 for (double& v : *f) v *= 1e152;
+             for (double& v : h.PlaneZ0) v *= 1e152;
+         },
+         [](const Hull& h) {
+             const MassAreas a = ComputeMassAreas(h);
+             for (int k = 0; k < 4; ++k)
+                 if (anyNonFinite(
+                         {a.PlateArea[k], a.PlateCentreX[k], a.DeckArea[k], a.DeckCentreX[k]}))
+                     return true;
+             return anyNonFinite({a.TransomArea, a.TransomCentreX});
+         }},
+        {"transom (a sheer plane of slope 1e200)", [](Hull& h) { h.PlaneZX[4] = 1e200; },
+         [](const Hull& h) {
+             for (const SlantPoint& p : ComputeTransomDev(redrawn(h)))
+                 if (anyNonFinite({p.slant, p.half})) return true;
+             return false;
+         }},
+    };
+}
+
+TEST(AllResultsFinite, CatchesWhatTheLinesAloneWouldLetThrough) {
+    for (const PartCase& c : partCases()) {
+        Hull h = test::ValidatedDefaultHull();
+        c.edit(h);
+        recomputeAsOpened(h);
+        ASSERT_TRUE(AllFinite(h)) << c.part;
+        ASSERT_TRUE(c.witness(h)) << c.part;
+        EXPECT_FALSE(AllResultsFinite(h)) << c.part;
+    }
+}
+
+}  // namespace
+}  // namespace voriel
