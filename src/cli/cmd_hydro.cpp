@@ -3,7 +3,9 @@
 #include <cmath>
 #include <memory>
 
+#include "cli/exact_output.h"
 #include "cli/subcommand.h"
+#include "hydro/exact_hydrostatics.h"
 #include "hydro/hydrostatics.h"
 #include "hydro/immersion_texts.h"
 #include "text/number_text.h"
@@ -16,6 +18,7 @@ struct HydroOptions {
     std::string file;
     std::string lang = "fr";
     std::string waterline, displacement, pitch = "0", massCentre;
+    bool json = false;
     CLI::Option* waterlineOption = nullptr;
     CLI::Option* displacementOption = nullptr;
     CLI::Option* massCentreOption = nullptr;
@@ -57,7 +60,14 @@ int runHydro(Io& io, const CLI::App& sub, const HydroOptions& opt) {
     boxes.Text3 = opt.pitch;
     if (auto err = ComputeHydrostatics(hull, state, boxes, totals))
         return Fail(io, opt.file + ": " + optionOfBox(err->box) + err->english);
-    PrintJson(io, HydroJson(state, totals, opt.lang == "fr" ? 0 : 1));
+    const int16_t language = opt.lang == "fr" ? 0 : 1;
+    if (!opt.json) {
+        io.out << HydroText(hull, state, boxes, totals, language);
+        return 0;
+    }
+    nlohmann::json doc = HydroJson(state, totals, language);
+    doc["exact"] = ExactJson(ExactBesideWindow(hull, state, totals));
+    PrintJson(io, doc);
     return 0;
 }
 
@@ -109,7 +119,9 @@ Action AddHydroCommand(CLI::App& app) {
         "hydro",
         "Float the hull of a .D50/.D51 file: the volume at a waterline height (--waterline), or "
         "the waterline height for a displacement (--displacement), trimmed over --mass-centre. "
-        "TEXT is read as the window's box reads it (\"0,25\" is 0.25; no number reads as 0)");
+        "TEXT is read as the window's box reads it (\"0,25\" is 0.25; no number reads as 0). "
+        "Prints the window's results and diagnosis, then the exact figures of the true hull "
+        "surface; --json prints them as JSON, the exact figures under \"exact\"");
     auto opt = std::make_shared<HydroOptions>();
     sub->add_option("FILE", opt->file, "hull data file (.D50 or .D51)")->required();
     sub->add_option("--lang", opt->lang, "language of the message and results: fr (default), en")
@@ -121,6 +133,7 @@ Action AddHydroCommand(CLI::App& app) {
     opt->displacementOption =
         sub->add_option("--displacement", opt->displacement, "displacement volume, m3");
     sub->add_option("--pitch", opt->pitch, "pitch angle, degrees, bow down positive (default 0)");
+    sub->add_flag("--json", opt->json, "print JSON");
     opt->massCentreOption =
         sub->add_option("--mass-centre", opt->massCentre,
                         "X of the centre of gravity, m from the transom: trims the hull over it");

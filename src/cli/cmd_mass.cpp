@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "cli/exact_output.h"
 #include "cli/subcommand.h"
 #include "hydro/mass_budget.h"
 #include "text/number_text.h"
@@ -62,8 +63,66 @@ struct MassOptions {
     std::string file;
     std::vector<std::string> entries;
     bool floatHull = false;
+    bool json = false;
     std::string lang = "fr";
 };
+
+// The window's row labels, rows 0..18, English then French.
+constexpr const char* kRowLabels[kMassRows][2] = {
+    {"Total", "Total"},
+    {"Bottom", "Fond"},
+    {"First side plank", "Premier bordé"},
+    {"Second side plank", "Deuxième bordé"},
+    {"third side plank", "Troisème bordé"},
+    {"Transom plate", "Tableau arrière"},
+    {"Pram bow plate", "Marotte"},
+    {"Floor 1", "Plancher 1"},
+    {"Deck 2", "Pont 2"},
+    {"Deck 3", "Pont 3"},
+    {"Deck 4", "Pont 4"},
+    {"Bulkhead 1", "Cloison 1"},
+    {"Bulkhead 2", "Cloison 2"},
+    {"Engine", "Moteur"},
+    {"Ballast", "Lest"},
+    {"Passengers", "Passagers"},
+    {"Equipment 1", "Materiel 1"},
+    {"Equipment 2", "Materiel 2"},
+    {"Equipment 3", "Matériel 3"},
+};
+
+// Characters, not bytes: the French labels hold accented letters.
+std::size_t textWidth(const std::string& text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+std::string padLeft(const std::string& text, std::size_t width) {
+    const std::size_t n = textWidth(text);
+    return std::string(n < width ? width - n : 0, ' ') + text;
+}
+
+// The table as the window shows it: the four columns of rows 1..18, then the totals.
+std::string tableText(const MassTable& t, bool french) {
+    const char* headers[] = {french ? "Densité (kg/m2)" : "Panel density (kg/m2)",
+                             french ? "Surface (m2)" : "Area (m2)",
+                             french ? "Masse (kg)" : "Mass (kg)",
+                             french ? "Centre de masse X (m)" : "Centre of mass X (m)"};
+    const std::size_t labelWidth = 20, width = 23;
+    std::string out = std::string(labelWidth, ' ');
+    for (const char* h : headers) out += padLeft(h, width);
+    out += "\n";
+    for (int k = 1; k <= kMassRows; ++k) {
+        const int n = k % kMassRows;  // rows 1..18, then row 0
+        const std::string label = kRowLabels[n][french ? 1 : 0];
+        std::string line = label + std::string(labelWidth - textWidth(label), ' ');
+        for (const std::string* col : {&t.Text1[n], &t.Text2[n], &t.Text3[n], &t.Text4[n]})
+            line += padLeft(*col, width);
+        out += line + "\n";
+    }
+    return out;
+}
 
 int runMass(Io& io, const CLI::App& sub, const MassOptions& opt) {
     const std::vector<MassBox> boxes = massBoxes();
@@ -93,6 +152,7 @@ int runMass(Io& io, const CLI::App& sub, const MassOptions& opt) {
     if (auto err = ComputeMassBudget(hull, budget, table, totals))
         return Fail(io, opt.file + ": " + entryOfBox(err->box) + err->english);
 
+    const int16_t language = opt.lang == "fr" ? 0 : 1;
     nlohmann::json doc;
     doc["rows"] = tableJson(table);
     doc["TotalMass"] = totals.TotalMass;
@@ -105,7 +165,16 @@ int runMass(Io& io, const CLI::App& sub, const MassOptions& opt) {
         MassTotals afloat = totals;
         if (auto err = ComputeHydrostatics(hull, hydro, hydroBoxes, afloat))
             return Fail(io, opt.file + ": " + err->english);
-        doc["hydro"] = HydroJson(hydro, afloat, opt.lang == "fr" ? 0 : 1);
+        if (!opt.json) {
+            io.out << tableText(table, language == 0) << "\n"
+                   << HydroText(hull, hydro, hydroBoxes, afloat, language);
+            return 0;
+        }
+        doc["hydro"] = HydroJson(hydro, afloat, language);
+    }
+    if (!opt.json) {
+        io.out << tableText(table, language == 0);
+        return 0;
     }
     PrintJson(io, doc);
     return 0;
@@ -118,7 +187,8 @@ Action AddMassCommand(CLI::App& app) {
     for (const MassBox& b : massBoxes()) names += " " + b.name;
     auto* sub = app.add_subcommand(
         "mass",
-        "Print the mass-budget table of the hull of a .D50/.D51 file after Compute, with input "
+        "Print the mass-budget table of the hull of a .D50/.D51 file after Compute (as the window "
+        "shows it, or as JSON with --json), with input "
         "boxes typed as ROW=TEXT (\"density.3=6,5\"; the other boxes keep what the window shows "
         "on opening)");
     sub->footer("Names:" + names);
@@ -127,7 +197,8 @@ Action AddMassCommand(CLI::App& app) {
     sub->add_option("ROW=TEXT", opt->entries, "input boxes, as typed");
     sub->add_flag("--float", opt->floatHull,
                   "float the hull at the total mass and trim it over the centre of gravity");
-    sub->add_option("--lang", opt->lang, "language of the hydrostatic texts: fr (default), en")
+    sub->add_flag("--json", opt->json, "print JSON");
+    sub->add_option("--lang", opt->lang, "language of the table and texts: fr (default), en")
         ->check(CLI::IsMember({"fr", "en"}));
     return [opt, sub](Io& io) { return runMass(io, *sub, *opt); };
 }

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "hydro/immersion_texts.h"
 #include "text/number_text.h"
 
 namespace voriel::cli {
@@ -109,6 +110,23 @@ std::string ExactTable(const ExactCondition& c, int language) {
         out += fr ? "  ATTENTION : le livet est immergé\n"
                   : "  WARNING: the deck edge is under water\n";
     return out;
+}
+
+std::string HydroText(const Hull& hull, const HydroState& state, const HydroBoxes& boxes,
+                      const MassTotals& totals, int16_t language) {
+    const bool fr = language == 0;
+    std::string out;
+    out +=
+        std::string(fr ? "Déplacement (m3)" : "Displacement (m3)") + "  " + boxes.Text1[0] + "\n";
+    out += std::string(fr ? "Z ligne flottaison (m)" : "Z Waterline (m)") + "  " + boxes.Text1[1] +
+           "\n";
+    out += std::string(fr ? "Angle de tanguage (deg)" : "Pitch angle (deg)") + "  " + boxes.Text3 +
+           "\n";
+    out += ImmersionMessage(state.ImmersionLevel, state.Unstable, language) + "\n";
+    // The results box shows two blanks when there is nothing sensible to show.
+    const std::string results = HydroResultsText(state, language);
+    if (results != "  ") out += results + "\n";
+    return out + "\n" + ExactTable(ExactBesideWindow(hull, state, totals), language);
 }
 
 }  // namespace voriel::cli

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "hydro/exact_hydrostatics.h"
+#include "hydro/hydrostatics.h"
+#include "hydro/mass_totals.h"
 
 namespace voriel::cli {
 
@@ -18,6 +20,11 @@ nlohmann::json ExactJson(const ExactCondition& condition);
 
 // The figures as a short table of labelled lines (language 0 French, else English).
 std::string ExactTable(const ExactCondition& condition, int language);
+
+// voriel-cli hydro for a person: the window's boxes, diagnosis and results text after a
+// computation, then the exact figures beside them (language 0 French, else English).
+std::string HydroText(const Hull& hull, const HydroState& state, const HydroBoxes& boxes,
+                      const MassTotals& totals, int16_t language);
 
 // A number for a CSV cell or a JSON-like text: the shortest text that reads back the same, with
 // "." whatever the locale.

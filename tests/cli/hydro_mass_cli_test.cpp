@@ -24,7 +24,9 @@ protected:
         boat_ = path("boat.D50");
     }
     // Runs a command that must succeed and returns its JSON.
-    nlohmann::json json(const std::vector<std::string>& args) const {
+    nlohmann::json json(std::vector<std::string> args) const {
+        // hydro and mass print for a person unless asked for JSON.
+        if (args[0] == "hydro" || args[0] == "mass") args.push_back("--json");
         const CliRun r = run(args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
@@ -38,7 +40,7 @@ protected:
 void expectAllFinite(const nlohmann::json& j, const std::string& where) {
     if (j.is_array() || j.is_object()) {
         for (const auto& item : j) expectAllFinite(item, where);
-    } else if (!j.is_string()) {
+    } else if (!j.is_string() && !j.is_boolean()) {
         ASSERT_TRUE(j.is_number()) << where << ": " << j.dump();
         EXPECT_TRUE(std::isfinite(j.get<double>())) << where;
     }
@@ -195,6 +197,68 @@ TEST_F(HydroCliTest, DumpCarriesTheMassAreas) {
     EXPECT_EQ(table["rows"][1]["area"], shown);
     std::snprintf(shown, sizeof shown, "%.3f", m["TransomArea"].get<double>());
     EXPECT_EQ(table["rows"][5]["area"], shown);
+}
+
+const char* const kExactNames[] = {"volume",
+                                   "displacementFresh",
+                                   "displacementSea",
+                                   "waterlineLength",
+                                   "waterlineBeam",
+                                   "draft",
+                                   "buoyancy",
+                                   "waterplaneArea",
+                                   "LCF",
+                                   "KB",
+                                   "BMt",
+                                   "BMl",
+                                   "KMt",
+                                   "KMl",
+                                   "Cb",
+                                   "Cp",
+                                   "Cm",
+                                   "Cwp",
+                                   "wettedSurface"};
+
+TEST_F(HydroCliTest, JsonAddsTheExactFiguresOfTheSameCondition) {
+    const auto wl = json({"hydro", boat_, "--waterline", "0.1"});
+    const auto& e = wl["exact"];
+    for (const char* name : kExactNames) EXPECT_TRUE(e.contains(name)) << name;
+    EXPECT_EQ(e["buoyancy"].size(), 3u);
+    EXPECT_EQ(e["status"], "afloat");
+    EXPECT_EQ(e["z"], 0.1);
+    // The window's chords and cut ends read low.
+    EXPECT_GT(e["volume"].get<double>(), wl["volume"].get<double>());
+    expectAllFinite(wl, "exact");
+
+    // Displacement mode, trimmed over the centre of gravity: the exact search floats the same
+    // volume with the centre of buoyancy above it.
+    const auto d = json({"hydro", boat_, "--displacement", "0,8", "--mass-centre", "2,4"});
+    EXPECT_NEAR(d["exact"]["volume"].get<double>(), 0.8, 1e-8);
+    EXPECT_NEAR(d["exact"]["buoyancy"][0].get<double>(), 2.4, 1e-5);
+    EXPECT_EQ(json({"hydro", boat_, "--displacement", "500"})["exact"]["status"], "submerged");
+}
+
+TEST_F(HydroCliTest, PeopleGetTheWindowsTextsThenTheExactTable) {
+    CliRun r = run({"hydro", boat_, "--waterline", "0,1", "--lang", "en"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string& out = r.out;
+    EXPECT_EQ(out.rfind("Displacement (m3)  ", 0), 0u) << out;
+    const auto diagnosis = out.find("Chine 1 is immersed\nWaterline plane area  = ");
+    const auto exact = out.find("\nExact figures (true hull surface):\n");
+    ASSERT_NE(diagnosis, std::string::npos);
+    ASSERT_NE(exact, std::string::npos);
+    EXPECT_LT(diagnosis, exact);
+    EXPECT_NE(out.find("  Wetted surface "), std::string::npos);
+
+    r = run({"mass", boat_});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 20);  // headings, 18 rows, total
+    EXPECT_NE(r.out.find("\nTotal "), std::string::npos);
+    EXPECT_NE(r.out.find("Premier bordé"), std::string::npos);
+    r = run({"mass", boat_, "--float", "--lang", "en"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\nEquipment 3 "), std::string::npos);
+    EXPECT_NE(r.out.find("Exact figures (true hull surface):"), std::string::npos);
 }
 
 }  // namespace
