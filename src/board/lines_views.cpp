@@ -40,6 +40,8 @@ void profilePolyline(Canvas& c, const Hull& h, const BoardState& b, int j) {
         c.lineTo(ViewX(b, h.LineX[j][p]), ProfileY(b, h.LineZ[j][p]));
 }
 
+// The body plan's centre line, the Z axis, the X axis (the profile's base line) and the plan's Y
+// axis, each but the first ending in an arrowhead and its letter.
 void drawAxes(const BoardState& b, Canvas& c, double dx, double dy, double dz) {
     const float zero = c.textWidth("0"), high = c.textHeight("00");
     const float xBody = BodyPlanSheetX(b, 0.0);

@@ -19,7 +19,7 @@ namespace {
 using test::ReadRecording;
 using test::RecordedCall;
 
-constexpr uint32_t kHulls = 150;
+constexpr uint32_t kHulls = 100;
 
 void expectFinite(const std::vector<RecordedCall>& calls, const std::string& what) {
     for (const auto& c : calls)
