@@ -1,11 +1,12 @@
 // Fuzz target: whatever is typed in the boxes of both definition screens, validation ends, and a
-// hull it accepts is finite.
+// hull it accepts gives finite numbers everywhere the program prints or writes them.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "finite_everywhere.h"
 #include "hull/definition_screens.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -25,13 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (texts[i].empty()) continue;
         (i < 7 ? s1.Text1[i] : s1.Text2[i - 7]) = texts[i];
     }
-    if (!voriel::ValidateChine1Screen(h, s1) && !voriel::AllFinite(h)) std::abort();
+    voriel::ValidateChine1Screen(h, s1);
     voriel::Chines23Screen s2 = voriel::FillChines23Screen(h);
     for (size_t i = 0; i < 12; ++i)
         if (!texts[15 + i].empty()) s2.Columns[i / 4][i % 4] = texts[15 + i];
     for (int k = 0; k < 4; ++k)
         if (!texts[27 + k].empty())
             voriel::ClickTurnIn(h, s2, k < 2, 2 + k % 2, texts[27 + k][0] == '1');
-    if (!voriel::ValidateChines23Screen(h, s2) && !voriel::AllFinite(h)) std::abort();
+    // What the drawing board holds once both screens are validated, refused entries or not.
+    voriel::ValidateChines23Screen(h, s2);
+    voriel::fuzz::RequireFiniteEverywhere(h);
     return 0;
 }
