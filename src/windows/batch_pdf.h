@@ -13,9 +13,9 @@
 
 namespace voriel {
 
-// Prints the command's pages to the PDF file at `path` on the paper (kPrintMarginMm margins), written
-// safely (PrintOnPrinter). Makes the GUI application the printer needs when there is none, on
-// the offscreen platform when no display is set, and keeps Qt's notes off stderr. Returns the
+// Prints the command's pages to the PDF file at `path` on the paper (kPrintMarginMm margins),
+// written safely (PrintOnPrinter). Makes the GUI application the printer needs when there is none,
+// on the offscreen platform when no display is set, and keeps Qt's notes off stderr. Returns the
 // reason of a failure, or nothing once written.
 std::optional<std::string> PrintPdfFile(PrintCommand command, const Hull& hull,
                                         const BoardState& board, const std::string& date,
