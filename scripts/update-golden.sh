@@ -33,4 +33,9 @@ for what in drawing development all; do
   done
 done
 
+# templates: the full-size templates of the default hull's transom, A4, in English, recorded.
+mkdir -p "$golden/templates"
+"$cli" templates "$golden/d50/boat.D50" --record --panels transom --lang en \
+  --date 2024-05-17 >"$golden/templates/transom_a4_en.txt"
+
 echo "Golden files regenerated; review them with: git diff --stat $golden"

@@ -17,7 +17,8 @@ namespace {
 constexpr float kLabelHeight = 560.0f;  // the sheet's label in the header (about 10 mm)
 constexpr float kLabelLeft = 100.0f, kLabelTop = 70.0f;
 constexpr float kMapWidth = 3200.0f, kMapHeight = 620.0f, kMapTop = 50.0f, kMapSide = 400.0f;
-constexpr float kSideGap = 150.0f;  // between an overlap strip and the neighbour's name
+constexpr float kSideGap = 150.0f;      // between an overlap strip and the neighbour's name
+constexpr double kNameInsideMm = 15.0;  // the plate's name from its outline, inside it
 
 // One sheet's view of the plane.
 struct SheetView {
@@ -129,12 +130,39 @@ void joins(const Hull& h, const SheetView& v, Canvas& c) {
     }
 }
 
-void outline(const SheetView& v, Canvas& c) {
-    const std::vector<FlatPoint> points = PlateOutline(v.plate.plate);
+// Twice the outline's signed area in the plane: its sign tells on which side of each segment the
+// plate lies.
+double twiceArea(const std::vector<PlanePoint>& o) {
+    double a = 0.0;
+    for (std::size_t i = 0; i + 1 < o.size(); ++i) a += o[i].u * o[i + 1].v - o[i + 1].u * o[i].v;
+    return a;
+}
+
+// The outline's pieces on the sheet, and the plate's name on the plate's side of the longest
+// piece, so that a sheet with a single line still says which side is the plate.
+void outline(const Hull& h, const SheetView& v, Canvas& c) {
+    std::vector<PlanePoint> o;
+    for (const FlatPoint& p : PlateOutline(v.plate.plate)) o.push_back(PlaneOf(v.plate.tiling, p));
     c.setWidth(2);
-    for (std::size_t i = 0; i + 1 < points.size(); ++i)
-        planeLine(c, v, PlaneOf(v.plate.tiling, points[i]), PlaneOf(v.plate.tiling, points[i + 1]));
+    double longest = 0.0;
+    PlanePoint mid, inward;
+    const double side = twiceArea(o) >= 0 ? 1.0 : -1.0;
+    for (std::size_t i = 0; i + 1 < o.size(); ++i) {
+        PlanePoint a = o[i], b = o[i + 1];
+        if (!ClipSegment(v.window, a, b)) continue;
+        planeLine(c, v, a, b);
+        const double du = b.u - a.u, dv = b.v - a.v, n = std::hypot(du, dv);
+        if (n <= longest) continue;
+        longest = n;
+        mid = {(a.u + b.u) / 2, (a.v + b.v) / 2};
+        inward = {-dv / n * side, du / n * side};
+    }
     c.setWidth(1);
+    if (longest <= 0.0) return;
+    const double reach = kNameInsideMm * kTwipsPerMm;
+    const PlanePoint at = pageOf(v, {mid.u + inward.u * reach, mid.v + inward.v * reach});
+    const std::string name = TemplatePanelName(v.plate.plate.panel, h.Language);
+    textWithin(c, v.plan.area, at.u - c.textWidth(name) / 2, at.v - c.textHeight(name) / 2, name);
 }
 
 // A mark across its edge, its label beyond its outer end, clear of it.
@@ -183,7 +211,7 @@ void DrawTemplateSheet(const Hull& h, const TemplatePlan& plan, const PlannedPla
     crosses(v, c);
     joins(h, v, c);
     c.setColor(h.LineColor[static_cast<std::size_t>(plate.plate.colour)]);
-    outline(v, c);
+    outline(h, v, c);
     for (const TemplateMark& m : plate.marks) mark(v, m, c);
     if (plate.plate.endPlate()) centreline(h, v, c);
     c.setColor(0);

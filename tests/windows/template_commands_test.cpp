@@ -1,0 +1,160 @@
+// Print > Full-size templates with a fake print dialog: the PDF chosen gets the whole document,
+// a cancel or a refused option prints nothing and keeps the options, failures are shown under the
+// command's title.
+#include <QApplication>
+#include <QtTest>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "board/station_sections.h"
+#include "support/temp_dir.h"
+#include "support/test_hulls.h"
+#include "windows/fake_dialogs.h"
+#include "windows/printed_document.h"
+#include "windows/template_commands.h"
+
+using namespace voriel;
+
+namespace {
+
+// The print dialog answered by the test: a cancel, or OK after pointing the printer at a PDF
+// with the options typed in.
+class FakeTemplateDialogs : public TemplatePrintDialogs {
+public:
+    bool accept = true;
+    std::optional<std::string> pdf;
+    std::optional<std::string> sx, sy, overlap;  // typed over what the dialog showed
+    std::vector<std::string> shown;              // SX, SY, overlap as the dialog showed them
+    std::vector<std::string> titles;
+
+    bool printTemplates(QPrinter& printer, const std::string& title, int16_t, std::string& sxText,
+                        std::string& syText, std::string& overlapText) override {
+        titles.push_back(title);
+        shown = {sxText, syText, overlapText};
+        if (!accept) return false;
+        if (pdf) SetPdfPrinter(printer, Paper::A4, *pdf);
+        if (sx) sxText = *sx;
+        if (sy) syText = *sy;
+        if (overlap) overlapText = *overlap;
+        return true;
+    }
+};
+
+std::string capture(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string out;
+    char buf[4096];
+    while (pipe && fgets(buf, sizeof buf, pipe.get())) out += buf;
+    return out;
+}
+
+int pdfPages(const std::string& pdf) {
+    const std::string info = capture("pdfinfo '" + pdf + "' 2>/dev/null");
+    const auto at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+Document boatDocument(int stage) {
+    Document doc;
+    doc.hull = test::ValidatedDefaultHull();
+    doc.hull.HullFileName = "boat";
+    doc.board.ChineView = static_cast<int16_t>(stage);
+    ComputeAllStationSections(doc.hull, doc.board);
+    return doc;
+}
+
+// The pages the document has on the printer's page, as the command lays it out.
+int plannedPages(const Document& doc, const TemplateRequest& r, QPrinter& printer) {
+    const QRectF page = printer.pageRect(QPrinter::Point);
+    return PlanTemplates(doc.hull, doc.board, r, static_cast<float>(page.width() * 20),
+                         static_cast<float>(page.height() * 20))
+        .pages;
+}
+
+}  // namespace
+
+class TemplateCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Stage 0 prints the bottom alone, stage 1 every plate; the options typed (a decimal comma
+    // accepted) are used and kept for the next print.
+    void printsTheStagesPlatesToThePdfChosen() {
+        for (const int stage : {0, 1}) {
+            test::TempDir dir;
+            const Document doc = boatDocument(stage);
+            test::FakeDialogs dialogs;
+            FakeTemplateDialogs print;
+            print.pdf = dir / "templates.pdf";
+            print.sx = "1,01";
+            print.overlap = "12";
+            QPrinter printer(QPrinter::HighResolution);
+            TemplatePrintOptions options;
+            PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+            QCOMPARE(print.titles, std::vector<std::string>{kPrintTemplatesTitle});
+            QCOMPARE(print.shown, (std::vector<std::string>{"1.0", "1.0", "10.0"}));
+            QVERIFY(dialogs.messages.empty());
+            QCOMPARE(dialogs.waitCount, 1);
+            QCOMPARE(dialogs.waitDepth, 0);
+            QCOMPARE(options.scale.SX, 1.01);
+            QCOMPARE(options.scale.SY, 1.0);
+            QCOMPARE(options.overlapMm, 12.0);
+            TemplateRequest r;
+            r.scale = options.scale;
+            r.overlapMm = 12.0;
+            const int pages = pdfPages(dir / "templates.pdf");
+            QCOMPARE(pages, plannedPages(doc, r, printer));
+            QVERIFY(stage == 0 ? pages < 100 : pages > 400);
+            QCOMPARE(dir.entries(), std::vector<std::string>{"templates.pdf"});
+
+            // The next print shows the options kept.
+            PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+            QCOMPARE(print.shown, (std::vector<std::string>{"1.01", "1.0", "12.0"}));
+        }
+    }
+
+    void aCancelOrARefusedOptionPrintsNothing() {
+        test::TempDir dir;
+        const Document doc = boatDocument(1);
+        test::FakeDialogs dialogs;
+        FakeTemplateDialogs print;
+        print.pdf = dir / "out.pdf";
+        print.accept = false;
+        QPrinter printer;
+        TemplatePrintOptions options;
+        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+        QVERIFY(dialogs.messages.empty());
+        QCOMPARE(dialogs.waitCount, 0);
+
+        print.accept = true;
+        print.sy = "99";  // the millimetres measured typed in place of the factor
+        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs.messages[0].title, std::string(kPrintTemplatesTitle));
+        QVERIFY(dialogs.messages[0].text.find("SX and SY") != std::string::npos);
+        QCOMPARE(options.scale.SY, 1.0);  // what was refused is not kept
+        QCOMPARE(dialogs.waitCount, 0);
+        QVERIFY(dir.entries().empty());
+    }
+
+    void aFailureIsShownUnderTheCommandsTitleAndLeavesNoFile() {
+        test::TempDir dir;
+        const Document doc = boatDocument(1);
+        test::FakeDialogs dialogs;
+        FakeTemplateDialogs print;
+        print.pdf = dir / "missing/out.pdf";
+        QPrinter printer;
+        TemplatePrintOptions options;
+        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs.messages[0].title, std::string(kPrintTemplatesTitle));
+        QVERIFY(dialogs.messages[0].text.find("missing/out.pdf") != std::string::npos);
+        QCOMPARE(dialogs.waitDepth, 0);
+        QVERIFY(dir.entries().empty());
+    }
+};
+
+QTEST_MAIN(TemplateCommandsTest)
+#include "template_commands_test.moc"
