@@ -3,11 +3,15 @@
 #include "develop/template_map.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace voriel {
 
 namespace {
+
+// The least distance (twips) between two points of the outline drawn in a map.
+constexpr float kMapResolution = 25.0f;
 
 // Room for the rows' letters and the columns' numbers of a labelled map.
 struct Gutter {
@@ -60,12 +64,39 @@ void hatch(Canvas& c, float x, float y, float w, float h, float gap) {
     }
 }
 
-void frame(Canvas& c, float x, float y, float w, float h) {
-    c.moveTo(x, y);
-    c.lineTo(x + w, y);
-    c.lineTo(x + w, y + h);
-    c.lineTo(x, y + h);
-    c.lineTo(x, y);
+// The grid's lines, solid along the sheets printed and dotted elsewhere, one line for each run of
+// cells alike.
+void gridLines(const MapFrame& f, Canvas& c) {
+    const TemplateTiling& t = f.t;
+    const auto run = [&](double u0, double v0, double u1, double v1, bool solid) {
+        float x0, y0, x1, y1;
+        f.point(u0, v0, x0, y0);
+        f.point(u1, v1, x1, y1);
+        c.setStyle(solid ? LineStyle::Solid : LineStyle::Dotted);
+        c.line(x0, y0, x1, y1);
+    };
+    const double su = t.stepU(), sv = t.stepV();
+    for (int r = 0; r <= t.rows; ++r) {
+        const double v = t.originV + r * sv;
+        for (int k = 0; k < t.cols;) {
+            const bool solid = t.isPrinted(r - 1, k) || t.isPrinted(r, k);
+            int end = k + 1;
+            while (end < t.cols && (t.isPrinted(r - 1, end) || t.isPrinted(r, end)) == solid) ++end;
+            run(t.originU + k * su, v, t.originU + end * su, v, solid);
+            k = end;
+        }
+    }
+    for (int k = 0; k <= t.cols; ++k) {
+        const double u = t.originU + k * su;
+        for (int r = 0; r < t.rows;) {
+            const bool solid = t.isPrinted(r, k - 1) || t.isPrinted(r, k);
+            int end = r + 1;
+            while (end < t.rows && (t.isPrinted(end, k - 1) || t.isPrinted(end, k)) == solid) ++end;
+            run(u, t.originV + r * sv, u, t.originV + end * sv, solid);
+            r = end;
+        }
+    }
+    c.setStyle(LineStyle::Solid);
 }
 
 void centredText(Canvas& c, float cx, float cy, const std::string& text) {
@@ -116,15 +147,11 @@ void DrawSheetMap(const Hull& hull, const PlannedPlate& plate, const MapBox& box
     const MapFrame f = frameFor(plate, box, g, mayTurn && !labels);
     c.setColor(0);
     c.setWidth(1);
-    for (int r = 0; r < t.rows; ++r) {
-        for (int k = 0; k < t.cols; ++k) {
-            float x, y, w, h;
-            f.cell(r, k, x, y, w, h);
-            c.setStyle(t.isPrinted(r, k) ? LineStyle::Solid : LineStyle::Dotted);
-            frame(c, x, y, w, h);
-            c.setStyle(LineStyle::Solid);
-            if (r == row && k == col) hatch(c, x, y, w, h, std::max(25.0f, std::min(w, h) / 5));
-        }
+    gridLines(f, c);
+    if (row >= 0 && row < t.rows && col >= 0 && col < t.cols) {
+        float x, y, w, h;
+        f.cell(row, col, x, y, w, h);
+        hatch(c, x, y, w, h, std::max(25.0f, std::min(w, h) / 5));
     }
     if (labels && !f.turned) labelSheets(f, g, box, c);
     if (f.turned && !labels) {
@@ -137,14 +164,21 @@ void DrawSheetMap(const Hull& hull, const PlannedPlate& plate, const MapBox& box
     }
     c.setColor(hull.LineColor[static_cast<std::size_t>(plate.plate.colour)]);
     const std::vector<FlatPoint> outline = PlateOutline(plate.plate);
+    float lastX = 0.0f, lastY = 0.0f;
     for (std::size_t i = 0; i < outline.size(); ++i) {
         const PlanePoint p = PlaneOf(t, outline[i]);
         float x, y;
         f.point(p.u, p.v, x, y);
+        // Points closer than the map can show are left out, the last one kept.
+        const bool seen = std::hypot(x - lastX, y - lastY) >= kMapResolution;
         if (i == 0)
             c.moveTo(x, y);
-        else
+        else if (seen || i + 1 == outline.size())
             c.lineTo(x, y);
+        else
+            continue;
+        lastX = x;
+        lastY = y;
     }
     c.setColor(0);
 }
