@@ -3,6 +3,7 @@
 #include "develop/template_tables.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -63,8 +64,11 @@ std::vector<std::string> accuracyLines(const Hull& h, const PlannedPlate& p) {
                "Development accuracy (length in the hull minus length on the flat pattern):"),
             Tr(lang, "  quadrilatères : ", "  quadrilaterals: ") + std::to_string(a.quadrilaterals),
             Tr(lang, "  plus grand écart : ", "  largest difference: ") +
-                Format(a.largestMm, "0.00") + Tr(lang, " mm au point ", " mm at point ") +
-                std::to_string(a.largestAt),
+                Format(a.largestMm, "0.00") +
+                // Where the difference prints as nothing, its place is rounding noise.
+                (std::fabs(a.largestMm) < 0.005
+                     ? std::string(" mm")
+                     : Tr(lang, " mm au point ", " mm at point ") + std::to_string(a.largestAt)),
             Tr(lang, "  écart quadratique moyen : ", "  root-mean-square difference: ") +
                 Format(a.rmsMm, "0.00") + " mm",
             edge(0, a.lower3dMm, a.lowerFlatMm),
