@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/cli_run.h"
+#include "support/pdf_tools.h"
 
 namespace {
 
@@ -29,35 +30,7 @@ std::string boatFile() {
 }
 
 // The standard output of a shell command.
-std::string capture(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buf[4096];
-    while (pipe && fgets(buf, sizeof buf, pipe.get())) out += buf;
-    return out;
-}
-
-int pdfPages(const std::string& pdf) {
-    const std::string info = capture("pdfinfo '" + pdf + "' 2>/dev/null");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-}
-
 // The text of one page with every run of blanks made one blank.
-std::string pageText(const std::string& pdf, int page) {
-    const std::string p = std::to_string(page);
-    const std::string raw =
-        capture("pdftotext -layout -f " + p + " -l " + p + " '" + pdf + "' - 2>/dev/null");
-    std::string out;
-    for (const char c : raw) {
-        const bool blank = c == ' ' || c == '\t';
-        if (blank && (out.empty() || out.back() == ' ' || out.back() == '\n')) continue;
-        if (c == '\n' && !out.empty() && out.back() == ' ') out.pop_back();
-        out += blank ? ' ' : c;
-    }
-    return out;
-}
-
 bool exists(const std::string& path) {
     struct stat st {};
     return stat(path.c_str(), &st) == 0;
@@ -86,40 +59,44 @@ TEST_F(PrintCli, PdfPagesOfEachCommandAndStage) {
         const CliRun r = printPdf(c.what, c.stage, pdf);
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, pdf + "\n");
-        EXPECT_EQ(pdfPages(pdf), c.pages) << c.what << " stage " << c.stage;
+        EXPECT_EQ(voriel::test::PdfPages(pdf), c.pages) << c.what << " stage " << c.stage;
     }
 }
 
 TEST_F(PrintCli, PdfOfAllHasTheHeadersAndTheRowsOfTheTables) {
     const std::string pdf = path("all.pdf");
     ASSERT_EQ(printPdf("all", "1", pdf).status, 0);
-    EXPECT_NE(pageText(pdf, 1).find("Voriel 2000 boat date2024-05-17 page 1"), std::string::npos);
-    EXPECT_NE(pageText(pdf, 2).find("boat date:2024-05-17 page 2"), std::string::npos);
+    EXPECT_NE(voriel::test::PdfPageText(pdf, 1).find("Voriel 2000 boat date2024-05-17 page 1"),
+              std::string::npos);
+    EXPECT_NE(voriel::test::PdfPageText(pdf, 2).find("boat date:2024-05-17 page 2"),
+              std::string::npos);
     // The keel's point table: its first row at the transom and its last at the stem.
-    const std::string keel = pageText(pdf, 5);
+    const std::string keel = voriel::test::PdfPageText(pdf, 5);
     EXPECT_NE(keel.find("boat date:2024-05-17 page 5"), std::string::npos);
     EXPECT_NE(keel.find("X,Y,Z ligne de la quille"), std::string::npos);
     EXPECT_NE(keel.find("\n0 0.000 0.000 0.001\n"), std::string::npos) << keel;
     EXPECT_NE(keel.find("\n82 6.000 0.000 0.100\n"), std::string::npos) << keel;
     // The bottom's table runs over two pages and ends with its point 83.
-    const std::string bottom = pageText(pdf, 11);
+    const std::string bottom = voriel::test::PdfPageText(pdf, 11);
     EXPECT_NE(bottom.find("Voriel 2000 boat date:2024-05-17 page 11"), std::string::npos);
     EXPECT_NE(bottom.find("\n0 0.072 0.042 0.000 0.746\n"), std::string::npos) << bottom;
-    const std::string rest = pageText(pdf, 12);
+    const std::string rest = voriel::test::PdfPageText(pdf, 12);
     EXPECT_NE(rest.find("\n83 6.127 0.110 6.127 0.110\n"), std::string::npos) << rest;
     EXPECT_NE(rest.find("----- EOF développement du fond"), std::string::npos);
     // The third plank is printed, its table ending with point 82.
-    EXPECT_NE(pageText(pdf, 19).find("Bordé 3"), std::string::npos);
-    EXPECT_NE(pageText(pdf, 21).find("----- EOF développement du bordé 3"), std::string::npos);
-    EXPECT_NE(pageText(pdf, 21).find("\n82 "), std::string::npos);
+    EXPECT_NE(voriel::test::PdfPageText(pdf, 19).find("Bordé 3"), std::string::npos);
+    EXPECT_NE(voriel::test::PdfPageText(pdf, 21).find("----- EOF développement du bordé 3"),
+              std::string::npos);
+    EXPECT_NE(voriel::test::PdfPageText(pdf, 21).find("\n82 "), std::string::npos);
 }
 
 TEST_F(PrintCli, PdfInEnglishOnLetterPaper) {
     const std::string pdf = path("dev.pdf");
     ASSERT_EQ(printPdf("development", "1", pdf, {"--lang", "en", "--paper", "letter"}).status, 0);
-    EXPECT_NE(capture("pdfinfo '" + pdf + "'").find("612 x 792 pts (letter)"), std::string::npos);
-    EXPECT_NE(pageText(pdf, 3).find("Side plank 2"), std::string::npos);
-    EXPECT_NE(pageText(pdf, 5).find("Transom"), std::string::npos);
+    EXPECT_NE(voriel::test::Capture("pdfinfo '" + pdf + "'").find("612 x 792 pts (letter)"),
+              std::string::npos);
+    EXPECT_NE(voriel::test::PdfPageText(pdf, 3).find("Side plank 2"), std::string::npos);
+    EXPECT_NE(voriel::test::PdfPageText(pdf, 5).find("Transom"), std::string::npos);
 }
 
 // Without a display the offscreen platform is taken.
@@ -129,7 +106,7 @@ TEST_F(PrintCli, PdfWithoutADisplay) {
                             std::string(VORIEL_CLI_PATH) + "' print '" + boatFile() +
                             "' --what drawing --pdf '" + pdf + "' >/dev/null 2>&1";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
-    EXPECT_EQ(pdfPages(pdf), 3);
+    EXPECT_EQ(voriel::test::PdfPages(pdf), 3);
 }
 
 TEST_F(PrintCli, RecordingIsTheGoldenPages) {
@@ -156,8 +133,9 @@ TEST_F(PrintCli, AFailedPdfLeavesNoFileAndKeepsTheOldOne) {
     const std::string before = Slurp(pdf);
     ASSERT_EQ(printPdf("development", "1", pdf).status, 0);
     EXPECT_NE(Slurp(pdf), before);
-    EXPECT_EQ(pdfPages(pdf), 5);
-    EXPECT_EQ(capture("ls -A '" + dir_ + "' | grep -v -x -e out -e err -e keep.pdf -e folder.pdf"),
+    EXPECT_EQ(voriel::test::PdfPages(pdf), 5);
+    EXPECT_EQ(voriel::test::Capture("ls -A '" + dir_ +
+                                    "' | grep -v -x -e out -e err -e keep.pdf -e folder.pdf"),
               "");
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/cli_run.h"
+#include "support/pdf_tools.h"
 
 namespace {
 
@@ -28,34 +29,7 @@ std::string boatFile() {
     return testsDir() + "/golden/d50/boat.D50";
 }
 
-std::string capture(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buf[4096];
-    while (pipe && fgets(buf, sizeof buf, pipe.get())) out += buf;
-    return out;
-}
-
-int pdfPages(const std::string& pdf) {
-    const std::string info = capture("pdfinfo '" + pdf + "' 2>/dev/null");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-}
-
 // The text of one page with every run of blanks made one blank.
-std::string pageText(const std::string& pdf, int page) {
-    const std::string p = std::to_string(page);
-    const std::string raw =
-        capture("pdftotext -layout -f " + p + " -l " + p + " '" + pdf + "' - 2>/dev/null");
-    std::string out;
-    for (const char c : raw) {
-        const bool blank = c == ' ' || c == '\t';
-        if (blank && (out.empty() || out.back() == ' ' || out.back() == '\n')) continue;
-        out += blank ? ' ' : c;
-    }
-    return out;
-}
-
 bool exists(const std::string& path) {
     struct stat st {};
     return stat(path.c_str(), &st) == 0;
@@ -80,8 +54,9 @@ TEST_F(TemplatesCli, PdfOnBothPapersHasThePagesTheReportCounts) {
         const CliRun r = templates({"--pdf", pdf, "--paper", c.paper, "--report"});
         ASSERT_EQ(r.status, 0) << r.err;
         const auto report = nlohmann::json::parse(r.out);
-        EXPECT_NE(capture("pdfinfo '" + pdf + "'").find(c.size), std::string::npos) << c.paper;
-        EXPECT_EQ(pdfPages(pdf), report["pages"].get<int>()) << c.paper;
+        EXPECT_NE(voriel::test::Capture("pdfinfo '" + pdf + "'").find(c.size), std::string::npos)
+            << c.paper;
+        EXPECT_EQ(voriel::test::PdfPages(pdf), report["pages"].get<int>()) << c.paper;
         int sheets = 0;
         for (const auto& plate : report["plates"]) sheets += plate["sheets"].get<int>();
         EXPECT_EQ(report["sheets"].get<int>(), sheets);
@@ -93,23 +68,24 @@ TEST_F(TemplatesCli, PdfCarriesTheLabelsABuilderReads) {
     const CliRun r = templates({"--pdf", pdf, "--panels", "plank2", "--lang", "en"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, pdf + "\n");
-    const std::string cover = pageText(pdf, 1);
+    const std::string cover = voriel::test::PdfPageText(pdf, 1);
     EXPECT_NE(cover.find("Voriel 2000 - boat - Full-size templates"), std::string::npos) << cover;
     EXPECT_NE(cover.find("100 mm x 100 mm"), std::string::npos);
     EXPECT_NE(cover.find("SX = 1.0000 SY = 1.0000"), std::string::npos);
     EXPECT_NE(cover.find("Side plank 2"), std::string::npos);
-    const std::string plan = pageText(pdf, 2);
+    const std::string plan = voriel::test::PdfPageText(pdf, 2);
     EXPECT_NE(plan.find("boat - Side plank 2 - 1:1"), std::string::npos) << plan;
     EXPECT_NE(plan.find("quadrilaterals: 82"), std::string::npos);
     EXPECT_NE(plan.find("Edges: chine 2 and chine 3"), std::string::npos);
     // Every sheet names itself, its place, the date and its page.
-    const std::string sheet = pageText(pdf, 3);
+    const std::string sheet = voriel::test::PdfPageText(pdf, 3);
     EXPECT_NE(sheet.find("boat - Side plank 2 - 1:1"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find(": row A, column "), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("date 2024-05-17 page 3"), std::string::npos) << sheet;
     // Somewhere along the plank the stations are marked.
     std::string all;
-    for (int page = 3; page <= pdfPages(pdf); ++page) all += pageText(pdf, page);
+    for (int page = 3; page <= voriel::test::PdfPages(pdf); ++page)
+        all += voriel::test::PdfPageText(pdf, page);
     EXPECT_NE(all.find("St 21 x=1.500"), std::string::npos);
     EXPECT_NE(all.find("Bmax"), std::string::npos);
     EXPECT_NE(all.find("marking table"), std::string::npos);

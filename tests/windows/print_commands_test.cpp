@@ -10,10 +10,12 @@
 
 #include "board/print_page.h"
 #include "board/station_sections.h"
+#include "support/pdf_tools.h"
 #include "support/temp_dir.h"
 #include "support/test_hulls.h"
 #include "text/print_line.h"
 #include "windows/fake_dialogs.h"
+#include "windows/fake_print_dialogs.h"
 #include "windows/print_commands.h"
 #include "windows/printed_document.h"
 #include "windows/printer_canvas.h"
@@ -22,38 +24,7 @@ using namespace voriel;
 
 namespace {
 
-// The print dialog answered by the test: a cancel, or OK after pointing the printer at a PDF.
-class FakePrintDialogs : public PrintDialogs {
-public:
-    bool accept = true;
-    std::optional<std::string> pdf;
-    std::vector<std::string> titles;
-    int setups = 0;
-
-    bool print(QPrinter& printer, const std::string& title) override {
-        titles.push_back(title);
-        if (accept && pdf) SetPdfPrinter(printer, Paper::A4, *pdf);
-        return accept;
-    }
-    bool setup(QPrinter&) override {
-        ++setups;
-        return accept;
-    }
-};
-
-std::string capture(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buf[4096];
-    while (pipe && fgets(buf, sizeof buf, pipe.get())) out += buf;
-    return out;
-}
-
-int pdfPages(const std::string& pdf) {
-    const std::string info = capture("pdfinfo '" + pdf + "' 2>/dev/null");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-}
+using test::FakePrintDialogs;
 
 Document boatDocument(int stage) {
     Document doc;
@@ -66,7 +37,7 @@ Document boatDocument(int stage) {
 
 // The left edge (pt) of each word pdftotext finds on the first page.
 std::vector<std::pair<std::string, double>> wordsLeft(const std::string& pdf) {
-    const std::string html = capture("pdftotext -bbox -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
+    const std::string html = test::Capture("pdftotext -bbox -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
     std::vector<std::pair<std::string, double>> out;
     std::size_t pos = 0;
     while ((pos = html.find("<word xMin=\"", pos)) != std::string::npos) {
@@ -114,7 +85,7 @@ private slots:
         QVERIFY(dialogs.messages.empty());
         QCOMPARE(dialogs.waitCount, 1);
         QCOMPARE(dialogs.waitDepth, 0);
-        QCOMPARE(pdfPages(dir / "out.pdf"), pages);
+        QCOMPARE(test::PdfPages(dir / "out.pdf"), pages);
         QCOMPARE(dir.entries(), std::vector<std::string>{"out.pdf"});
         // The printer keeps the file the user chose for the next command.
         QCOMPARE(printer.outputFileName().toStdString(), dir / "out.pdf");
@@ -192,7 +163,7 @@ private slots:
             canvas.endDoc();
             QVERIFY(!canvas.failed());
         }
-        QCOMPARE(pdfPages(dir / "zones.pdf"), 2);
+        QCOMPARE(test::PdfPages(dir / "zones.pdf"), 2);
         const auto words = wordsLeft(dir / "zones.pdf");
         QCOMPARE(words.size(), std::size_t(4));
         const double margin = kPrintMarginMm * 72.0 / 25.4;

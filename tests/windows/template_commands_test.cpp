@@ -9,9 +9,11 @@
 #include <string>
 
 #include "board/station_sections.h"
+#include "support/pdf_tools.h"
 #include "support/temp_dir.h"
 #include "support/test_hulls.h"
 #include "windows/fake_dialogs.h"
+#include "windows/fake_print_dialogs.h"
 #include "windows/printed_document.h"
 #include "windows/template_commands.h"
 
@@ -19,42 +21,7 @@ using namespace voriel;
 
 namespace {
 
-// The print dialog answered by the test: a cancel, or OK after pointing the printer at a PDF
-// with the options typed in.
-class FakeTemplateDialogs : public TemplatePrintDialogs {
-public:
-    bool accept = true;
-    std::optional<std::string> pdf;
-    std::optional<std::string> sx, sy, overlap;  // typed over what the dialog showed
-    std::vector<std::string> shown;              // SX, SY, overlap as the dialog showed them
-    std::vector<std::string> titles;
-
-    bool printTemplates(QPrinter& printer, const std::string& title, int16_t, std::string& sxText,
-                        std::string& syText, std::string& overlapText) override {
-        titles.push_back(title);
-        shown = {sxText, syText, overlapText};
-        if (!accept) return false;
-        if (pdf) SetPdfPrinter(printer, Paper::A4, *pdf);
-        if (sx) sxText = *sx;
-        if (sy) syText = *sy;
-        if (overlap) overlapText = *overlap;
-        return true;
-    }
-};
-
-std::string capture(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    char buf[4096];
-    while (pipe && fgets(buf, sizeof buf, pipe.get())) out += buf;
-    return out;
-}
-
-int pdfPages(const std::string& pdf) {
-    const std::string info = capture("pdfinfo '" + pdf + "' 2>/dev/null");
-    const auto at = info.find("Pages:");
-    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-}
+using test::FakeTemplateDialogs;
 
 Document boatDocument(int stage) {
     Document doc;
@@ -104,7 +71,7 @@ private slots:
             TemplateRequest r;
             r.scale = options.scale;
             r.overlapMm = 12.0;
-            const int pages = pdfPages(dir / "templates.pdf");
+            const int pages = test::PdfPages(dir / "templates.pdf");
             QCOMPARE(pages, plannedPages(doc, r, printer));
             QVERIFY(stage == 0 ? pages < 100 : pages > 400);
             QCOMPARE(dir.entries(), std::vector<std::string>{"templates.pdf"});
