@@ -6,7 +6,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   python3 python3-ezdxf locales
-  qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth poppler-utils fonts-dejavu-core
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev xvfb xauth poppler-utils fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the desktop program and saves a picture of each of its six windows into DIR, walking the
 # normal flow on the default hull (both screens validated, redraw, Develop, a station, the
-# hydrostatics and the mass budget open), once in French and once in English.
+# hydrostatics and the mass budget open, then the curves window), once in French and once in
+# English.
 set -euo pipefail
 if [ $# -ne 1 ]; then
   echo "usage: scripts/screenshots.sh DIR" >&2
@@ -19,4 +20,4 @@ else
   echo "xvfb-run not found: drawing on the offscreen platform instead"
   QT_QPA_PLATFORM=offscreen build/voriel-screenshots "$dir"
 fi
-echo "Pictures of the six windows are in $dir"
+echo "Pictures of the windows are in $dir"

@@ -1,5 +1,6 @@
 // voriel-screenshots DIR: walks the normal flow of the desktop program on the default hull, in
-// French then in English, and saves a picture of each of the six windows into DIR.
+// French then in English, and saves a picture of each of the six windows, and of the curves
+// window opened from the hydrostatics, into DIR.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include "windows/app_windows.h"
 #include "windows/bouchain1.h"
 #include "windows/bouchain2.h"
+#include "windows/courbes.h"
 #include "windows/dessin.h"
 #include "windows/hydro1.h"
 #include "windows/lancement.h"
@@ -62,6 +64,10 @@ public:
         save(windows_.mass1(), "6-Mass1");
         save(windows_.dessin(), "4-dessin");
         click(windows_.mass1(), "Calcul1");
+        save(windows_.hydro1(), "5-hydro1-mass");
+        click(windows_.hydro1(), "Courbes");
+        save(windows_.courbes(), "7-courbes");
+        click(windows_.courbes(), "fin");
         click(windows_.hydro1(), "fin2");
         save(windows_.dessin(), "4-dessin-waterline");
         click(windows_.dessin(), "CANCEL");  // the save dialog is cancelled: back to the start

@@ -3,6 +3,7 @@
 
 #include "windows/bouchain1.h"
 #include "windows/bouchain2.h"
+#include "windows/courbes.h"
 #include "windows/dessin.h"
 #include "windows/hydro1.h"
 #include "windows/lancement.h"
@@ -24,6 +25,7 @@ AppWindows::AppWindows(Document& doc, Dialogs& dialogs) : doc_(doc), dialogs_(di
 
 // The windows go before the document they point into; the board last, as the others sit over it.
 AppWindows::~AppWindows() {
+    courbes_.reset();
     mass1_.reset();
     hydro1_.reset();
     bouchain2_.reset();
@@ -49,6 +51,9 @@ Hydro1& AppWindows::hydro1() {
 }
 Mass1& AppWindows::mass1() {
     return Made(mass1_, *this);
+}
+Courbes& AppWindows::courbes() {
+    return Made(courbes_, *this);
 }
 
 }  // namespace voriel

@@ -14,6 +14,7 @@ class Bouchain2;
 class Dessin;
 class Hydro1;
 class Mass1;
+class Courbes;
 
 class AppWindows {
 public:
@@ -31,11 +32,13 @@ public:
     Dessin& dessin();
     Hydro1& hydro1();
     Mass1& mass1();
+    Courbes& courbes();  // the curves of form and GZ, opened from the hydrostatics window
 
     // Whether a window has been made yet (without making it).
     bool hasDessin() const { return dessin_ != nullptr; }
     bool hasHydro1() const { return hydro1_ != nullptr; }
     bool hasMass1() const { return mass1_ != nullptr; }
+    bool hasCourbes() const { return courbes_ != nullptr; }
 
 private:
     Document& doc_;
@@ -46,6 +49,7 @@ private:
     std::unique_ptr<Dessin> dessin_;
     std::unique_ptr<Hydro1> hydro1_;
     std::unique_ptr<Mass1> mass1_;
+    std::unique_ptr<Courbes> courbes_;
 };
 
 }  // namespace voriel

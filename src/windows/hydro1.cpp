@@ -1,5 +1,6 @@
 // The hydrostatics window: captions, the two modes, Compute, the recomputation on activation,
-// deactivation and close, and Quit handing the waterline to the drawing board.
+// deactivation and close, the exact figures beside the results, and Quit handing the waterline
+// to the drawing board.
 #include "windows/hydro1.h"
 
 #include <QButtonGroup>
@@ -12,12 +13,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "hydro/exact_hydrostatics.h"
 #include "hydro/hydrostatics.h"
 #include "hydro/immersion_texts.h"
 #include "windows/app_windows.h"
 #include "windows/caption_table.h"
+#include "windows/courbes.h"
 #include "windows/dessin.h"
 #include "windows/entry_box.h"
+#include "windows/hydro1_exact.h"
 #include "windows/mass1.h"
 #include "windows/screen_placement.h"
 
@@ -50,6 +54,40 @@ const Caption kCaptions[] = {
     {"Option1_1", "Z ligne flottaison (m)", "Z Waterline (m)"},
     {"Calcul1", "Calcul", "Compute"},
     {"fin2", "Terminé", "Quit"},
+    // The exact figures beside the results.
+    {"ExactFrame", "Valeurs exactes (surface réelle de la coque)",
+     "Exact figures (true hull surface)"},
+    {"ExactLabel_waterlineZ", "Z flottaison au tableau", "Waterline Z at the transom"},
+    {"ExactLabel_pitch", "Angle de tanguage", "Pitch angle"},
+    {"ExactLabel_volume", "Volume de carène", "Displaced volume"},
+    {"ExactLabel_displacementFresh", "Déplacement, eau douce", "Displacement, fresh water"},
+    {"ExactLabel_displacementSea", "Déplacement, eau de mer", "Displacement, sea water"},
+    {"ExactLabel_waterlineLength", "Longueur de flottaison", "Waterline length"},
+    {"ExactLabel_waterlineBeam", "Largeur de flottaison", "Waterline beam"},
+    {"ExactLabel_draft", "Tirant d'eau", "Draft"},
+    {"ExactLabel_waterplaneArea", "Surface de flottaison", "Waterplane area"},
+    {"ExactLabel_LCF", "Centre de flottaison X (LCF)", "Centre of flotation X (LCF)"},
+    {"ExactLabel_buoyancyX", "Centre de carène X", "Centre of buoyancy X"},
+    {"ExactLabel_buoyancyY", "Centre de carène Y", "Centre of buoyancy Y"},
+    {"ExactLabel_buoyancyZ", "Centre de carène Z", "Centre of buoyancy Z"},
+    {"ExactLabel_KB", "KB, carène au-dessus de K", "KB, buoyancy above K"},
+    {"ExactLabel_BMt", "BMt, rayon métacentrique transversal",
+     "BMt, transverse metacentric radius"},
+    {"ExactLabel_BMl", "BMl, rayon métacentrique longitudinal",
+     "BMl, longitudinal metacentric radius"},
+    {"ExactLabel_KMt", "KMt, métacentre transversal", "KMt, transverse metacentre"},
+    {"ExactLabel_KMl", "KMl, métacentre longitudinal", "KMl, longitudinal metacentre"},
+    {"ExactLabel_Cb", "Coefficient bloc Cb", "Block coefficient Cb"},
+    {"ExactLabel_Cp", "Coefficient prismatique Cp", "Prismatic coefficient Cp"},
+    {"ExactLabel_Cm", "Coefficient de maître-couple Cm", "Midship coefficient Cm"},
+    {"ExactLabel_Cwp", "Coefficient de flottaison Cwp", "Waterplane coefficient Cwp"},
+    {"ExactLabel_wettedSurface", "Surface mouillée", "Wetted surface"},
+    {"ExactNote",
+     "Même calcul sur la coque réelle : fond courbe entre quille et bouchain 1, tableau et "
+     "étrave réels. K : point le plus bas de la coque ; X depuis le tableau.",
+     "The same computation on the true hull: curved bottom between keel and chine 1, true "
+     "transom and stem. K: the lowest point of the hull; X from the transom."},
+    {"Courbes", "Courbes", "Curves"},
 };
 
 const QColor kRefusedBackground(255, 127, 127);
@@ -137,7 +175,11 @@ Hydro1::Hydro1(AppWindows& windows) : windows_(windows) {
     auto* label4 = makeLabel(this, "Label4", false);
     label4->setText(QStringLiteral("  "));
 
-    auto* layout = new QVBoxLayout(this);
+    exact_ = new ExactPanel(this);
+    connect(exact_->curvesButton(), &QPushButton::clicked, this,
+            [this] { windows_.courbes().activate(); });
+
+    auto* layout = new QVBoxLayout;
     layout->addLayout(grid);
     layout->addWidget(makeLabel(this, "Label1_2", true));
     auto* compute = new QHBoxLayout;
@@ -151,6 +193,10 @@ Hydro1::Hydro1(AppWindows& windows) : windows_(windows) {
     end->addStretch();
     end->addWidget(fin2_);
     layout->addLayout(end);
+    // The window's own controls on the left, the exact figures beside them.
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(layout, 1);
+    columns->addWidget(exact_);
     setMinimumWidth(560);
     setCaptions();
 }
@@ -263,6 +309,7 @@ void Hydro1::showResults(const std::optional<EntryError>& err, Trigger trigger) 
         diagnosis_->setText(ToQ(err->text(language)));
         setBackground(*diagnosis_, kRefusedBackground);
         results_->setText(QStringLiteral("  "));
+        exact_->clear();
         if (trigger == Trigger::Action) {
             busy_ = true;
             windows_.dialogs().beep();
@@ -276,6 +323,8 @@ void Hydro1::showResults(const std::optional<EntryError>& err, Trigger trigger) 
         ToQ(ImmersionMessage(doc.hydro.ImmersionLevel, doc.hydro.Unstable, language)));
     setBackground(*diagnosis_, fromRgb(ImmersionColour(doc.hydro.ImmersionLevel)));
     results_->setText(ToQ(HydroResultsText(doc.hydro, language)));
+    exact_->showCondition(ExactBesideWindow(doc.hull, doc.hydro, doc.totals), language);
+    if (windows_.hasCourbes()) windows_.courbes().hydroComputed();
 }
 
 }  // namespace voriel

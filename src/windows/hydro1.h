@@ -1,5 +1,6 @@
 // The hydrostatics window: displacement or waterline height in, waterline, trim, waterplane and
-// centre of buoyancy out, with the immersion diagnosis.
+// centre of buoyancy out, with the immersion diagnosis; the exact figures of the true hull beside
+// them, and the way to the curves window.
 #pragma once
 
 #include <QWidget>
@@ -16,6 +17,7 @@ class QRadioButton;
 namespace voriel {
 
 class AppWindows;
+class ExactPanel;
 
 class Hydro1 : public QWidget {
 public:
@@ -53,6 +55,7 @@ private:
     QPushButton* fin2_ = nullptr;
     QLabel* diagnosis_ = nullptr;  // Label2(0)
     QLabel* results_ = nullptr;    // Label2(1)
+    ExactPanel* exact_ = nullptr;  // the exact figures beside the results
     bool busy_ = false;            // computing or showing a message: focus changes are ours
     bool placed_ = false;
 };

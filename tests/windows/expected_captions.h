@@ -101,6 +101,66 @@ inline const ExpectedCaption kHydroCaptions[] = {
     {"fin2", "Terminé", "Quit"},
 };
 
+// The hydrostatics window's panel of exact figures and its way to the curves window.
+inline const ExpectedCaption kHydroExactCaptions[] = {
+    {"ExactFrame", "Valeurs exactes (surface réelle de la coque)",
+     "Exact figures (true hull surface)"},
+    {"ExactLabel_waterlineZ", "Z flottaison au tableau", "Waterline Z at the transom"},
+    {"ExactLabel_pitch", "Angle de tanguage", "Pitch angle"},
+    {"ExactLabel_volume", "Volume de carène", "Displaced volume"},
+    {"ExactLabel_displacementFresh", "Déplacement, eau douce", "Displacement, fresh water"},
+    {"ExactLabel_displacementSea", "Déplacement, eau de mer", "Displacement, sea water"},
+    {"ExactLabel_waterlineLength", "Longueur de flottaison", "Waterline length"},
+    {"ExactLabel_waterlineBeam", "Largeur de flottaison", "Waterline beam"},
+    {"ExactLabel_draft", "Tirant d'eau", "Draft"},
+    {"ExactLabel_waterplaneArea", "Surface de flottaison", "Waterplane area"},
+    {"ExactLabel_LCF", "Centre de flottaison X (LCF)", "Centre of flotation X (LCF)"},
+    {"ExactLabel_buoyancyX", "Centre de carène X", "Centre of buoyancy X"},
+    {"ExactLabel_buoyancyY", "Centre de carène Y", "Centre of buoyancy Y"},
+    {"ExactLabel_buoyancyZ", "Centre de carène Z", "Centre of buoyancy Z"},
+    {"ExactLabel_KB", "KB, carène au-dessus de K", "KB, buoyancy above K"},
+    {"ExactLabel_BMt", "BMt, rayon métacentrique transversal",
+     "BMt, transverse metacentric radius"},
+    {"ExactLabel_BMl", "BMl, rayon métacentrique longitudinal",
+     "BMl, longitudinal metacentric radius"},
+    {"ExactLabel_KMt", "KMt, métacentre transversal", "KMt, transverse metacentre"},
+    {"ExactLabel_KMl", "KMl, métacentre longitudinal", "KMl, longitudinal metacentre"},
+    {"ExactLabel_Cb", "Coefficient bloc Cb", "Block coefficient Cb"},
+    {"ExactLabel_Cp", "Coefficient prismatique Cp", "Prismatic coefficient Cp"},
+    {"ExactLabel_Cm", "Coefficient de maître-couple Cm", "Midship coefficient Cm"},
+    {"ExactLabel_Cwp", "Coefficient de flottaison Cwp", "Waterplane coefficient Cwp"},
+    {"ExactLabel_wettedSurface", "Surface mouillée", "Wetted surface"},
+    {"ExactNote",
+     "Même calcul sur la coque réelle : fond courbe entre quille et bouchain 1, tableau et "
+     "étrave réels. K : point le plus bas de la coque ; X depuis le tableau.",
+     "The same computation on the true hull: curved bottom between keel and chine 1, true "
+     "transom and stem. K: the lowest point of the hull; X from the transom."},
+    {"Courbes", "Courbes", "Curves"},
+};
+
+inline const ExpectedCaption kCurvesCaptions[] = {
+    {"window", "  Courbes de carène et stabilité", "  Curves of form and stability"},
+    {"FormFrame", "Courbes de carène de la coque réelle, assiette nulle",
+     "Curves of form of the true hull, level trim"},
+    {"FormNote",
+     "KB : centre de carène ; KMt : métacentre transversal ; LCF : centre de flottaison. K : "
+     "point le plus bas de la coque. Un point par tirant d'eau calculé, jusqu'au livet le plus "
+     "bas.",
+     "KB: centre of buoyancy; KMt: transverse metacentre; LCF: centre of flotation. K: the "
+     "lowest point of the hull. One point per draft computed, up to the lowest sheer point."},
+    {"GzFrame", "Stabilité : bras de levier de redressement GZ", "Stability: righting lever GZ"},
+    {"KgLabel", "KG, centre de gravité au-dessus de K (m)", "KG, centre of gravity above K (m)"},
+    {"Tracer", "Tracer", "Plot"},
+    {"GzNote",
+     "La coque est inclinée à déplacement constant (celui de la fenêtre hydrostatique), son "
+     "assiette maintenue ; le pont est fermé à la hauteur du livet. K : point le plus bas de la "
+     "coque.",
+     "The hull is heeled at constant displacement (that of the hydrostatics window), its trim "
+     "held; the deck is closed at sheer height. K: the lowest point of the hull."},
+    {"Imprimer", "Imprimer", "Print"},
+    {"fin", "Fermer", "Close"},
+};
+
 inline const ExpectedCaption kMassCaptions[] = {
     {"window", "  Budget de masse", "  Mass budget"},
     {"Calcul1", "Calculer", "Compute"},

@@ -1,12 +1,20 @@
 // The hydrostatics window: captions, the computation on activation, deactivation, close, Enter
-// and the mode buttons, a refused entry, and Quit drawing the waterline on the board.
+// and the mode buttons, a refused entry, Quit drawing the waterline on the board, and the exact
+// figures beside the results.
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "hydro/exact_hydrostatics.h"
+#include "support/test_hulls.h"
 #include "text/number_text.h"
+#include "windows/courbes.h"
 #include "windows/dessin.h"
 #include "windows/entry_box.h"
 #include "windows/expected_captions.h"
@@ -33,6 +41,73 @@ int PixelsOfColour(Dessin& board, int32_t rgb) {
         for (int x = 0; x < image.width(); ++x)
             if ((image.pixel(x, y) & 0xffffff) == (wanted & 0xffffff)) ++n;
     return n;
+}
+
+using Figure = double (*)(const ExactCondition&);
+
+// Each figure of the panel by its control name, read from the core's result on its own.
+struct ExpectedFigure {
+    const char* name;
+    int decimals;
+    Figure value;
+};
+const ExpectedFigure kFigures[] = {
+    {"waterlineZ", 3, [](const ExactCondition& c) { return c.waterlineZ; }},
+    {"pitch", 1, [](const ExactCondition& c) { return c.pitch * 180 / kHydroPi; }},
+    {"volume", 3, [](const ExactCondition& c) { return c.figures.volume; }},
+    {"displacementFresh", 0, [](const ExactCondition& c) { return c.figures.displacementFresh; }},
+    {"displacementSea", 0, [](const ExactCondition& c) { return c.figures.displacementSea; }},
+    {"waterlineLength", 3, [](const ExactCondition& c) { return c.figures.waterlineLength; }},
+    {"waterlineBeam", 3, [](const ExactCondition& c) { return c.figures.waterlineBeam; }},
+    {"draft", 3, [](const ExactCondition& c) { return c.figures.draft; }},
+    {"waterplaneArea", 3, [](const ExactCondition& c) { return c.figures.waterplaneArea; }},
+    {"LCF", 3, [](const ExactCondition& c) { return c.figures.LCF; }},
+    {"buoyancyX", 3, [](const ExactCondition& c) { return c.figures.buoyancy[0]; }},
+    {"buoyancyY", 3, [](const ExactCondition& c) { return c.figures.buoyancy[1]; }},
+    {"buoyancyZ", 3, [](const ExactCondition& c) { return c.figures.buoyancy[2]; }},
+    {"KB", 3, [](const ExactCondition& c) { return c.figures.KB; }},
+    {"BMt", 3, [](const ExactCondition& c) { return c.figures.BMt; }},
+    {"BMl", 3, [](const ExactCondition& c) { return c.figures.BMl; }},
+    {"KMt", 3, [](const ExactCondition& c) { return c.figures.KMt; }},
+    {"KMl", 3, [](const ExactCondition& c) { return c.figures.KMl; }},
+    {"Cb", 3, [](const ExactCondition& c) { return c.figures.Cb; }},
+    {"Cp", 3, [](const ExactCondition& c) { return c.figures.Cp; }},
+    {"Cm", 3, [](const ExactCondition& c) { return c.figures.Cm; }},
+    {"Cwp", 3, [](const ExactCondition& c) { return c.figures.Cwp; }},
+    {"wettedSurface", 3, [](const ExactCondition& c) { return c.figures.wettedSurface; }},
+};
+
+QString FigureText(QWidget& window, const char* name) {
+    return Child<QLabel>(window, (std::string("Exact_") + name).c_str())->text();
+}
+
+// The panel's figures against the core's for the document as it stands; the mismatches.
+std::vector<std::string> PanelMismatches(QWidget& window, const Document& doc) {
+    const ExactCondition c = ExactBesideWindow(doc.hull, doc.hydro, doc.totals);
+    std::vector<std::string> wrong;
+    for (const ExpectedFigure& f : kFigures) {
+        const QString shown = FigureText(window, f.name);
+        const double v = Val(shown.toStdString());
+        const bool number = !shown.isEmpty() && !shown.contains("nan", Qt::CaseInsensitive) &&
+                            !shown.contains("inf", Qt::CaseInsensitive);
+        if (!number || !std::isfinite(f.value(c)) ||
+            std::fabs(v - f.value(c)) > 0.5 * std::pow(10.0, -f.decimals) + 1e-9)
+            wrong.push_back(std::string(f.name) + ": \"" + shown.toStdString() + "\" for " +
+                            Str(f.value(c)));
+    }
+    return wrong;
+}
+
+// A waterline height a fraction of the way from the keel's lowest point to the sheer's.
+QString waterlineAt(const Hull& hull, double fraction) {
+    const double keel = *std::min_element(hull.LineZ[Keel].begin(), hull.LineZ[Keel].end());
+    const double sheer = *std::min_element(hull.LineZ[Sheer].begin(), hull.LineZ[Sheer].end());
+    return QString::fromStdString(Format(keel + fraction * (sheer - keel), "0.000"));
+}
+
+void FloatAt(QWidget& hydro, const QString& z) {
+    Type(hydro, "Text1_1", z);
+    Click(hydro, "Option1_1");
 }
 
 }  // namespace
@@ -64,6 +139,100 @@ private slots:
         QVERIFY2(results.startsWith(language == 0 ? "Surface du plan de flottaison  = "
                                                   : "Waterline plane area  = "),
                  qPrintable(results));
+        const auto exact = CaptionMismatches(*hydro_, kHydroExactCaptions, language);
+        QVERIFY2(exact.empty(), Joined(exact).c_str());
+    }
+
+    // The exact figures follow every computation: waterline, displacement, trim over a centre of
+    // gravity; the displacement mode floats the true hull at the window's displacement.
+    void exactFiguresAreTheCoresAfterEveryComputation() {
+        hydro_->activate();
+        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
+                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        const double low = Val(FigureText(*hydro_, "volume").toStdString());
+        FloatAt(*hydro_, "0,15");
+        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
+                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QVERIFY(Val(FigureText(*hydro_, "volume").toStdString()) > low + 0.1);
+        QCOMPARE(FigureText(*hydro_, "waterlineZ"), QString("0.150"));
+
+        Type(*hydro_, "Text1_0", "1,2");
+        Click(*hydro_, "Option1_0");
+        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
+                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QCOMPARE(FigureText(*hydro_, "volume"), QString("1.200"));
+        QCOMPARE(FigureText(*hydro_, "displacementFresh"), QString("1200"));
+        QCOMPARE(FigureText(*hydro_, "displacementSea"), QString("1230"));
+
+        h_->doc.totals.MassCentreX = 2.4;  // a mass budget's centre: both methods trim over it
+        Click(*hydro_, "Calcul1");
+        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
+                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QVERIFY(FigureText(*hydro_, "pitch") != QString("0.0"));
+        QVERIFY(qAbs(Val(FigureText(*hydro_, "buoyancyX").toStdString()) - 2.4) <= 0.0125);
+    }
+
+    // Dry, afloat, the deck edge under water, the whole hull under water: said in both languages.
+    void exactStatusSaysWhereTheWaterIs_data() {
+        QTest::addColumn<double>("fraction");  // of the way from the keel to the lowest sheer
+        QTest::addColumn<QString>("french");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("keel clear") << -0.5 << "Rien n'est immergé"
+                                    << "Nothing is under water";
+        QTest::newRow("afloat") << 0.3 << "À flot, le livet hors de l'eau"
+                                << "Afloat, the deck edge clear of the water";
+        QTest::newRow("deck edge") << 1.05 << "ATTENTION : le livet est immergé !"
+                                   << "WARNING: the deck edge is under water!";
+        QTest::newRow("sunk") << 20.0
+                              << "ATTENTION : la coque est entièrement sous l'eau, elle coule !"
+                              << "WARNING: the whole hull is under water, she sinks!";
+    }
+    void exactStatusSaysWhereTheWaterIs() {
+        QFETCH(double, fraction);
+        QFETCH(QString, french);
+        QFETCH(QString, english);
+        hydro_->activate();
+        FloatAt(*hydro_, waterlineAt(h_->doc.hull, fraction));
+        QCOMPARE(CaptionOf(*hydro_, "ExactStatus"), french);
+        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
+                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        // (An activation with nothing afloat floats the hull at a hundredth of its length.)
+        h_->doc.hull.Language = 1;
+        FloatAt(*hydro_, waterlineAt(h_->doc.hull, fraction));
+        QCOMPARE(CaptionOf(*hydro_, "ExactStatus"), english);
+    }
+
+    // Random hulls from keel to above the sheer: every figure a finite number, the core's.
+    void exactFiguresOnRandomHulls() {
+        for (uint32_t seed = 1; seed <= 6; ++seed) {
+            h_->doc.hull = test::RandomHull(seed);
+            for (const double f : {0.05, 0.4, 0.9, 1.2}) {
+                FloatAt(*hydro_, waterlineAt(h_->doc.hull, f));
+                const auto wrong = PanelMismatches(*hydro_, h_->doc);
+                QVERIFY2(wrong.empty(), (std::to_string(seed) + ": " + Joined(wrong)).c_str());
+                QVERIFY(!CaptionOf(*hydro_, "ExactStatus").trimmed().isEmpty());
+            }
+        }
+    }
+
+    void aRefusedEntryBlanksTheExactFigures() {
+        hydro_->activate();
+        QVERIFY(!FigureText(*hydro_, "volume").isEmpty());
+        Type(*hydro_, "Text1_1", "1e999");
+        Click(*hydro_, "Option1_1");
+        for (const ExpectedFigure& f : kFigures) QCOMPARE(FigureText(*hydro_, f.name), QString());
+        FloatAt(*hydro_, "0.1");
+        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
+                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+    }
+
+    void curvesButtonOpensTheCurvesWindow() {
+        hydro_->activate();
+        QVERIFY(!h_->windows.hasCourbes());
+        Click(*hydro_, "Courbes");
+        QVERIFY(h_->windows.hasCourbes());
+        QVERIFY(h_->windows.courbes().isVisible());
+        QVERIFY(hydro_->isVisible());
     }
 
     // With no mass yet the hull is first floated at a hundredth of its length.

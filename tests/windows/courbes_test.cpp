@@ -1,0 +1,304 @@
+// The curves window: captions in both languages, the charts holding the core's curves of form and
+// GZ curve, the KG entry and its refusals, the curves following the hull and the hydrostatics
+// window, and printing through a fake print dialog to a PDF file.
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "board/print_page.h"
+#include "hydro/curves_of_form.h"
+#include "hydro/stability.h"
+#include "support/temp_dir.h"
+#include "text/number_text.h"
+#include "windows/courbes.h"
+#include "windows/entry_box.h"
+#include "windows/expected_captions.h"
+#include "windows/hydro1.h"
+#include "windows/print_commands.h"
+#include "windows/printed_document.h"
+#include "windows/window_harness.h"
+
+using namespace voriel;
+using namespace voriel::test;
+
+namespace {
+
+using Points = std::vector<QPointF>;
+
+// Each curve of form by its chart's name, read from the core's levels on its own.
+struct ExpectedCurve {
+    const char* view;
+    double (*value)(const FormLevel&);
+};
+const ExpectedCurve kCurves[] = {
+    {"Chart_displacement", [](const FormLevel& l) { return l.figures.displacementFresh; }},
+    {"Chart_KB", [](const FormLevel& l) { return l.figures.KB; }},
+    {"Chart_KMt", [](const FormLevel& l) { return l.figures.KMt; }},
+    {"Chart_LCF", [](const FormLevel& l) { return l.figures.LCF; }},
+    {"Chart_waterplaneArea", [](const FormLevel& l) { return l.figures.waterplaneArea; }},
+    {"Chart_wettedSurface", [](const FormLevel& l) { return l.figures.wettedSurface; }},
+};
+
+// The points of the chart's line series (the one named `series`, or the only line).
+Points SeriesPoints(QWidget& window, const char* view, const char* series = nullptr) {
+    for (QAbstractSeries* s : Child<QChartView>(window, view)->chart()->series()) {
+        auto* line = qobject_cast<QLineSeries*>(s);
+        if (line && (series == nullptr || line->objectName() == QLatin1String(series))) {
+            const QList<QPointF> points = line->points();
+            return Points(points.begin(), points.end());
+        }
+    }
+    return {};
+}
+
+std::string Differences(const Points& shown, const Points& expected) {
+    if (shown.size() != expected.size())
+        return std::to_string(shown.size()) + " points instead of " +
+               std::to_string(expected.size());
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (std::fabs(shown[i].x() - expected[i].x()) > 1e-12 ||
+            std::fabs(shown[i].y() - expected[i].y()) > 1e-9 * (1 + std::fabs(expected[i].y())))
+            return "point " + std::to_string(i) + " differs";
+    return {};
+}
+
+// The core's GZ curve at the hydrostatics window's displacement and trim.
+Points ExpectedGz(const Document& doc, double kg) {
+    const ExactHull x = BuildExactHull(doc.hull);
+    const CrossCurves cross = ComputeCrossCurves(x, doc.hydro.Volume, doc.hydro.PitchAngle);
+    const GzCurve gz = ComputeGz(x, cross, kg);
+    Points out;
+    for (std::size_t i = 0; i < cross.points.size(); ++i)
+        if (cross.points[i].status == ExactStatus::Afloat)
+            out.emplace_back(cross.points[i].heelDeg, gz.GZ[i]);
+    return out;
+}
+
+// The print dialog answered by the test: a cancel, or OK after pointing the printer at a PDF.
+class FakePrintDialogs : public PrintDialogs {
+public:
+    bool accept = true;
+    std::string pdf;
+    int asked = 0;
+    bool print(QPrinter& printer, const std::string&) override {
+        ++asked;
+        if (accept) SetPdfPrinter(printer, Paper::A4, pdf);
+        return accept;
+    }
+    bool setup(QPrinter&) override { return accept; }
+};
+
+std::string Capture(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string out;
+    char buf[4096];
+    while (pipe && fgets(buf, sizeof buf, pipe.get())) out += buf;
+    return out;
+}
+
+int PdfPages(const std::string& pdf) {
+    const std::string info = Capture("pdfinfo '" + pdf + "' 2>/dev/null");
+    const auto at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+}  // namespace
+
+class CourbesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        h_ = std::make_unique<Harness>();
+        SetDefaultHull(h_->doc.hull);
+        WalkToRedrawnBoard(*h_);
+        h_->windows.hydro1().activate();
+        print_ = FakePrintDialogs{};
+        curves_ = &h_->windows.courbes();
+        curves_->setPrintDialogs(print_);
+        curves_->activate();
+    }
+    void cleanup() { h_.reset(); }
+
+    void captions_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("French") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void captions() {
+        QFETCH(int, language);
+        h_->doc.hull.Language = int16_t(language);
+        curves_->activate();
+        const auto wrong = CaptionMismatches(*curves_, kCurvesCaptions, language);
+        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
+        QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
+                 QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
+        QVERIFY(CaptionOf(*curves_, "GzFigures")
+                    .startsWith(language == 0 ? "Déplacement " : "Displacement "));
+    }
+
+    void formChartsHoldTheCoresCurves() {
+        const std::vector<FormLevel> levels = ComputeCurvesOfForm(BuildExactHull(h_->doc.hull));
+        for (const ExpectedCurve& c : kCurves) {
+            Points expected;
+            for (const FormLevel& l : levels)
+                if (l.status == ExactStatus::Afloat)
+                    expected.emplace_back(l.figures.draft, c.value(l));
+            QVERIFY(expected.size() >= 18);
+            const std::string diff = Differences(SeriesPoints(*curves_, c.view), expected);
+            QVERIFY2(diff.empty(), (std::string(c.view) + ": " + diff).c_str());
+        }
+    }
+
+    // The first KG is the upright draft; each KG typed draws the core's GZ for it.
+    void gzChartHoldsTheCoresCurveForEachKg() {
+        const double first = Val(BoxText(*curves_, "KG").toStdString());
+        QVERIFY(first > 0);
+        QVERIFY(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), ExpectedGz(h_->doc, first))
+                    .empty());
+        Type(*curves_, "KG", "0,35");
+        QTest::keyClick(Child(*curves_, "KG"), Qt::Key_Return);
+        QCOMPARE(BoxText(*curves_, "KG"), QString("0.350"));
+        const std::string diff =
+            Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), ExpectedGz(h_->doc, 0.35));
+        QVERIFY2(diff.empty(), diff.c_str());
+        QVERIFY(CaptionOf(*curves_, "GzFigures").contains("KG 0.350 m"));
+        Type(*curves_, "KG", "0.1");
+        Click(*curves_, "Tracer");
+        QVERIFY(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), ExpectedGz(h_->doc, 0.1))
+                    .empty());
+    }
+
+    void aRefusedKgKeepsTheCurveAndSaysWhy_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("french");
+        QTest::newRow("letters") << "abc"
+                                 << "Valeur non valable pour KG : \"abc\"";
+        QTest::newRow("empty") << ""
+                               << "Valeur non valable pour KG : \"\"";
+        QTest::newRow("trailing") << "0.3m"
+                                  << "Valeur non valable pour KG : \"0.3m\"";
+        QTest::newRow("overflow") << "1e999"
+                                  << "Valeur non valable pour KG : \"1e999\"";
+        QTest::newRow("not a number") << "nan"
+                                      << "Valeur non valable pour KG : \"nan\"";
+        QTest::newRow("beyond the length") << "6,5"
+                                           << "KG hors limites : \"6,5\"";
+        QTest::newRow("far below") << "-7"
+                                   << "KG hors limites : \"-7\"";
+    }
+    void aRefusedKgKeepsTheCurveAndSaysWhy() {
+        QFETCH(QString, typed);
+        QFETCH(QString, french);
+        Type(*curves_, "KG", "0.3");
+        Click(*curves_, "Tracer");
+        const Points before = SeriesPoints(*curves_, "Chart_GZ", "GZ");
+        const QString figures = CaptionOf(*curves_, "GzFigures");
+        Type(*curves_, "KG", typed);
+        QTest::keyClick(Child(*curves_, "KG"), Qt::Key_Return);
+        Click(*curves_, "Tracer");
+        QVERIFY(Child<QLabel>(*curves_, "KgMessage")->isVisible());
+        QVERIFY2(CaptionOf(*curves_, "KgMessage").startsWith(french),
+                 qPrintable(CaptionOf(*curves_, "KgMessage")));
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*curves_, "KG")), kBoxRefused);
+        QVERIFY(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), before).empty());
+        QCOMPARE(CaptionOf(*curves_, "GzFigures"), figures);
+        QVERIFY(h_->dialogs.messages.empty());  // said in the window, no message box
+        // Said again in the other language; then a good entry clears it.
+        h_->doc.hull.Language = 1;
+        curves_->activate();
+        QVERIFY(CaptionOf(*curves_, "KgMessage").startsWith("KG") ||
+                CaptionOf(*curves_, "KgMessage").startsWith("Invalid value for KG"));
+        Type(*curves_, "KG", "0.2");
+        Click(*curves_, "Tracer");
+        QVERIFY(!Child<QLabel>(*curves_, "KgMessage")->isVisible());
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*curves_, "KG")), kBoxWhite);
+        QVERIFY(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), ExpectedGz(h_->doc, 0.2))
+                    .empty());
+    }
+
+    // A new displacement in the hydrostatics window: the GZ curve follows it.
+    void gzFollowsTheHydrostaticsWindow() {
+        Hydro1& hydro = h_->windows.hydro1();
+        Type(*curves_, "KG", "0.3");
+        Click(*curves_, "Tracer");
+        Type(hydro, "Text1_0", "1.5");
+        Click(hydro, "Option1_0");
+        QVERIFY(qAbs(h_->doc.hydro.Volume - 1.5) < 1e-3);
+        QVERIFY(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), ExpectedGz(h_->doc, 0.3))
+                    .empty());
+        QVERIFY(CaptionOf(*curves_, "GzFigures").startsWith("Déplacement 1.500 m³"));
+
+        // Nothing afloat: no curve, and the window says so.
+        Type(hydro, "Text1_1", "-2");
+        Click(hydro, "Option1_1");
+        QVERIFY(SeriesPoints(*curves_, "Chart_GZ", "GZ").empty());
+        QVERIFY(CaptionOf(*curves_, "GzFigures").startsWith("Pas de courbe GZ"));
+    }
+
+    // Another hull validated on the chine-1 screen: the curves are the new hull's.
+    void curvesFollowTheHull() {
+        const Points before = SeriesPoints(*curves_, "Chart_displacement");
+        Bouchain1& screen = h_->windows.bouchain1();
+        screen.activate();
+        Type(screen, "Text1_2", "1.1");
+        Click(screen, "valider");
+        curves_->activate();
+        const std::vector<FormLevel> levels = ComputeCurvesOfForm(BuildExactHull(h_->doc.hull));
+        Points expected;
+        for (const FormLevel& l : levels)
+            if (l.status == ExactStatus::Afloat)
+                expected.emplace_back(l.figures.draft, l.figures.displacementFresh);
+        QVERIFY(Differences(SeriesPoints(*curves_, "Chart_displacement"), expected).empty());
+        QVERIFY(!Differences(before, expected).empty());
+    }
+
+    // Two pages, the KG in the box printed even without Enter; the figures as the window shows.
+    void printsTwoPagesThroughTheDialog() {
+        TempDir dir;
+        print_.pdf = dir / "curves.pdf";
+        Type(*curves_, "KG", "0,25");
+        Click(*curves_, "Imprimer");
+        QCOMPARE(print_.asked, 1);
+        QVERIFY2(h_->dialogs.messages.empty(),
+                 h_->dialogs.messages.empty() ? "" : h_->dialogs.messages[0].text.c_str());
+        QCOMPARE(PdfPages(print_.pdf), 2);
+        const std::string text = Capture("pdftotext -f 2 -l 2 '" + print_.pdf + "' - 2>/dev/null");
+        QVERIFY2(text.find("KG 0.250 m") != std::string::npos, text.c_str());
+        QVERIFY(text.find("GZ maximal") != std::string::npos);
+        QCOMPARE(h_->dialogs.waitDepth, 0);
+    }
+
+    void aCancelledOrFailedPrintWritesNothing() {
+        TempDir dir;
+        print_.pdf = dir / "curves.pdf";
+        print_.accept = false;
+        Click(*curves_, "Imprimer");
+        QVERIFY(dir.entries().empty());
+        QVERIFY(h_->dialogs.messages.empty());
+        print_.accept = true;
+        print_.pdf = dir / "missing/curves.pdf";
+        Click(*curves_, "Imprimer");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(h_->dialogs.messages[0].title, std::string("Voriel2000 Printing curves"));
+        QVERIFY(h_->dialogs.messages[0].text.find("missing") != std::string::npos);
+        QVERIFY(dir.entries().empty());
+    }
+
+private:
+    std::unique_ptr<Harness> h_;
+    Courbes* curves_ = nullptr;
+    FakePrintDialogs print_;
+};
+
+QTEST_MAIN(CourbesTest)
+#include "courbes_test.moc"
