@@ -236,10 +236,7 @@ void Courbes::setCaptions() {
     if (hullOfCurves_) {
         for (std::size_t i = 0; i < kFormCurves.size(); ++i)
             replaceChart(*formViews_[i], MakeFormChart(kFormCurves[i], levels_, language()));
-        if (crossFor_) {
-            replaceChart(*gzView_, MakeGzChart(cross_, gz_, language()));
-            gzFigures_->setText(GzFiguresText(cross_, gz_, language()));
-        }
+        if (crossFor_) showGz();
     }
     if (!kgMessage_->text().isEmpty()) kgEntered();  // the refusal said again in the language
 }
@@ -288,6 +285,10 @@ void Courbes::updateCross() {
 
 void Courbes::updateGz() {
     gz_ = cross_.points.empty() ? GzCurve{} : ComputeGz(exact_, cross_, kg_.value_or(0.0));
+    showGz();
+}
+
+void Courbes::showGz() {
     replaceChart(*gzView_, MakeGzChart(cross_, gz_, language()));
     if (cross_.points.empty())
         gzFigures_->setText(QString::fromUtf8(

@@ -46,6 +46,7 @@ private:
     void updateHull();
     void updateCross();
     void updateGz();
+    void showGz();
     void kgEntered();
     void print();
     int16_t language() const;

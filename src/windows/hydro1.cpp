@@ -235,6 +235,7 @@ void Hydro1::changeEvent(QEvent* event) {
 void Hydro1::closeEvent(QCloseEvent* event) {
     calcul1(Trigger::Passive);
     if (windows_.hasMass1()) windows_.mass1().hide();
+    if (windows_.hasCourbes()) windows_.courbes().hide();
     event->accept();
 }
 
@@ -279,10 +280,12 @@ void Hydro1::calcul1(Trigger trigger) {
     showResults(err, trigger);
 }
 
-// Quit: the figures as the boxes show them, then the waterline on the drawing board.
+// Quit: the figures as the boxes show them, the windows of the hydrostatics hidden, then the
+// waterline on the drawing board.
 void Hydro1::quit() {
     calcul1(Trigger::Passive);
     if (windows_.hasMass1()) windows_.mass1().hide();
+    if (windows_.hasCourbes()) windows_.courbes().hide();
     hide();
     windows_.dessin().drawWaterline();
 }

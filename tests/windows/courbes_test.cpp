@@ -243,6 +243,9 @@ private slots:
         Click(hydro, "Option1_1");
         QVERIFY(SeriesPoints(*curves_, "Chart_GZ", "GZ").empty());
         QVERIFY(CaptionOf(*curves_, "GzFigures").startsWith("Pas de courbe GZ"));
+        h_->doc.hull.Language = 1;
+        curves_->activate();
+        QVERIFY(CaptionOf(*curves_, "GzFigures").startsWith("No GZ curve"));
     }
 
     // Another hull validated on the chine-1 screen: the curves are the new hull's.

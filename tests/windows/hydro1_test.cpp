@@ -226,13 +226,15 @@ private slots:
                  Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
     }
 
-    void curvesButtonOpensTheCurvesWindow() {
+    void curvesButtonOpensTheCurvesWindowAndQuitClosesIt() {
         hydro_->activate();
         QVERIFY(!h_->windows.hasCourbes());
         Click(*hydro_, "Courbes");
         QVERIFY(h_->windows.hasCourbes());
         QVERIFY(h_->windows.courbes().isVisible());
         QVERIFY(hydro_->isVisible());
+        Click(*hydro_, "fin2");  // Quit hides the windows of the hydrostatics
+        QVERIFY(!h_->windows.courbes().isVisible());
     }
 
     // With no mass yet the hull is first floated at a hundredth of its length.
