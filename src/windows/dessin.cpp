@@ -21,6 +21,8 @@
 #include "windows/lancement.h"
 #include "windows/mass1.h"
 #include "windows/plan_widget.h"
+#include "windows/print_commands.h"
+#include "windows/template_commands.h"
 
 namespace voriel {
 
@@ -336,11 +338,5 @@ void Dessin::plansDoubleClick() {
     plan_->showDrawing();
     afterRedraw();
 }
-
-// Printing comes next: these entries are in the menu and do nothing yet.
-void Dessin::printDrawing() {}
-void Dessin::printDevelopment() {}
-void Dessin::printAll() {}
-void Dessin::printerSetup() {}
 
 }  // namespace voriel

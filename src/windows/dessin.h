@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QPrinter;
 
 namespace voriel {
 
@@ -22,6 +24,9 @@ class AppWindows;
 struct Document;
 class PlanWidget;
 struct ExportFile;
+class PrintDialogs;
+class TemplatePrintDialogs;
+struct TemplatePrintOptions;
 
 class Dessin : public QMainWindow {
     Q_OBJECT
@@ -41,6 +46,12 @@ public:
     void drawWaterline();
     // The hull's name changed elsewhere: the name box and the title show it.
     void hullNameChanged();
+    // The printer dialogs the Print menu opens (Qt's own unless a test gives others), and the
+    // date its headers print (today's unless a test fixes it).
+    void usePrintDialogs(std::unique_ptr<PrintDialogs> print,
+                         std::unique_ptr<TemplatePrintDialogs> templates);
+    void usePrintDate(const std::string& date);
+    QPrinter& printer();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -49,10 +60,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    // Printing comes next: the entries exist and do nothing yet.
+    // dessin_print.cpp: the Print menu.
     void printDrawing();
     void printDevelopment();
     void printAll();
+    void printTemplates();
     void printerSetup();
 
 private:
@@ -127,9 +139,17 @@ private:
     QAction* fmenuPDessin_ = nullptr;
     QAction* fmenuPDevelop_ = nullptr;
     QAction* fmenuPTout_ = nullptr;
+    QAction* fmenuPGabarits_ = nullptr;
     QAction* fmenuPSetup_ = nullptr;
     QAction* fmenuQuit_ = nullptr;
     QAction* hmenu_ = nullptr;
+
+    // The printer and the templates' options chosen in this run.
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrintDialogs> printDialogs_;
+    std::unique_ptr<TemplatePrintDialogs> templateDialogs_;
+    std::unique_ptr<TemplatePrintOptions> templateOptions_;
+    std::string printDate_;  // empty: today's
 };
 
 }  // namespace voriel

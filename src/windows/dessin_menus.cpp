@@ -35,6 +35,7 @@ constexpr Caption kCaptions[] = {
     {"fmenu_P_Dessin", "Dessin", "Drawing"},
     {"fmenu_P_Develop", "Développés", "Development"},
     {"fmenu_P_Tout", "Tout", "All"},
+    {"fmenu_P_Gabarits", "Gabarits 1:1", "Full-size templates"},
     {"fmenu_PSetup", "Printer setup", "Printer setup"},
     {"fmenu_Quit", "&Quit", "&Quit"},
     {"Hmenu", "&Hydro", "&Hydro"},
@@ -89,6 +90,7 @@ void Dessin::makeMenus() {
     fmenuPDessin_ = entry(fmenuPrint_, "fmenu_P_Dessin", QKeySequence(Qt::CTRL | Qt::Key_P));
     fmenuPDevelop_ = entry(fmenuPrint_, "fmenu_P_Develop", QKeySequence(Qt::CTRL | Qt::Key_D));
     fmenuPTout_ = entry(fmenuPrint_, "fmenu_P_Tout", QKeySequence(Qt::CTRL | Qt::Key_A));
+    fmenuPGabarits_ = entry(fmenuPrint_, "fmenu_P_Gabarits");
     fmenuPSetup_ = entry(fmenuPrint_, "fmenu_PSetup");
     fmenu_->addSeparator()->setObjectName("separ2");
     fmenuQuit_ = entry(fmenu_, "fmenu_Quit", QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -108,6 +110,7 @@ void Dessin::makeMenus() {
     connect(fmenuPDessin_, &QAction::triggered, this, &Dessin::printDrawing);
     connect(fmenuPDevelop_, &QAction::triggered, this, &Dessin::printDevelopment);
     connect(fmenuPTout_, &QAction::triggered, this, &Dessin::printAll);
+    connect(fmenuPGabarits_, &QAction::triggered, this, &Dessin::printTemplates);
     connect(fmenuPSetup_, &QAction::triggered, this, &Dessin::printerSetup);
     connect(fmenuQuit_, &QAction::triggered, this, &Dessin::quitToStart);
     connect(hmenu_, &QAction::triggered, this, &Dessin::hydroClick);

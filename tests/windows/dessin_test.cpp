@@ -1,15 +1,18 @@
 // The drawing board: the enabling along the work, captions in both languages, the hull-name box,
 // the resize layout, and the sheet under the redraw, the mouse and a new hull.
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
 #include <memory>
 
+#include "support/temp_dir.h"
 #include "windows/bouchain1.h"
 #include "windows/bouchain2.h"
 #include "windows/dessin.h"
+#include "windows/fake_print_dialogs.h"
 #include "windows/hydro1.h"
 #include "windows/lancement.h"
 #include "windows/mass1.h"
@@ -62,6 +65,7 @@ const MenuEntry kMenu[] = {
     {"fmenu_P_Dessin", "Dessin", "Drawing", "Ctrl+P"},
     {"fmenu_P_Develop", "Développés", "Development", "Ctrl+D"},
     {"fmenu_P_Tout", "Tout", "All", "Ctrl+A"},
+    {"fmenu_P_Gabarits", "Gabarits 1:1", "Full-size templates", ""},
     {"fmenu_PSetup", "Printer setup", "Printer setup", ""},
     {"fmenu_Quit", "&Quit", "&Quit", "Ctrl+Q"},
     {"Hmenu", "&Hydro", "&Hydro", ""},
@@ -398,15 +402,30 @@ private slots:
         QVERIFY(h_->windows.mass1().isVisible());
     }
 
-    // The print entries exist and do nothing yet.
-    void printEntriesAreInert() {
+    // Each print entry prints one document through its dialog; Printer setup opens its own.
+    void printEntriesPrintThroughTheirDialogs() {
         toStageOne();
-        const QImage before = sheet();
-        for (const char* name :
-             {"fmenu_P_Dessin", "fmenu_P_Develop", "fmenu_P_Tout", "fmenu_PSetup"})
+        auto print = std::make_unique<test::FakePrintDialogs>();
+        auto templates = std::make_unique<test::FakeTemplateDialogs>();
+        test::FakePrintDialogs& p = *print;
+        test::FakeTemplateDialogs& t = *templates;
+        board().usePrintDialogs(std::move(print), std::move(templates));
+        board().usePrintDate("2026-12-06");
+        test::TempDir dir;
+        const char* entries[] = {"fmenu_P_Dessin", "fmenu_P_Develop", "fmenu_P_Tout",
+                                 "fmenu_P_Gabarits"};
+        for (const char* name : entries) {
+            const std::string pdf = dir / (std::string(name) + ".pdf");
+            p.pdf = pdf;
+            t.pdf = pdf;
             Action(board(), name)->trigger();
-        QCOMPARE(sheet(), before);
-        QVERIFY(h_->dialogs.requests.empty());
+            QVERIFY2(QFileInfo(QString::fromStdString(pdf)).size() > 1000, name);
+        }
+        QCOMPARE(p.titles, (std::vector<std::string>{kPrintDrawingTitle, kPrintDevelopmentTitle,
+                                                     kPrintAllTitle}));
+        QCOMPARE(t.titles, std::vector<std::string>{kPrintTemplatesTitle});
+        Action(board(), "fmenu_PSetup")->trigger();
+        QCOMPARE(p.setups, 1);
         QVERIFY(h_->dialogs.messages.empty());
     }
 
