@@ -12,8 +12,49 @@ cmake --build "$build" -j2 --target voriel-cli >/dev/null
 
 # Each format regenerates its own folder below; add a section per format.
 
-# d50: the default hull as voriel-cli design saves it (the drawings and printed pages read it).
-"$cli" design -o "$golden/d50/boat.D50" >/dev/null
+# d50: the hulls of hulls.txt ("NAME ENTRIES", the boxes typed) as voriel-cli design saves them
+# (boat, the default hull, is read by the drawings and printed pages; the CLI test designs each).
+while read -r name entries; do
+  case "$name" in '' | '#'*) continue ;; esac
+  # shellcheck disable=SC2086  # ENTRIES are separate words
+  "$cli" design $entries -o "$golden/d50/$name.D50" 2>/dev/null
+done <"$golden/d50/hulls.txt"
+
+# export: every file voriel-cli export --all writes for each hull of hulls.txt, at both stages
+# and in both languages, in its format's folder. The lines table carries its language (.fr, .en)
+# and the development files their stage (.stage0, .stage1); any other file must be the same in
+# every case.
+formats="lines_dxf lines_xyz development_xyz development_dxf station_dxf vrml"
+for f in $formats; do rm -rf "${golden:?}/$f" && mkdir -p "$golden/$f"; done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+while read -r name _; do
+  case "$name" in '' | '#'*) continue ;; esac
+  for stage in 0 1; do
+    for lang in fr en; do
+      out=$work/$name-$stage-$lang
+      "$cli" export "$golden/d50/$name.D50" --all "$out" --stage "$stage" --lang "$lang" \
+        >"$out.list"
+      while read -r path; do
+        file=$(basename "$path")
+        stem=${file%.*} ext=${file##*.}
+        case "$file" in
+          "$name.XYZ") dest=lines_xyz/$stem.$lang.$ext ;;
+          "$name.DXF") dest=lines_dxf/$file ;;
+          "$name.WRL") dest=vrml/$file ;;
+          "${name}_STAT_"*) dest=station_dxf/$file ;;
+          *.DXF) dest=development_dxf/$stem.stage$stage.$ext ;;
+          *) dest=development_xyz/$stem.stage$stage.$ext ;;
+        esac
+        if [ -e "$golden/$dest" ] && ! cmp -s "$path" "$golden/$dest"; then
+          echo "$dest: differs between stages or languages" >&2
+          exit 1
+        fi
+        cp "$path" "$golden/$dest"
+      done <"$out.list"
+    done
+  done
+done <"$golden/d50/hulls.txt"
 
 # drawing: voriel-cli draw of the default hull, one NAME.txt per line "NAME ARGS" of cases.txt
 # (the CLI test reads the same list).

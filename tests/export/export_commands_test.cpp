@@ -13,6 +13,7 @@
 #include "board/station_sections.h"
 #include "export/export_commands.h"
 #include "support/temp_dir.h"
+#include "support/test_data.h"
 #include "support/test_hulls.h"
 
 namespace voriel {
@@ -20,17 +21,11 @@ namespace {
 
 using test::TempDir;
 
-// The first characters of the file at path, as many as `start` holds.
-std::string readFile(const std::string& path);
-std::string head(const std::string& path, const std::string& start) {
-    return readFile(path).substr(0, start.size());
-}
+using test::Slurp;
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+// The first characters of the file at path, as many as `start` holds.
+std::string head(const std::string& path, const std::string& start) {
+    return Slurp(path).substr(0, start.size());
 }
 
 struct Scene {
@@ -43,23 +38,67 @@ struct Scene {
     }
 };
 
-TEST(ExportCommands, SingleFileCommandsProposeTheHullNameAndTitleTheirErrors) {
-    const Scene s;
-    const auto dxf = LinesDxfCommand(s.hull).at(0);
-    EXPECT_EQ(dxf.dialog.title, "Voriel2000 - Save hull lines as DXF file");
-    EXPECT_EQ(dxf.dialog.filter, "Lines (*.DXF)|*.DXF");
-    EXPECT_EQ(dxf.dialog.proposedName, "VORIEL.DXF");
-    EXPECT_EQ(dxf.errorTitle, "Voriel2000 Saving Hull line DXF");
-    const auto xyz = LinesXyzCommand(s.hull).at(0);
-    EXPECT_EQ(xyz.dialog.title, "Voriel2000");
-    EXPECT_EQ(xyz.dialog.filter, "Lines (*.XYZ)|*.XYZ");
-    EXPECT_EQ(xyz.dialog.proposedName, "VORIEL.XYZ");
-    const auto wrl = VrmlCommand(s.hull).at(0);
-    EXPECT_EQ(wrl.dialog.title, "Voriel2000");
-    EXPECT_EQ(wrl.dialog.filter, "VRML (*.WRL)|*.WRL");
-    EXPECT_EQ(wrl.dialog.proposedName, "VORIEL.WRL");
-    EXPECT_EQ(wrl.errorTitle, "Voriel2000 Saving Hull VRML2");
-    EXPECT_TRUE(dxf.namesHull && xyz.namesHull && wrl.namesHull);
+// Every file's dialog and failure title, for a pram bow (whose bow plate has a table of its own)
+// named past the 15 characters the development files keep, cut by characters, not bytes.
+TEST(ExportCommands, EveryFileProposesItsNameTitleFilterAndErrorTitle) {
+    Scene s;
+    s.hull.YFwd[Chine1] = 0.3;  // the names only ask whether there is a bow plate
+    s.hull.HullFileName = "BÂTEAU À BORDÉS 2026";
+    std::string box = "0,46";  // a decimal comma, between stations 7 and 8
+    const std::vector<ExportFile> files = EveryExportFile(s.hull, s.board, box);
+    const std::string dev = "BÂTEAU À BORDÉS";
+    const char* const plankXyz = "Voriel2000 - Save developed plank as XYZ file";
+    const char* const deckXyz = "Voriel2000 - Save developed deck as XYZ file";
+    const char* const devXyzError = "Voriel2000 Saving development XYZ";
+    const std::vector<std::vector<std::string>> expected = {
+        {"Voriel2000", "Lines (*.XYZ)|*.XYZ", s.hull.HullFileName + ".XYZ",
+         "Voriel2000 Saving Hull line XYZ"},
+        {"Voriel2000 - Save hull lines as DXF file", "Lines (*.DXF)|*.DXF",
+         s.hull.HullFileName + ".DXF", "Voriel2000 Saving Hull line DXF"},
+        {plankXyz, "Plank (*_P*.XYZ)|*.XYZ", dev + "_P0.XYZ", devXyzError},
+        {plankXyz, "Plank (*_P*.XYZ)|*.XYZ", dev + "_P1.XYZ", devXyzError},
+        {plankXyz, "Plank (*_P*.XYZ)|*.XYZ", dev + "_P2.XYZ", devXyzError},
+        {plankXyz, "Plank (*_P*.XYZ)|*.XYZ", dev + "_P3.XYZ", devXyzError},
+        {deckXyz, "Deck (*_D*.XYZ)|*.XYZ", dev + "_D1.XYZ", devXyzError},
+        {deckXyz, "Deck (*_D*.XYZ)|*.XYZ", dev + "_D2.XYZ", devXyzError},
+        {deckXyz, "Deck (*_D*.XYZ)|*.XYZ", dev + "_D3.XYZ", devXyzError},
+        {deckXyz, "Deck (*_D*.XYZ)|*.XYZ", dev + "_D4.XYZ", devXyzError},
+        {"Voriel2000 - Save Transom as XYZ file", "Transom (*_TR.XYZ)|*.XYZ", dev + "_TR.XYZ",
+         devXyzError},
+        {"Voriel2000 - Save bow plate as XYZ file", "Bow (*_BOW.XYZ)|*.XYZ", dev + "_BOW.XYZ",
+         devXyzError},
+        {"Voriel2000 - Save developed plank as DXF file", "Plank (*_PLANK.DXF)|*.DXF",
+         dev + "_PLANK.DXF", "Voriel2000 Saving plank development DXF"},
+        {"Voriel2000 - Save developed deck as DXF file", "Deck (*_DECK.DXF)|*.DXF",
+         dev + "_DECK.DXF", "Voriel2000 Saving deck development DXF"},
+        {"Voriel2000 - Save current station as DXF file", "Station (*.DXF)|*.DXF",
+         dev + "_STAT_07.DXF", "Voriel2000 Saving station DXF"},
+        {"Voriel2000", "VRML (*.WRL)|*.WRL", s.hull.HullFileName + ".WRL",
+         "Voriel2000 Saving Hull VRML2"},
+    };
+    ASSERT_EQ(files.size(), expected.size());
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        const ExportFile& f = files[k];
+        EXPECT_EQ((std::vector<std::string>{f.dialog.title, f.dialog.filter, f.dialog.proposedName,
+                                            f.errorTitle}),
+                  expected[k]);
+        // The lines and the scene name the hull; no other file does.
+        EXPECT_EQ(f.namesHull, k < 2 || k + 1 == files.size()) << f.dialog.proposedName;
+    }
+    EXPECT_EQ(box, ".45");  // the station box shows the X of station 7
+    // At chine 1 only the bottom and the half deck at chine 1 have tables.
+    s.board.ChineView = 0;
+    const auto stage0 = DevelopmentXyzCommand(s.hull, s.board);
+    ASSERT_EQ(stage0.size(), 2u);
+    EXPECT_EQ(stage0[1].dialog.proposedName, dev + "_D1.XYZ");
+}
+
+TEST(ExportCommands, BowPlateOnlyAboveAMillimetreOfForefootHalfWidth) {
+    Scene s;
+    s.hull.YFwd[Chine1] = 0.001;  // at the limit the bow is a stem: no plate, as on the board
+    EXPECT_EQ(DevelopmentXyzCommand(s.hull, s.board).size(), 9u);
+    s.hull.YFwd[Chine1] = 0.0011;
+    EXPECT_EQ(DevelopmentXyzCommand(s.hull, s.board).size(), 10u);
 }
 
 TEST(ExportCommands, ANameThatIsNotAFileNameStillProposesOneFile) {
@@ -145,37 +184,42 @@ TEST(ExportCommands, EveryFileIsWrittenWholeAtItsPath) {
         ASSERT_TRUE(o.written) << f.dialog.proposedName;
         Hull named = s.hull;
         if (o.hullFileName) named.HullFileName = *o.hullFileName;
-        EXPECT_EQ(readFile(dir / f.dialog.proposedName), ExportText(f, named, s.board));
+        EXPECT_EQ(Slurp(dir / f.dialog.proposedName), ExportText(f, named, s.board));
     }
     EXPECT_EQ(dir.entries().size(), all.size());  // no temporary file left behind
 }
 
-TEST(ExportCommands, MissingFolderIsReportedWithTheFileAndTheCommandTitle) {
+// A target the safe writer refuses: the message names the file and the reason under the
+// command's title, and the hull keeps its name.
+TEST(ExportCommands, RefusedTargetsAreReportedUnderTheCommandsTitle) {
     const Scene s;
     TempDir dir;
-    const std::string path = dir / "no such folder/boat.DXF";
-    const auto o = SaveExportFile(LinesDxfCommand(s.hull).at(0), s.hull, s.board, path);
-    EXPECT_FALSE(o.written);
-    ASSERT_TRUE(o.error);
-    EXPECT_EQ(o.error->title, "Voriel2000 Saving Hull line DXF");
-    EXPECT_EQ(o.error->message, path + ": No such file or directory");
-    EXPECT_FALSE(o.hullFileName);  // the hull keeps its name when nothing was written
-}
-
-TEST(ExportCommands, FolderWithoutWritePermissionIsReported) {
-    const Scene s;
-    TempDir dir;
+    ASSERT_EQ(mkdir((dir / "VORIEL.XYZ").c_str(), 0755), 0);
     // The superuser writes anywhere it may change permissions; sysfs refuses new files to all.
-    std::string folder = "/sys";
+    std::string locked = "/sys";
     if (geteuid() != 0) {
-        ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
-        folder = dir.path();
+        ASSERT_EQ(mkdir((dir / "locked").c_str(), 0555), 0);
+        locked = dir / "locked";
     }
-    const auto f = DevelopmentDxfCommand(s.hull, s.board).at(1);
-    const auto o = SaveExportFile(f, s.hull, s.board, folder + "/decks.DXF");
-    ASSERT_TRUE(o.error);
-    EXPECT_EQ(o.error->title, "Voriel2000 Saving deck development DXF");
-    EXPECT_EQ(o.error->message, folder + "/decks.DXF: Permission denied");
+    const struct {
+        ExportFile file;
+        std::string path, title, reason;
+    } cases[] = {
+        {LinesDxfCommand(s.hull).at(0), dir / "no such folder/boat.DXF",
+         "Voriel2000 Saving Hull line DXF", "No such file or directory"},
+        {DevelopmentDxfCommand(s.hull, s.board).at(1), locked + "/decks.DXF",
+         "Voriel2000 Saving deck development DXF", "Permission denied"},
+        {LinesXyzCommand(s.hull).at(0), dir / "VORIEL.XYZ", "Voriel2000 Saving Hull line XYZ",
+         "Is a directory"},
+    };
+    for (const auto& c : cases) {
+        const auto o = SaveExportFile(c.file, s.hull, s.board, c.path);
+        EXPECT_FALSE(o.written);
+        ASSERT_TRUE(o.error) << c.path;
+        EXPECT_EQ(o.error->title, c.title);
+        EXPECT_EQ(o.error->message, c.path + ": " + c.reason);
+        EXPECT_FALSE(o.hullFileName);
+    }
 }
 
 // Lowers the largest file size the process may write, as a full disk would stop the writing.
@@ -214,18 +258,8 @@ TEST(ExportCommands, AFailedWriteKeepsTheExistingFileIntact) {
     }
     ASSERT_TRUE(error);
     EXPECT_EQ(error->message, path + ": File too large");
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(Slurp(path), before);
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"VORIEL.WRL"}));  // no temporary left
-}
-
-TEST(ExportCommands, TargetThatIsAFolderIsRefused) {
-    const Scene s;
-    TempDir dir;
-    ASSERT_EQ(mkdir((dir / "VORIEL.XYZ").c_str(), 0755), 0);
-    const auto o =
-        SaveExportFile(LinesXyzCommand(s.hull).at(0), s.hull, s.board, dir / "VORIEL.XYZ");
-    ASSERT_TRUE(o.error);
-    EXPECT_EQ(o.error->message, dir / "VORIEL.XYZ" + ": Is a directory");
 }
 
 }  // namespace
