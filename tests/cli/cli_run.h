@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_data.h"
+
 namespace voriel::test {
 
 struct CliRun {
@@ -18,11 +20,15 @@ struct CliRun {
     std::string err;
 };
 
-inline std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+// The lines of a command's output, each ended by a line break.
+inline std::vector<std::string> OutputLines(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        out.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
 }
 
 // A fixture with a temporary folder and a way to run voriel-cli with stdout and stderr captured.

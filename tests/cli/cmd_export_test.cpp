@@ -2,20 +2,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <set>
-
-#include "board/station_sections.h"
 #include "cli/cli_run.h"
-#include "export/export_commands.h"
-#include "hull/definition_screens.h"
-#include "hull/hull_data_file.h"
 #include "support/temp_dir.h"
+#include "support/test_data.h"
 
 namespace voriel {
 namespace {
 
 using test::CliRun;
 using test::Slurp;
+using test::TestData;
 
 class ExportCli : public test::CliTest {
 protected:
@@ -29,69 +25,59 @@ protected:
         return path(name + ".D50");
     }
 
-    // The hull and the board as the command sees them after reading `file` and redrawing.
-    struct Desk {
-        Hull hull;
-        BoardState board;
-    };
-    static Desk desk(const std::string& file, int16_t stage, int16_t language = 0) {
-        Hull blank;
-        SetDefaultHull(blank);
-        Desk d{*OpenHullData(file, blank).hull, {}};
-        d.hull.Language = language;
-        d.board.ChineView = stage;
-        ComputeAllStationSections(d.hull, d.board);
-        return d;
-    }
-
-    // The files of every command, the station file for the station box text `box`.
-    static std::vector<ExportFile> menuFiles(Desk& d, std::string box) {
-        std::vector<ExportFile> files;
-        for (const auto& cmd :
-             {LinesXyzCommand(d.hull), LinesDxfCommand(d.hull),
-              DevelopmentXyzCommand(d.hull, d.board), DevelopmentDxfCommand(d.hull, d.board),
-              StationDxfCommand(d.hull, d.board, box), VrmlCommand(d.hull)})
-            files.insert(files.end(), cmd.begin(), cmd.end());
-        return files;
-    }
-
-    static std::vector<std::string> outputLines(const std::string& text) {
-        std::vector<std::string> out;
-        std::size_t start = 0;
-        for (auto end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
-            out.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-        return out;
-    }
-
     static bool startsWith(const std::string& text, const std::string& start) {
         return text.compare(0, start.size(), start) == 0;
     }
-
-    static bool exists(const std::string& p) {
-        struct stat st {};
-        return stat(p.c_str(), &st) == 0;
-    }
 };
 
-TEST_F(ExportCli, AllWritesEveryFileOfTheSaveMenuUnderItsProposedName) {
-    const std::string file = design("sloop", {"half-width-forward=0,3"});  // a pram bow
-    const CliRun r = run({"export", file, "--all", path("saved/nested")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    Desk d = desk(file, 1);
-    // Without --station, the station box holds the max-beam position.
-    const auto files = menuFiles(d, BoxText(d.hull.XMax[Chine1]));
-    ASSERT_EQ(files.size(), 16u);  // lines XYZ and DXF, 10 tables, plank, deck, station, scene
-    std::vector<std::string> expectedPaths;
-    for (const ExportFile& f : files) {
-        expectedPaths.push_back(path("saved/nested/" + f.dialog.proposedName));
-        EXPECT_EQ(Slurp(expectedPaths.back()), ExportText(f, d.hull, d.board))
-            << f.dialog.proposedName;
+// The golden copy of a file that export --all wrote for a golden hull, as
+// scripts/update-golden.sh files it.
+std::string goldenCopy(const std::string& hull, const std::string& file, const std::string& stage,
+                       const std::string& lang) {
+    const std::string stem = file.substr(0, file.rfind('.')), ext = file.substr(file.rfind('.'));
+    if (file == hull + ".XYZ") return "golden/lines_xyz/" + stem + "." + lang + ext;
+    if (file == hull + ".DXF") return "golden/lines_dxf/" + file;
+    if (file == hull + ".WRL") return "golden/vrml/" + file;
+    if (file.rfind(hull + "_STAT_", 0) == 0) return "golden/station_dxf/" + file;
+    return std::string(ext == ".DXF" ? "golden/development_dxf/" : "golden/development_xyz/") +
+           stem + ".stage" + stage + ext;
+}
+
+// --all writes every file of the Save menu in the menu's order under its proposed name, with the
+// stage and the language asked for: the golden files.
+TEST_F(ExportCli, AllWritesTheGoldenFilesOfTheStageAndLanguage) {
+    const struct {
+        const char* hull;
+        const char* stage;
+        const char* lang;
+        std::vector<std::string> files;
+    } cases[] = {
+        {"pram",
+         "0",
+         "en",
+         {"pram.XYZ", "pram.DXF", "pram_P0.XYZ", "pram_D1.XYZ", "pram_PLANK.DXF", "pram_DECK.DXF",
+          "pram_STAT_41.DXF", "pram.WRL"}},
+        {"steep",
+         "1",
+         "fr",
+         {"steep.XYZ", "steep.DXF", "steep_P0.XYZ", "steep_P1.XYZ", "steep_P2.XYZ", "steep_P3.XYZ",
+          "steep_D1.XYZ", "steep_D2.XYZ", "steep_D3.XYZ", "steep_D4.XYZ", "steep_TR.XYZ",
+          "steep_PLANK.DXF", "steep_DECK.DXF", "steep_STAT_41.DXF", "steep.WRL"}},
+    };
+    for (const auto& c : cases) {
+        const std::string folder = path(std::string(c.hull) + "/nested");
+        const CliRun r = run({"export", TestData("golden/d50/" + std::string(c.hull) + ".D50"),
+                              "--all", folder, "--stage", c.stage, "--lang", c.lang});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::vector<std::string> expected;
+        for (const std::string& f : c.files) {
+            expected.push_back(folder + "/" + f);
+            EXPECT_TRUE(Slurp(folder + "/" + f) ==
+                        Slurp(TestData(goldenCopy(c.hull, f, c.stage, c.lang))))
+                << f << " differs from its golden copy";
+        }
+        EXPECT_EQ(test::OutputLines(r.out), expected);
     }
-    EXPECT_EQ(outputLines(r.out), expectedPaths);
-    EXPECT_EQ(files[14].dialog.proposedName,
-              "sloop_STAT_" + std::to_string(d.hull.MaxBeamIndex) + ".DXF");
 }
 
 TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
@@ -99,45 +85,14 @@ TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
     const CliRun r = run({"export", file, "--lang", "en", "--lines-xyz", path("l.xyz"), "--dev-dxf",
                           dir_, "--station", "2,57", "--station-dxf", path("s.dxf")});
     ASSERT_EQ(r.status, 0) << r.err;
-    Desk d = desk(file, 1, 1);
     // The lines file renames the hull "l" before the development files are proposed.
-    const auto xyz = LinesXyzCommand(d.hull).at(0);
-    d.hull.HullFileName = "l";
-    EXPECT_EQ(Slurp(path("l.xyz")), ExportText(xyz, d.hull, d.board));
+    EXPECT_EQ(test::OutputLines(r.out),
+              (std::vector<std::string>{path("l.xyz"), path("l_PLANK.DXF"), path("l_DECK.DXF"),
+                                        path("s.dxf")}));
     EXPECT_TRUE(startsWith(Slurp(path("l.xyz")), "l\tVoriel 2000\r\nLINE \t Keel\r\n"));
-    for (const ExportFile& f : DevelopmentDxfCommand(d.hull, d.board))
-        EXPECT_EQ(Slurp(path(f.dialog.proposedName)), ExportText(f, d.hull, d.board));
-    EXPECT_TRUE(exists(path("l_PLANK.DXF")));
-    EXPECT_TRUE(exists(path("l_DECK.DXF")));
-    std::string box = "2,57";
-    const auto station = StationDxfCommand(d.hull, d.board, box).at(0);
-    EXPECT_EQ(d.board.StationIndex, 35);
-    EXPECT_EQ(Slurp(path("s.dxf")), ExportText(station, d.hull, d.board));
+    EXPECT_TRUE(startsWith(Slurp(path("l_PLANK.DXF")), "999\r\nl - Planks  - development"));
     EXPECT_TRUE(startsWith(Slurp(path("s.dxf")), "999\r\nstation  35\r\n"));
-    EXPECT_FALSE(exists(path("yawl.WRL")));
-}
-
-TEST_F(ExportCli, StageZeroWritesTheDevelopmentsOfChineOneOnly) {
-    const std::string file = design("dinghy", {"half-width-forward=0,2"});
-    const CliRun r =
-        run({"export", file, "--stage", "0", "--dev-xyz", path("x"), "--dev-dxf", path("x")});
-    // The folders of --dev-xyz and --dev-dxf are not created: the first file names the problem.
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find(path("x/dinghy_P0.XYZ") + ": No such file or directory"),
-              std::string::npos)
-        << r.err;
-    ASSERT_EQ(mkdir(path("x").c_str(), 0755), 0);
-    const CliRun again =
-        run({"export", file, "--stage", "0", "--dev-xyz", path("x"), "--dev-dxf", path("x")});
-    ASSERT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(outputLines(again.out),
-              (std::vector<std::string>{path("x/dinghy_P0.XYZ"), path("x/dinghy_D1.XYZ"),
-                                        path("x/dinghy_PLANK.DXF"), path("x/dinghy_DECK.DXF")}));
-    Desk d = desk(file, 0);
-    for (const auto& cmd :
-         {DevelopmentXyzCommand(d.hull, d.board), DevelopmentDxfCommand(d.hull, d.board)})
-        for (const ExportFile& f : cmd)
-            EXPECT_EQ(Slurp(path("x/" + f.dialog.proposedName)), ExportText(f, d.hull, d.board));
+    EXPECT_FALSE(test::Exists(path("yawl.WRL")));
 }
 
 // Every target is checked before the first file is written: a refused one writes nothing at
@@ -146,7 +101,9 @@ TEST_F(ExportCli, ARefusedTargetIsFoundBeforeAnyFileIsWritten) {
     const std::string file = design("ketch");
     ASSERT_EQ(mkfifo(path("pipe.WRL").c_str(), 0644), 0);
     ASSERT_EQ(mkdir(path("folder.DXF").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(path("sub").c_str(), 0755), 0);
     std::ofstream(path("taken")) << "a file where the folder should go";
+    const std::string hullFile = Slurp(file);
     struct Case {
         std::vector<std::string> options;
         std::string error;  // after "voriel-cli: "
@@ -154,12 +111,17 @@ TEST_F(ExportCli, ARefusedTargetIsFoundBeforeAnyFileIsWritten) {
     const std::vector<Case> cases = {
         {{"--lines-dxf", path("ok.DXF"), "--vrml", path("missing/x.WRL")},
          path("missing/x.WRL") + ": No such file or directory"},
+        // The development folders are not created: the first file names the problem.
+        {{"--lines-dxf", path("ok.DXF"), "--dev-xyz", path("x")},
+         path("x/ok_P0.XYZ") + ": No such file or directory"},
         {{"--lines-xyz", path("ok.XYZ"), "--vrml", path("pipe.WRL")},
          path("pipe.WRL") + ": this is not a regular file"},
         {{"--vrml", path("ok.WRL"), "--lines-dxf", path("folder.DXF")},
          path("folder.DXF") + ": Is a directory"},
-        {{"--vrml", path("ok.WRL"), "--lines-dxf", file},
-         file + ": this is the hull file being exported; it is not overwritten"},
+        // The hull file, reached by another spelling of its path.
+        {{"--vrml", path("ok.WRL"), "--lines-dxf", path("sub/../ketch.D50")},
+         path("sub/../ketch.D50") +
+             ": this is the hull file being exported; it is not overwritten"},
         {{"--all", path("fresh/out"), "--station-dxf", path("taken/s.DXF")},
          path("taken/s.DXF") + ": Not a directory"},
         {{"--lines-dxf", path("ok.DXF"), "--all", path("taken")},
@@ -176,6 +138,7 @@ TEST_F(ExportCli, ARefusedTargetIsFoundBeforeAnyFileIsWritten) {
         EXPECT_EQ(test::TempDir::List(dir_), before) << c.error;
     }
     EXPECT_EQ(Slurp(path("taken")), "a file where the folder should go");
+    EXPECT_EQ(Slurp(file), hullFile);
 }
 
 // --all creates its folder first, so a station file named inside it is written with the rest.
@@ -184,7 +147,7 @@ TEST_F(ExportCli, AllCreatesItsFolderBeforeTheTargetsAreChecked) {
     const CliRun r = run({"export", file, "--all", path("saved"), "--station", "3", "--station-dxf",
                           path("saved/station.DXF")});
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto written = outputLines(r.out);
+    const auto written = test::OutputLines(r.out);
     ASSERT_EQ(written.size(), 16u);  // 15 files of a pointed bow, and the station named
     EXPECT_EQ(written.front(), path("saved/station.DXF"));
     EXPECT_EQ(test::TempDir::List(path("saved")).size(), 16u);
@@ -200,14 +163,14 @@ TEST_F(ExportCli, AFailureWhileWritingNamesTheFilesAlreadyWritten) {
     const CliRun r = run({"export", file, "--dev-xyz", path("x"), "--dev-dxf", path("x")},
                          "trap '' XFSZ; ulimit -f 40; ");
     EXPECT_EQ(r.status, 1);
-    const auto written = outputLines(r.out);
+    const auto written = test::OutputLines(r.out);
     ASSERT_EQ(written.size(), 9u) << r.err;
     std::string list;
     for (const std::string& w : written) list += (list.empty() ? "" : ", ") + w;
     EXPECT_EQ(r.err, "voriel-cli: " + path("x/dory_PLANK.DXF") +
                          ": File too large; already written: " + list + "\n");
-    EXPECT_FALSE(exists(path("x/dory_PLANK.DXF")));
-    EXPECT_FALSE(exists(path("x/dory_DECK.DXF")));
+    EXPECT_FALSE(test::Exists(path("x/dory_PLANK.DXF")));
+    EXPECT_FALSE(test::Exists(path("x/dory_DECK.DXF")));
 }
 
 TEST_F(ExportCli, WrongUsageShowsTheUsageAndWritesNothing) {
@@ -225,34 +188,11 @@ TEST_F(ExportCli, WrongUsageShowsTheUsageAndWritesNothing) {
         EXPECT_NE(r.err.find("Usage: export"), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
-    EXPECT_FALSE(exists(path("a")));
-    EXPECT_FALSE(exists(path("v")));
-}
-
-TEST_F(ExportCli, UnreadableHullOrFolderIsAFailureNamingIt) {
-    CliRun r = run({"export", path("nothing.D50"), "--all", path("a")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "voriel-cli: " + path("nothing.D50") + ": No such file or directory\n");
-    const std::string file = design("junk");
-    std::ofstream(path("taken")) << "a file where the folder should go";
-    r = run({"export", file, "--all", path("taken")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find(path("taken")), std::string::npos) << r.err;
-    EXPECT_EQ(Slurp(path("taken")), "a file where the folder should go");
-}
-
-TEST_F(ExportCli, TheHullFileIsNeverOverwritten) {
-    const std::string file = design("proa");
-    const std::string before = Slurp(file);
-    ASSERT_EQ(mkdir(path("sub").c_str(), 0755), 0);
-    // The same file reached by another spelling of its path.
-    const CliRun r =
-        run({"export", file, "--lines-dxf", path("sub/../proa.D50"), "--vrml", path("proa.WRL")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "voriel-cli: " + path("sub/../proa.D50") +
-                         ": this is the hull file being exported; it is not overwritten\n");
-    EXPECT_EQ(Slurp(file), before);
-    EXPECT_FALSE(exists(path("proa.WRL")));  // refused before anything was written
+    EXPECT_FALSE(test::Exists(path("a")));
+    EXPECT_FALSE(test::Exists(path("v")));
+    const CliRun missing = run({"export", path("nothing.D50"), "--all", path("a")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "voriel-cli: " + path("nothing.D50") + ": No such file or directory\n");
 }
 
 }  // namespace

@@ -19,20 +19,8 @@ using voriel::test::Slurp;
 
 constexpr const char* kDate = "2024-05-17";
 
-std::string testsDir() {
-    if (const char* d = std::getenv("VORIEL_TEST_DATA")) return d;
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind("/cli/"));
-}
-
 std::string boatFile() {
-    return testsDir() + "/golden/d50/boat.D50";
-}
-
-// The text of one page with every run of blanks made one blank.
-bool exists(const std::string& path) {
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0;
+    return voriel::test::TestData("golden/d50/boat.D50");
 }
 
 class TemplatesCli : public CliTest {
@@ -120,7 +108,7 @@ TEST_F(TemplatesCli, ReportHoldsTheAccuracyAndTheMarkingTables) {
 TEST_F(TemplatesCli, RecordingMatchesTheGoldenPages) {
     const CliRun r = templates({"--record", "--panels", "transom", "--lang", "en"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string golden = Slurp(testsDir() + "/golden/templates/transom_a4_en.txt");
+    const std::string golden = Slurp(voriel::test::TestData("golden/templates/transom_a4_en.txt"));
     ASSERT_FALSE(golden.empty());
     EXPECT_TRUE(r.out == golden) << "regenerate with scripts/update-golden.sh and review the diff";
 }
@@ -157,7 +145,7 @@ TEST_F(TemplatesCli, RefusedOptionsWriteNothing) {
         const CliRun r = templates(c.args);
         EXPECT_EQ(r.status, c.status) << c.says << ": " << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        EXPECT_FALSE(exists(pdf)) << c.says;
+        EXPECT_FALSE(voriel::test::Exists(pdf)) << c.says;
     }
 }
 
@@ -169,7 +157,7 @@ TEST_F(TemplatesCli, AFileThatCannotBeWrittenIsKeptWhole) {
     const CliRun missing = templates({"--pdf", path("missing/out.pdf"), "--panels", "transom"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("missing/out.pdf"), std::string::npos) << missing.err;
-    EXPECT_FALSE(exists(path("missing")));
+    EXPECT_FALSE(voriel::test::Exists(path("missing")));
     // A plate refused after the file was named leaves the old file as it was.
     const CliRun bow = templates({"--pdf", pdf, "--panels", "bow"});
     EXPECT_EQ(bow.status, 1);

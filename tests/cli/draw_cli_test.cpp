@@ -16,14 +16,7 @@ using voriel::test::CliRun;
 using voriel::test::CliTest;
 using voriel::test::Slurp;
 
-// The tests folder of the source tree.
-std::string testData() {
-    if (const char* dir = std::getenv("VORIEL_TEST_DATA")) return dir;
-    const std::string here = __FILE__;  // .../tests/cli/draw_cli_test.cpp
-    return here.substr(0, here.rfind('/', here.rfind('/') - 1));
-}
-
-const std::string kBoat = testData() + "/golden/d50/boat.D50";
+const std::string kBoat = voriel::test::TestData("golden/d50/boat.D50");
 
 class DrawCliTest : public CliTest {
 protected:
@@ -38,7 +31,7 @@ protected:
 };
 
 TEST_F(DrawCliTest, TheDefaultHullDrawsAsItsGoldenRecordings) {
-    std::ifstream cases(testData() + "/golden/drawing/cases.txt");
+    std::ifstream cases(voriel::test::TestData("golden/drawing/cases.txt"));
     ASSERT_TRUE(cases) << "no golden drawing cases";
     int compared = 0;
     for (std::string line; std::getline(cases, line);) {
@@ -48,7 +41,7 @@ TEST_F(DrawCliTest, TheDefaultHullDrawsAsItsGoldenRecordings) {
         std::vector<std::string> args;
         words >> name;
         for (std::string a; words >> a;) args.push_back(a);
-        const std::string golden = Slurp(testData() + "/golden/drawing/" + name + ".txt");
+        const std::string golden = Slurp(voriel::test::TestData("golden/drawing/" + name + ".txt"));
         ASSERT_FALSE(golden.empty()) << name;
         // On a difference, scripts/update-golden.sh rewrites the file for review in git diff.
         EXPECT_TRUE(draw(args) == golden) << name << " differs from its golden recording";

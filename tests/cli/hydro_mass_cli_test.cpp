@@ -1,9 +1,9 @@
-// voriel-cli hydro and mass, run as a user runs them on a hull file written by voriel-cli design.
+// voriel-cli hydro and mass, run as a user runs them on a hull file written by voriel-cli design:
+// each option reaches the computation, the JSON shape, the text for a person, the refusals.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -25,8 +25,7 @@ protected:
     }
     // Runs a command that must succeed and returns its JSON.
     nlohmann::json json(std::vector<std::string> args) const {
-        // hydro and mass print for a person unless asked for JSON.
-        if (args[0] == "hydro" || args[0] == "mass") args.push_back("--json");
+        args.push_back("--json");
         const CliRun r = run(args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
@@ -44,159 +43,6 @@ void expectAllFinite(const nlohmann::json& j, const std::string& where) {
         ASSERT_TRUE(j.is_number()) << where << ": " << j.dump();
         EXPECT_TRUE(std::isfinite(j.get<double>())) << where;
     }
-}
-
-void expectHydroShape(const nlohmann::json& d) {
-    for (const char* key : {"WaterZ", "WaterX", "WaterHalfBreadth", "SectionArea"})
-        EXPECT_EQ(d[key].size(), 83u) << key;
-    EXPECT_EQ(d["buoyancy"].size(), 3u);
-    for (const char* key : {"volume", "z", "pitchDeg", "waterplaneArea", "TotalMass"})
-        EXPECT_TRUE(d[key].is_number()) << key;
-    EXPECT_TRUE(d["message"].is_string());
-    EXPECT_TRUE(d["results"].is_string());
-    expectAllFinite(d, "hydro");
-}
-
-TEST_F(HydroCliTest, WaterlineModeFloatsTheHullAtTheHeightTyped) {
-    const auto d = json({"hydro", boat_, "--waterline", "0,1"});
-    expectHydroShape(d);
-    EXPECT_EQ(d["z"], 0.1);
-    EXPECT_EQ(d["pitchDeg"], 0.0);
-    EXPECT_EQ(d["level"], 1);
-    EXPECT_EQ(d["message"], "Le bouchain 1 est immergé");
-    const std::string results = d["results"];
-    EXPECT_EQ(results.rfind("Surface du plan de flottaison  = ", 0), 0u) << results;
-    EXPECT_NE(results.find("\nCentre de déplacement :\nX= "), std::string::npos);
-    EXPECT_GT(d["volume"].get<double>(), 0.0);
-    EXPECT_DOUBLE_EQ(d["TotalMass"].get<double>(), d["volume"].get<double>() * 1000);
-    for (const auto& z : d["WaterZ"]) EXPECT_EQ(z, 0.1);
-}
-
-TEST_F(HydroCliTest, EnglishTextsAndPitchWithADecimalComma) {
-    const auto d = json({"hydro", boat_, "--lang", "en", "--waterline", "0.1", "--pitch", "0,5"});
-    EXPECT_EQ(d["message"], "Chine 1 is immersed");
-    EXPECT_EQ(std::string(d["results"]).rfind("Waterline plane area  = ", 0), 0u);
-    EXPECT_NEAR(d["pitchDeg"].get<double>(), 0.5, 1e-12);
-    EXPECT_GT(d["WaterZ"][82].get<double>(), d["WaterZ"][0].get<double>());
-}
-
-TEST_F(HydroCliTest, DisplacementModeFindsBackTheWaterlineOfTheVolume) {
-    const auto wet = json({"hydro", boat_, "--waterline", "0.123"});
-    const double volume = wet["volume"];
-    const auto d = json({"hydro", boat_, "--displacement", nlohmann::json(volume).dump()});
-    expectHydroShape(d);
-    EXPECT_NEAR(d["z"].get<double>(), 0.123, 0.001);
-    EXPECT_NEAR(d["volume"].get<double>(), volume, 0.0001);
-    EXPECT_EQ(d["pitchDeg"], 0.0);
-}
-
-TEST_F(HydroCliTest, MassCentreTrimsTheHullOverIt) {
-    const auto d =
-        json({"hydro", boat_, "--displacement", "0,8", "--mass-centre", "2,4", "--lang", "en"});
-    expectHydroShape(d);
-    EXPECT_NEAR(d["buoyancy"][0].get<double>(), 2.4, 0.002 * 6);
-    EXPECT_LT(d["pitchDeg"].get<double>(), 0.0);
-}
-
-TEST_F(HydroCliTest, FarTooHeavyABoatSinks) {
-    const auto d = json({"hydro", boat_, "--displacement", "500"});
-    EXPECT_EQ(d["level"], 5);
-    EXPECT_EQ(d["message"], "ATTENTION : déplacement trop élevé, le bateau coule !");
-    EXPECT_EQ(d["results"], "  ");
-    expectAllFinite(d, "sinking");
-}
-
-TEST_F(HydroCliTest, WrongUsageShowsTheUsageAndBadEntriesNameTheirOption) {
-    CliRun r = run({"hydro", boat_});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("--waterline"), std::string::npos);
-    EXPECT_NE(r.err.find("Usage:"), std::string::npos);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(run({"hydro", boat_, "--waterline", "1", "--lang", "de"}).status, 2);
-    EXPECT_EQ(run({"hydro", boat_, "--waterline", "1", "--mass-centre", "2"}).status, 2);
-    r = run({"hydro", boat_, "--displacement", "1", "--mass-centre", "2.4m"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("--mass-centre takes a number, not \"2.4m\""), std::string::npos);
-
-    r = run({"hydro", boat_, "--displacement", "1", "--pitch", "1e999"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "voriel-cli: " + boat_ + ": --pitch: Invalid value in Text3(0): \"1e999\"\n");
-    EXPECT_EQ(r.out, "");
-    r = run({"hydro", boat_, "--displacement", "1.7e308", "--waterline", "1,7e308"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "voriel-cli: " + boat_ +
-                         ": Values too large: the computation gives no finite result\n");
-    r = run({"hydro", path("missing.D50"), "--waterline", "1"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("missing.D50"), std::string::npos);
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
-}
-
-TEST_F(HydroCliTest, MassTableAfterComputeWithTheBoxesAsDisplayed) {
-    const auto d = json(
-        {"mass", boat_, "density.3=0,04", "mass.13=300", "x.13=2,4", "x.11=-1", "area.12=1,5"});
-    ASSERT_EQ(d["rows"].size(), 19u);
-    for (const auto& row : d["rows"])
-        for (const char* key : {"density", "area", "mass", "x"}) EXPECT_TRUE(row[key].is_string());
-    EXPECT_EQ(d["rows"][0]["density"], " ");
-    EXPECT_EQ(d["rows"][3]["density"], "0.1");
-    EXPECT_EQ(d["rows"][13]["mass"], "300.000");
-    EXPECT_EQ(d["rows"][13]["x"], "2.400");
-    EXPECT_EQ(d["rows"][13]["area"], " ");
-    EXPECT_EQ(d["rows"][11]["x"], "0.000");
-    EXPECT_EQ(d["rows"][12]["area"], "1.500");
-    EXPECT_EQ(d["rows"][12]["density"], "0.0");  // bulkhead 2 has no density yet
-    EXPECT_EQ(d["rows"][12]["mass"], " 0.00");
-    // The total is the sum of the masses shown.
-    double total = 0.0;
-    for (int n = 1; n <= 18; ++n) total += std::stod(std::string(d["rows"][n]["mass"]));
-    EXPECT_NEAR(d["TotalMass"].get<double>(), total, 1e-9);
-    EXPECT_EQ(std::string(d["rows"][0]["mass"]).substr(0, 1), " ");
-    EXPECT_FALSE(d.contains("hydro"));
-    expectAllFinite(d, "mass");
-}
-
-TEST_F(HydroCliTest, MassFloatHandsTheTotalToTheHydrostatics) {
-    const auto d = json({"mass", boat_, "mass.13=300", "x.13=2.4", "--float", "--lang", "en"});
-    ASSERT_TRUE(d.contains("hydro"));
-    const auto& h = d["hydro"];
-    expectHydroShape(h);
-    const double displacement = std::round(d["TotalMass"].get<double>()) / 1000;
-    EXPECT_NEAR(h["volume"].get<double>(), displacement, 0.0006);
-    EXPECT_NEAR(h["buoyancy"][0].get<double>(), d["MassCentreX"].get<double>(), 0.002 * 6);
-    EXPECT_EQ(h["level"], 1);
-    EXPECT_EQ(h["message"], "Chine 1 is immersed");
-    expectAllFinite(d, "mass --float");
-}
-
-TEST_F(HydroCliTest, MassRefusesUnknownRowsAndEntriesThatAreNotNumbers) {
-    CliRun r = run({"mass", boat_, "mass.12=3"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("unknown name \"mass.12\"; valid names: density.1"), std::string::npos);
-    EXPECT_NE(r.err.find("mass.18"), std::string::npos);
-    EXPECT_EQ(run({"mass", boat_, "density.1"}).status, 2);
-    r = run({"mass", boat_, "density.2=1e999"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err,
-              "voriel-cli: " + boat_ + ": density.2: Invalid value in Text1(2): \"1e999\"\n");
-    EXPECT_EQ(r.out, "");
-}
-
-TEST_F(HydroCliTest, DumpCarriesTheMassAreas) {
-    const auto d = json({"dump", boat_});
-    const auto& m = d["mass"];
-    for (const char* key : {"PlateArea", "PlateCentreX", "DeckArea", "DeckCentreX"})
-        EXPECT_EQ(m[key].size(), 4u) << key;
-    for (const char* key : {"TransomArea", "TransomCentreX", "BowPlateArea", "BowPlateCentreX"})
-        EXPECT_TRUE(m[key].is_number()) << key;
-    expectAllFinite(m, "dump mass");
-    // The table shows the same areas.
-    const auto table = json({"mass", boat_});
-    char shown[32];
-    std::snprintf(shown, sizeof shown, "%.3f", m["PlateArea"][0].get<double>());
-    EXPECT_EQ(table["rows"][1]["area"], shown);
-    std::snprintf(shown, sizeof shown, "%.3f", m["TransomArea"].get<double>());
-    EXPECT_EQ(table["rows"][5]["area"], shown);
 }
 
 const char* const kExactNames[] = {"volume",
@@ -219,23 +65,115 @@ const char* const kExactNames[] = {"volume",
                                    "Cwp",
                                    "wettedSurface"};
 
-TEST_F(HydroCliTest, JsonAddsTheExactFiguresOfTheSameCondition) {
-    const auto wl = json({"hydro", boat_, "--waterline", "0.1"});
-    const auto& e = wl["exact"];
-    for (const char* name : kExactNames) EXPECT_TRUE(e.contains(name)) << name;
-    EXPECT_EQ(e["buoyancy"].size(), 3u);
-    EXPECT_EQ(e["status"], "afloat");
-    EXPECT_EQ(e["z"], 0.1);
-    // The window's chords and cut ends read low.
-    EXPECT_GT(e["volume"].get<double>(), wl["volume"].get<double>());
-    expectAllFinite(wl, "exact");
+// The window's results; hydro adds the exact figures under "exact".
+void expectHydroShape(const nlohmann::json& d, const std::string& where) {
+    for (const char* key : {"WaterZ", "WaterX", "WaterHalfBreadth", "SectionArea"})
+        EXPECT_EQ(d[key].size(), 83u) << where << " " << key;
+    EXPECT_EQ(d["buoyancy"].size(), 3u);
+    for (const char* key : {"volume", "z", "pitchDeg", "waterplaneArea", "TotalMass"})
+        EXPECT_TRUE(d[key].is_number()) << where << " " << key;
+    EXPECT_TRUE(d["message"].is_string());
+    EXPECT_TRUE(d["results"].is_string());
+    expectAllFinite(d, where);
+}
 
-    // Displacement mode, trimmed over the centre of gravity: the exact search floats the same
-    // volume with the centre of buoyancy above it.
-    const auto d = json({"hydro", boat_, "--displacement", "0,8", "--mass-centre", "2,4"});
+// Each option of hydro, its text read as the window's box reads it, reaches the computation.
+TEST_F(HydroCliTest, EachOptionReachesTheHydrostatics) {
+    auto d = json({"hydro", boat_, "--waterline", "0,1"});
+    expectHydroShape(d, "waterline");
+    EXPECT_EQ(d["z"], 0.1);
+    EXPECT_EQ(d["message"], "Le bouchain 1 est immergé");
+    EXPECT_EQ(std::string(d["results"]).rfind("Surface du plan de flottaison  = ", 0), 0u);
+    EXPECT_EQ(d["exact"]["status"], "afloat");
+    for (const char* name : kExactNames) EXPECT_TRUE(d["exact"].contains(name)) << name;
+
+    d = json({"hydro", boat_, "--lang", "en", "--waterline", "0.1", "--pitch", "0,5"});
+    EXPECT_EQ(d["message"], "Chine 1 is immersed");
+    EXPECT_NEAR(d["pitchDeg"].get<double>(), 0.5, 1e-12);
+
+    d = json({"hydro", boat_, "--displacement", "0,8", "--mass-centre", "2,4", "--lang", "en"});
+    expectHydroShape(d, "displacement");
+    EXPECT_NEAR(d["volume"].get<double>(), 0.8, 0.0001);
+    EXPECT_NEAR(d["buoyancy"][0].get<double>(), 2.4, 0.002 * 6);
     EXPECT_NEAR(d["exact"]["volume"].get<double>(), 0.8, 1e-8);
-    EXPECT_NEAR(d["exact"]["buoyancy"][0].get<double>(), 2.4, 1e-5);
-    EXPECT_EQ(json({"hydro", boat_, "--displacement", "500"})["exact"]["status"], "submerged");
+
+    d = json({"hydro", boat_, "--displacement", "500"});
+    EXPECT_EQ(d["level"], 5);
+    EXPECT_EQ(d["message"], "ATTENTION : déplacement trop élevé, le bateau coule !");
+    EXPECT_EQ(d["exact"]["status"], "submerged");
+    expectAllFinite(d, "sinking");
+}
+
+TEST_F(HydroCliTest, WrongUsageShowsTheUsageAndBadEntriesNameTheirOption) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"hydro", boat_},
+          {"hydro", boat_, "--waterline", "1", "--lang", "de"},
+          {"hydro", boat_, "--waterline", "1", "--mass-centre", "2"},
+          {"hydro", boat_, "--displacement", "1", "--mass-centre", "2.4m"},
+          {"mass", boat_, "mass.12=3"},
+          {"mass", boat_, "density.1"}}) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_NE(r.err.find("Usage:"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_NE(run({"hydro", boat_, "--displacement", "1", "--mass-centre", "2.4m"})
+                  .err.find("--mass-centre takes a number, not \"2.4m\""),
+              std::string::npos);
+    EXPECT_NE(run({"mass", boat_, "mass.12=3"})
+                  .err.find("unknown name \"mass.12\"; valid names: density.1"),
+              std::string::npos);
+}
+
+// Entries the computation refuses: one line naming the file and the box, exit status 1.
+TEST_F(HydroCliTest, RefusedEntriesFailInOneLine) {
+    const struct {
+        std::vector<std::string> args;
+        std::string err;  // after "voriel-cli: FILE: "
+    } cases[] = {
+        {{"hydro", boat_, "--displacement", "1", "--pitch", "1e999"},
+         "--pitch: Invalid value in Text3(0): \"1e999\""},
+        {{"hydro", boat_, "--displacement", "1.7e308", "--waterline", "1,7e308"},
+         "Values too large: the computation gives no finite result"},
+        {{"mass", boat_, "density.2=1e999"}, "density.2: Invalid value in Text1(2): \"1e999\""},
+        // A row that would show " Inf." and drop out of the total.
+        {{"mass", boat_, "--float", "density.1=1e308"},
+         "Values too large: the totals are not finite numbers"},
+        {{"mass", boat_, "--float", "mass.13=1e308", "x.13=5"},
+         "Values too large: the totals are not finite numbers"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, 1) << c.err;
+        EXPECT_EQ(r.err, "voriel-cli: " + boat_ + ": " + c.err + "\n");
+        EXPECT_EQ(r.out, "");
+    }
+    const CliRun missing = run({"hydro", path("missing.D50"), "--waterline", "1"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "voriel-cli: " + path("missing.D50") + ": No such file or directory\n");
+}
+
+// ROW=TEXT entries reach their boxes; the table shows texts; --float hands the total over.
+TEST_F(HydroCliTest, MassEntriesReachTheirRowsAndFloatHandsTheTotalOver) {
+    const auto d = json(
+        {"mass", boat_, "density.3=0,04", "mass.13=300", "x.13=2,4", "x.11=-1", "area.12=1,5"});
+    ASSERT_EQ(d["rows"].size(), 19u);
+    for (const auto& row : d["rows"])
+        for (const char* key : {"density", "area", "mass", "x"}) EXPECT_TRUE(row[key].is_string());
+    EXPECT_EQ(d["rows"][3]["density"], "0.1");
+    EXPECT_EQ(d["rows"][13]["mass"], "300.000");
+    EXPECT_EQ(d["rows"][13]["x"], "2.400");
+    EXPECT_EQ(d["rows"][11]["x"], "0.000");
+    EXPECT_EQ(d["rows"][12]["area"], "1.500");
+    EXPECT_FALSE(d.contains("hydro"));
+    expectAllFinite(d, "mass");
+
+    const auto f = json({"mass", boat_, "mass.13=300", "x.13=2.4", "--float", "--lang", "en"});
+    ASSERT_TRUE(f.contains("hydro"));
+    expectHydroShape(f["hydro"], "mass --float");
+    EXPECT_NEAR(f["hydro"]["volume"].get<double>(), std::round(f["TotalMass"].get<double>()) / 1000,
+                0.0006);
+    EXPECT_EQ(f["hydro"]["message"], "Chine 1 is immersed");
 }
 
 TEST_F(HydroCliTest, PeopleGetTheWindowsTextsThenTheExactTable) {

@@ -14,20 +14,6 @@ bool SameOutline(const Development& a, const Development& b) {
            a.DevYs == b.DevYs;
 }
 
-TEST(DeveloperClick, FirstStageDevelopsTheBottomOnly) {
-    const Hull h = test::ValidatedDefaultHull();
-    BoardState b;
-    b.ChineView = 0;
-    const BoardDevelopment d = DeveloperClick(h, b);
-    ASSERT_EQ(d.panels.size(), 1u);
-    EXPECT_EQ(d.panels[0].panel, Panel::Bottom);
-    EXPECT_EQ(d.panels[0].count, 83);
-    EXPECT_EQ(d.panels[0].colour, 0);
-    EXPECT_EQ(d.panels[0].outline.last, 83);
-    EXPECT_FALSE(d.transom.has_value());
-    EXPECT_FALSE(d.bowPlate.has_value());
-}
-
 // All lines defined: bottom, three planks in the profile beside the aft ends of the lines above
 // them, the transom from the aft section and a bow plate only for a pram bow.
 TEST(DeveloperClick, SecondStageDevelopsPlanksTransomAndBowPlate) {

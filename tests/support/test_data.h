@@ -28,4 +28,10 @@ inline std::string Slurp(const std::string& path) {
     return s.str();
 }
 
+// Whether anything (a file, a folder, a link) is at the path.
+inline bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
 }  // namespace voriel::test
