@@ -91,12 +91,21 @@ std::optional<std::string> checkTarget(const std::string& path, const WriteOptio
     return std::nullopt;
 }
 
-bool writeAll(int fd, std::string_view content) {
+// Writes the whole content, going on after a short write from where it stopped and retrying a
+// write interrupted by a signal. false with errno set on failure.
+bool writeAll(int fd, std::string_view content, const WriteOptions& options) {
     std::size_t done = 0;
     while (done < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        const char* from = content.data() + done;
+        const std::size_t left = content.size() - done;
+        const ssize_t n = options.write ? options.write(fd, from, left) : ::write(fd, from, left);
         if (n < 0) {
             if (errno == EINTR) continue;
+            return false;
+        }
+        // A write that takes nothing and reports no error would be asked again for ever.
+        if (n == 0) {
+            errno = ENOSPC;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -106,8 +115,8 @@ bool writeAll(int fd, std::string_view content) {
 
 // Writes the content into the temporary file and flushes it; a replaced file's owner (where the
 // user may give it) and mode pass to it. 0 or an errno value.
-int fill(int fd, std::string_view content, const Target& t) {
-    if (!writeAll(fd, content)) return errno;
+int fill(int fd, std::string_view content, const Target& t, const WriteOptions& options) {
+    if (!writeAll(fd, content, options)) return errno;
     if (t.exists) {
         if (t.st.st_uid != ::geteuid() || t.st.st_gid != ::getegid()) {
             // Only the superuser may give a file away; anyone else keeps the file as their own.
@@ -130,11 +139,11 @@ constexpr int kUnavailable = -1;  // the unnamed route cannot be used here: take
 
 // Through an unnamed temporary file: it gets the target's name directly when there is no target
 // yet, else a temporary name renamed over the target at once. 0, an errno value, or kUnavailable.
-int writeUnnamed(const Target& t, std::string_view content) {
+int writeUnnamed(const Target& t, std::string_view content, const WriteOptions& options) {
 #ifdef O_TMPFILE
     const int fd = ::open(folderOf(t.path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0) return kUnavailable;
-    if (const int err = fill(fd, content, t)) {
+    if (const int err = fill(fd, content, t, options)) {
         ::close(fd);  // the file had no name: nothing to remove
         return err;
     }
@@ -160,12 +169,13 @@ int writeUnnamed(const Target& t, std::string_view content) {
 #else
     (void)t;
     (void)content;
+    (void)options;
     return kUnavailable;
 #endif
 }
 
 // Through a named temporary file, removed on failure. 0 or an errno value.
-int writeNamed(const Target& t, std::string_view content) {
+int writeNamed(const Target& t, std::string_view content, const WriteOptions& options) {
     std::string tmp;
     int fd = -1;
     for (int n = 0; n < 1000 && fd < 0; ++n) {
@@ -174,7 +184,7 @@ int writeNamed(const Target& t, std::string_view content) {
         if (fd < 0 && errno != EEXIST) return errno;
     }
     if (fd < 0) return EEXIST;
-    int err = fill(fd, content, t);
+    int err = fill(fd, content, t, options);
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err == 0 && ::rename(tmp.c_str(), t.path.c_str()) != 0) err = errno;
     if (err != 0) ::unlink(tmp.c_str());
@@ -200,8 +210,8 @@ std::optional<std::string> WriteFileSafely(const std::string& path, std::string_
                                            const WriteOptions& options) {
     Target t;
     if (auto err = checkTarget(path, options, t)) return err;
-    int err = options.unnamedTemporary ? writeUnnamed(t, content) : kUnavailable;
-    if (err == kUnavailable) err = writeNamed(t, content);
+    int err = options.unnamedTemporary ? writeUnnamed(t, content, options) : kUnavailable;
+    if (err == kUnavailable) err = writeNamed(t, content, options);
     if (err != 0) return FileErrorMessage(path, err);
     syncFolder(t.path);
     return std::nullopt;

@@ -2,6 +2,9 @@
 // in the target's place.
 #pragma once
 
+#include <sys/types.h>
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,11 +16,17 @@ namespace voriel {
 // only be refused under an ordinary user's rule).
 using AccessCheck = int (*)(const char* path, int mode);
 
+// How the writer hands bytes to the temporary file: the signature of write(2). A disk may take
+// fewer bytes than asked or be interrupted by a signal; tests put a writer of their own in its
+// place to make that happen.
+using WriteCall = std::function<ssize_t(int fd, const void* data, size_t size)>;
+
 struct WriteOptions {
     AccessCheck access = nullptr;  // nullptr: the kernel's own access(2)
     // false: skip the unnamed temporary file and use the named one, as on a file system that
     // has no unnamed temporary files.
     bool unnamedTemporary = true;
+    WriteCall write;  // empty: the kernel's own write(2)
 };
 
 // Where a write to `path` lands and whether it may: a symbolic link is followed to the file it

@@ -7,27 +7,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
 #include "support/temp_dir.h"
+#include "support/test_data.h"
 
 namespace voriel {
 namespace {
 
 using test::TempDir;
 
-// The content of a regular file; "" for anything else (opening a FIFO would wait for a writer).
-std::string readFile(const std::string& path) {
-    struct stat st {};
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return "";
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+const auto readFile = test::Slurp;
 
 void writeFile(const std::string& path, const std::string& text, mode_t mode) {
     std::ofstream(path, std::ios::binary) << text;
@@ -222,6 +216,58 @@ TEST(SafeWrite, ErrorsNameThePathOnOneLine) {
     const auto err = WriteFileSafely(dir / "no\nfolder/boat\x01.txt", kNew);
     ASSERT_TRUE(err.has_value());
     EXPECT_EQ(*err, dir.path() + "/no\\nfolder/boat\\x01.txt: No such file or directory");
+}
+
+// A disk that takes a few bytes at a time and is interrupted by signals: every byte lands once,
+// in order, through both temporary files. A write that fails or takes nothing leaves the old file.
+TEST_P(SafeWrite, ShortAndInterruptedWritesAndAFullDisk) {
+    std::string content;
+    for (int i = 0; content.size() < 5000; ++i) content += "line " + std::to_string(i) + "\r\n";
+    const struct {
+        const char* what;
+        int step;       // bytes taken per call at most
+        int interrupt;  // every n-th call fails with EINTR (0: never)
+        int failAfter;  // calls before the disk is full with `failure` (0: never)
+        int failure;    // errno of the full disk, 0: the write takes nothing
+        const char* error;
+    } cases[] = {
+        {"short writes", 7, 0, 0, 0, nullptr},
+        {"short and interrupted writes", 13, 3, 0, 0, nullptr},
+        {"every other write interrupted", 4096, 2, 0, 0, nullptr},
+        {"the disk fills", 100, 0, 5, ENOSPC, "No space left on device"},
+        {"a write that takes nothing", 100, 0, 5, 0, "No space left on device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        writeFile(dir / "boat.txt", kOld, 0644);
+        int calls = 0;
+        WriteOptions options;
+        options.unnamedTemporary = GetParam();
+        options.write = [&](int fd, const void* data, size_t size) -> ssize_t {
+            ++calls;
+            if (c.interrupt && calls % c.interrupt == 0) {
+                errno = EINTR;
+                return -1;
+            }
+            if (c.failAfter && calls > c.failAfter) {
+                errno = c.failure;
+                return c.failure ? -1 : 0;
+            }
+            return ::write(fd, data, std::min(size, static_cast<size_t>(c.step)));
+        };
+        const auto err = WriteFileSafely(dir / "boat.txt", content, options);
+        if (c.error) {
+            ASSERT_TRUE(err.has_value());
+            EXPECT_EQ(*err, dir / "boat.txt: " + c.error);
+            EXPECT_EQ(readFile(dir / "boat.txt"), kOld);
+        } else {
+            EXPECT_FALSE(err.has_value()) << *err;
+            EXPECT_EQ(readFile(dir / "boat.txt"), content);
+            EXPECT_GT(calls, static_cast<int>(content.size()) / c.step);
+        }
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"boat.txt"});
+    }
 }
 
 // A save killed at any moment leaves the folder as it was or holding the whole new file, and
