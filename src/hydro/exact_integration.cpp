@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "hull/root_find.h"
+#include "hydro/exact_kinks.h"
 
 namespace voriel {
 
@@ -83,43 +84,6 @@ void accumulate(ImmersedIntegrals& sum, const SliceIntegrals& s, double x, doubl
     sum.deckImmersed = sum.deckImmersed || s.deckWet;
 }
 
-const SectionVertex* findTrack(const std::vector<SectionPolygon>& polys, Track track) {
-    for (const SectionPolygon& p : polys)
-        for (const SectionVertex& v : p)
-            if (v.track == track) return &v;
-    return nullptr;
-}
-
-// Where the water side of a tracked vertex changes between two kept sections, the integrands
-// have a kink (or, where the waterline meets a deck or a flat bottom edge-on, a step): its X,
-// where the vertex's distance to the waterline, followed on sections traced afresh, is 0.
-void findKinks(const ExactHull& hull, const ExactStation& a, const ExactStation& b,
-               const PlaneTrig& t, std::vector<double>& kinks) {
-    for (const SectionPolygon& pa : a.polygons)
-        for (const SectionVertex& va : pa) {
-            if (va.track == Track::None) continue;
-            const SectionVertex* vb = findTrack(b.polygons, va.track);
-            if (!vb) continue;
-            for (const double side : {1.0, -1.0}) {
-                const auto distance = [&](const SectionVertex& v, double x) {
-                    return -side * t.sinHeel * v.y + t.cosHeel * v.z - t.c(x);
-                };
-                const double da = distance(va, a.x), db = distance(*vb, b.x);
-                if ((da <= 0) != (db <= 0)) {
-                    const auto along = [&](double x) {
-                        const auto polys = SectionAt(hull.shape, x);
-                        const SectionVertex* v = findTrack(polys, va.track);
-                        // Gone there (cut by an end): follow the straight line between the two.
-                        return v ? distance(*v, x) : da + (db - da) * (x - a.x) / (b.x - a.x);
-                    };
-                    kinks.push_back(
-                        FindBracketedRoot(along, a.x, b.x, da, db, 1e-9 * hull.shape.length));
-                }
-                if (t.sinHeel == 0.0) break;
-            }
-        }
-}
-
 // Gauss on [u, v] over sections traced afresh.
 void integrateFresh(const ExactHull& hull, const PlaneTrig& t, double u, double v,
                     ImmersedIntegrals& sum, SectionPolygon& scratch) {
@@ -175,13 +139,27 @@ ExactFacet facetBetween(const ExactShape& shape, const EndKnot& a, const EndKnot
         heights.push_back(z);
         below = above;
     }
+    // At the facet's ends, just inside: the line ending there lies at that height only to
+    // within rounding, and the outline there is the limit from inside.
+    const double inside = 1e-9 * shape.length;
+    const auto halfBreadth = [&](double z) {
+        const double h = std::clamp(z, a.z + inside, b.z - inside);
+        return HalfBreadthAt(facetSection(shape, f, h), h);
+    };
     f.half.push_back(SectionVertex{0.0, a.z, EdgeKind::Plank, Track::None, {}, {}});
-    for (const double z : heights) {
+    for (std::size_t i = 0; i < heights.size(); ++i) {
         SectionVertex v;
         v.edge = EdgeKind::Plank;
-        v.y = HalfBreadthAt(facetSection(shape, f, z), z);
-        v.z = z;
+        v.y = halfBreadth(heights[i]);
+        v.z = heights[i];
         f.half.push_back(v);
+        // The outline is smooth between the heights where a line crosses the facet: each piece
+        // is the arc through its point halfway up.
+        if (i > 0 && heights[i] - heights[i - 1] > 4e-9 * shape.length) {
+            const double mz = (heights[i] + heights[i - 1]) / 2;
+            SectionVertex& p = f.half[f.half.size() - 2];
+            CurveThrough(p, halfBreadth(mz), mz, v.y, v.z);
+        }
     }
     f.half.push_back(SectionVertex{0.0, b.z, EdgeKind::Centre, Track::None, {}, {}});
     return f;
@@ -231,34 +209,92 @@ double lowestPoint(const ExactHull& hull) {
     return std::min(best, low((a + b) / 2));
 }
 
+// Panel ends over [a, b], evenly spaced at about the panel length aimed at.
+std::vector<double> panelEnds(const ExactShape& s, double a, double b) {
+    const double width = s.length / (24 * s.effort);
+    const int panels = std::max(1, static_cast<int>(std::ceil((b - a) / width - 1e-9)));
+    std::vector<double> ends;
+    for (int p = 0; p < panels; ++p) ends.push_back(a + (b - a) * p / panels);
+    ends.push_back(b);
+    return ends;
+}
+
+// The kept stations over the panels between consecutive ends: panel ends and Gauss nodes, each
+// with its section and tracked corners (a station already traced at the same X in `traced`,
+// increasing, is taken again); the corners of the first and last taken just inside.
+std::vector<ExactStation> stationsOver(const ExactShape& s, const std::vector<double>& ends,
+                                       const std::vector<ExactStation>& traced) {
+    std::vector<ExactStation> stations;
+    const auto keep = [&](double x, double w) {
+        const auto old =
+            std::lower_bound(traced.begin(), traced.end(), x,
+                             [](const ExactStation& st, double v) { return st.x < v; });
+        ExactStation st;
+        if (old != traced.end() && old->x == x) {
+            st = *old;
+        } else {
+            st.x = x;
+            st.polygons = SectionAt(s, x);
+            st.lowZ = lowestOf(st.polygons);
+            st.corners = TrackedCorners(st.polygons);
+        }
+        st.weight = w;
+        stations.push_back(std::move(st));
+    };
+    for (std::size_t p = 0; p + 1 < ends.size(); ++p) {
+        const double u = ends[p], v = ends[p + 1];
+        keep(u, 0.0);
+        for (int n = 0; n < kGaussNodes; ++n)
+            keep((u + v) / 2 + (v - u) / 2 * kNodes[n], (v - u) / 2 * kWeights[n]);
+    }
+    keep(ends.back(), 0.0);
+    // A line ending at either end is missing from the section there but runs up to it.
+    const double a = ends.front(), b = ends.back();
+    const double inside = std::min(1e-9 * s.length, (b - a) / 4);
+    stations.front().corners = TrackedCorners(SectionAt(s, a + inside));
+    stations.back().corners = TrackedCorners(SectionAt(s, b - inside));
+    return stations;
+}
+
+// The interval over the panel ends given, split where a tracked corner appears or vanishes
+// between its stations (the integrands have a kink there, and each corner is then followed over
+// a whole interval). The parts keep the panels they hold whole and their stations.
+void addInterval(ExactHull& hull, const std::vector<double>& ends,
+                 const std::vector<ExactStation>& traced, int depth) {
+    std::vector<ExactStation> stations = stationsOver(hull.shape, ends, traced);
+    const double a = ends.front(), b = ends.back();
+    const double shortest = 1e-7 * hull.shape.length;
+    std::vector<double> cuts;
+    if (depth < 3)
+        for (const double x : CornerChanges(hull.shape, stations))
+            if (x - a > shortest && b - x > shortest &&
+                (cuts.empty() || x - cuts.back() > shortest))
+                cuts.push_back(x);
+    if (cuts.empty()) {
+        hull.intervals.push_back(std::move(stations));
+        return;
+    }
+    std::vector<double> part{a};
+    std::size_t k = 1;
+    for (const double cut : cuts) {
+        for (; ends[k] < cut; ++k) part.push_back(ends[k]);
+        part.push_back(cut);
+        addInterval(hull, part, stations, depth + 1);
+        part = {cut};
+        while (ends[k] <= cut) ++k;
+    }
+    part.insert(part.end(), ends.begin() + k, ends.end());
+    addInterval(hull, part, stations, depth + 1);
+}
+
 }  // namespace
 
 ExactHull BuildExactHull(ExactShape shape) {
     ExactHull hull;
     hull.shape = std::move(shape);
     const ExactShape& s = hull.shape;
-    const double width = s.length / (24 * s.effort);  // panel length aimed at
-    for (std::size_t k = 0; k + 1 < s.breaks.size(); ++k) {
-        const double a = s.breaks[k], b = s.breaks[k + 1];
-        const int panels = std::max(1, static_cast<int>(std::ceil((b - a) / width - 1e-9)));
-        std::vector<ExactStation> stations;
-        const auto keep = [&](double x, double w) {
-            ExactStation st;
-            st.x = x;
-            st.weight = w;
-            st.polygons = SectionAt(s, x);
-            st.lowZ = lowestOf(st.polygons);
-            stations.push_back(std::move(st));
-        };
-        for (int p = 0; p < panels; ++p) {
-            const double u = a + (b - a) * p / panels, v = a + (b - a) * (p + 1) / panels;
-            keep(u, 0.0);
-            for (int n = 0; n < kGaussNodes; ++n)
-                keep((u + v) / 2 + (v - u) / 2 * kNodes[n], (v - u) / 2 * kWeights[n]);
-        }
-        keep(b, 0.0);
-        hull.intervals.push_back(std::move(stations));
-    }
+    for (std::size_t k = 0; k + 1 < s.breaks.size(); ++k)
+        addInterval(hull, panelEnds(s, s.breaks[k], s.breaks[k + 1]), {}, 0);
     hull.xMin = s.breaks.front();
     hull.xMax = s.breaks.back();
     addFacets(hull, s.aft);
@@ -277,17 +313,20 @@ ImmersedIntegrals Immerse(const ExactHull& hull, const Waterplane& plane,
     const double tol = 1e-10 * hull.shape.length;
     ImmersedIntegrals sum;
     SectionPolygon scratch;
-    std::vector<double> kinks;
+    std::vector<double> kinks, inPanel;
     if (slices) slices->clear();
     for (const auto& stations : hull.intervals) {
+        kinks.clear();
+        WaterlineKinks(hull, stations, plane, kinks);
+        std::sort(kinks.begin(), kinks.end());
         const int panels = static_cast<int>(stations.size() - 1) / (kGaussNodes + 1);
         for (int p = 0; p < panels; ++p) {
             const std::size_t first = p * (kGaussNodes + 1);
             const double u = stations[first].x, v = stations[first + kGaussNodes + 1].x;
-            kinks.clear();
-            for (std::size_t j = first; j <= first + kGaussNodes; ++j)
-                findKinks(hull, stations[j], stations[j + 1], t, kinks);
-            std::sort(kinks.begin(), kinks.end());
+            inPanel.clear();
+            for (const double k : kinks)
+                if (k - u > tol && v - k > tol && (inPanel.empty() || k - inPanel.back() > tol))
+                    inPanel.push_back(k);
             const bool last = p + 1 == panels;
             for (std::size_t j = first; j <= first + kGaussNodes + (last ? 1 : 0); ++j) {
                 const ExactStation& st = stations[j];
@@ -295,13 +334,12 @@ ImmersedIntegrals Immerse(const ExactHull& hull, const Waterplane& plane,
                 if (!node && !slices) continue;
                 const SliceIntegrals s = bothSides(st.polygons, t, st.x, scratch);
                 if (slices) slices->push_back({st.x, s, st.lowZ});
-                if (node && kinks.empty()) accumulate(sum, s, st.x, st.weight);
+                if (node && inPanel.empty()) accumulate(sum, s, st.x, st.weight);
             }
-            if (kinks.empty()) continue;
+            if (inPanel.empty()) continue;
             // Gauss again on each side of every kink, over sections traced afresh.
             double from = u;
-            for (const double k : kinks) {
-                if (k - from <= tol || v - k <= tol) continue;
+            for (const double k : inPanel) {
                 integrateFresh(hull, t, from, k, sum, scratch);
                 from = k;
             }

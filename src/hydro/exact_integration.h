@@ -33,12 +33,24 @@ struct ImmersedIntegrals {
     bool deckImmersed = false;   // some of the deck closing the sections is under water
 };
 
+// A corner of a section that the integration follows along X (a line of the hull, or where the
+// hull meets the centre plane or an end facet): the waterline crossing it puts a kink in the
+// integrands.
+struct TrackedCorner {
+    Track track = Track::None;
+    int occurrence = 0;  // among the section's corners of that track, in polygon order
+    double y = 0.0, z = 0.0;
+};
+
 // A section kept between computations: at a Gauss node (weight > 0) or at a panel's end.
 struct ExactStation {
     double x = 0.0;       // m
     double weight = 0.0;  // m, the node's share of its panel's length
     std::vector<SectionPolygon> polygons;
     double lowZ = 0.0;  // m, the section's lowest point
+    // Its tracked corners, ordered by track and occurrence. At an interval's end, those of the
+    // section just inside the interval: a line ending there is still followed up to its end.
+    std::vector<TrackedCorner> corners;
 };
 
 // A planar end facet (transom or pram bow): X = x0 + slope*(z - z0); its outline in (Y, Z) on
@@ -50,8 +62,9 @@ struct ExactFacet {
 
 struct ExactHull {
     ExactShape shape;
-    // Per interval between breakpoints: the panel ends and the Gauss nodes, in increasing X; a
-    // panel is an end, kGaussNodes nodes and the next end.
+    // Per interval between breakpoints (the shape's, and where a tracked corner appears or
+    // vanishes between them): the panel ends and the Gauss nodes, in increasing X; a panel is an
+    // end, kGaussNodes nodes and the next end.
     std::vector<std::vector<ExactStation>> intervals;
     std::vector<ExactFacet> facets;
     double keelZ = 0.0;  // m, height of K, the lowest point of the hull

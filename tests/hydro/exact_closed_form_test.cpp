@@ -1,5 +1,6 @@
 // The exact integrator against closed forms: a box, a wedge, a box with a rising keel, a box with
-// a raked transom, and a box barge heeled through 90 degrees.
+// a raked transom, a bottom dipping under the water between kept sections, and a box barge heeled
+// through 90 degrees.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -62,22 +63,53 @@ TEST(ExactClosedForm, BoxWedgeRisingKeelAndRakedTransom) {
              B * end * end * end / 12, B * end * std::hypot(1.0, k) + 2 * T * end / 2 + B * T},
             "rising keel");
     }
-    {
-        // Transom raked aft by t: the water reaches X = -T*t, and the transom facet's immersed
-        // part is B wide and T*sqrt(1 + t^2) long.
-        const double t = std::tan(25 * kPi / 180);
+    for (const double draft : {T, 0.02}) {
+        // Transom raked aft by t: the water reaches X = -draft*t, and the transom facet's
+        // immersed part is B wide and draft*sqrt(1 + t^2) long. At 2 cm the water meets the
+        // corner cut by the transom closer to X = 0 than the last kept section, and that corner
+        // ends at X = 0.
+        const double t = std::tan(25 * kPi / 180), d = draft;
         const ExactHull raked = BuildExactHull(test::BoxShape(L, B, D, 0.0, t));
-        const double v = B * (L * T + T * T * t / 2);
-        const double mx = B * T * L * L / 2 - B * T * T * T * t * t / 6;
-        const double mz = B * (L * T * T / 2 + T * T * T * t / 3);
-        const double aw = B * (L + T * t);
-        const double lcf = (L - T * t) / 2;
-        expectIntegrals(Immerse(raked, {T, 0, 0}),
-                        {v, mx / v, mz / v, aw, lcf, (L + T * t) * B * B * B / 12,
-                         B * std::pow(L + T * t, 3) / 12,
-                         B * L + 2 * (L * T + T * T * t / 2) + B * T * std::hypot(1.0, t) + B * T},
-                        "raked transom");
+        const double v = B * (L * d + d * d * t / 2);
+        const double mx = B * d * L * L / 2 - B * d * d * d * t * t / 6;
+        const double mz = B * (L * d * d / 2 + d * d * d * t / 3);
+        const double aw = B * (L + d * t);
+        const double lcf = (L - d * t) / 2;
+        expectIntegrals(Immerse(raked, {d, 0, 0}),
+                        {v, mx / v, mz / v, aw, lcf, (L + d * t) * B * B * B / 12,
+                         B * std::pow(L + d * t, 3) / 12,
+                         B * L + 2 * (L * d + d * d * t / 2) + B * d * std::hypot(1.0, t) + B * d},
+                        d == T ? "raked transom" : "raked transom, 2 cm");
     }
+}
+
+// The bottom comes down below the water and rises again between two kept sections (or between
+// the aft end and the first node): the water covers |X - low| < r, with r = sqrt(h/bend).
+TEST(ExactClosedForm, ValleyBetweenKeptSectionsIsFound) {
+    const double L = 5, B = 2, D = 1, bend = 1;
+    struct Case {
+        const char* what;
+        double low, r;
+    };
+    // Panels are L/24 long; the Gauss nodes of the one over [2.083, 2.292] lie at 2.098, 2.152,
+    // 2.223 and 2.277.
+    const Case cases[] = {{"between two nodes", 2.1875, 0.01},
+                          {"near a node", 2.16, 0.005},
+                          {"beside a panel's end", 2.09, 0.003},
+                          {"beside the aft end", 0.004, 0.002}};
+    for (const Case& c : cases) {
+        const double r = c.r, h = bend * r * r;
+        const ExactHull valley = BuildExactHull(test::ValleyShape(L, B, D, c.low, bend));
+        const double arc =
+            r * std::sqrt(1 + 4 * bend * bend * r * r) + std::asinh(2 * bend * r) / (2 * bend);
+        expectIntegrals(Immerse(valley, {h, 0, 0}),
+                        {4 * B * h * r / 3, c.low, 3 * h / 5, 2 * r * B, c.low,
+                         2 * r * B * B * B / 12, B * 8 * r * r * r / 12, B * arc + 8 * h * r / 3},
+                        c.what);
+    }
+    // A hair above the water the bottom stays dry: no crossing is made up.
+    const ExactHull valley = BuildExactHull(test::ValleyShape(L, B, D, 2.1875, bend));
+    EXPECT_EQ(Immerse(valley, {-1e-9, 0, 0}).volume, 0.0);
 }
 
 TEST(ExactClosedForm, DeckUnderWaterIsReportedAndTheVolumeStopsAtTheDeck) {

@@ -42,23 +42,40 @@ double waterlineAt(const ExactHull& x, const Hull& h, double fraction) {
     return x.keelZ + fraction * (lowestSheer(h) - x.keelZ);
 }
 
+// X of the hull's lowest kept section.
+double lowestX(const ExactHull& x) {
+    std::vector<StationSlice> slices;
+    Immerse(x, {x.keelZ, 0, 0}, &slices);
+    return std::min_element(slices.begin(), slices.end(),
+                            [](const auto& a, const auto& b) { return a.lowZ < b.lowZ; })
+        ->x;
+}
+
+// Every case of the sample: 60 random hulls, three waterlines between the lowest point and the
+// lowest sheer point, each level, bow down and bow up (the waterline passing at the same height
+// over the lowest point). Volume, waterplane and centre of buoyancy within 0.01 %, the wetted
+// surface within 0.02 % (the pointed forefoot's sections shrink like a square root toward the
+// stem, where panels of even length converge slower).
 TEST(ExactHydrostatics, ConvergedAgainstTenTimesTheEffort) {
-    for (const Case& c : hulls(8)) {
+    for (const Case& c : hulls(60)) {
         const ExactHull once = BuildExactHull(c.hull);
         const ExactHull tenfold = BuildExactHull(c.hull, {10.0, false});
-        const double len = c.hull.XFwd[0];
+        const double len = c.hull.XFwd[0], xLow = lowestX(once);
         for (const double fraction : {0.15, 0.5, 0.9}) {
-            for (const double pitch : {0.0, 0.02}) {
+            for (const double pitch : {0.0, 0.02, -0.02}) {
                 const double z = waterlineAt(once, c.hull, fraction);
-                SCOPED_TRACE(c.name + " at " + std::to_string(z));
-                const ImmersedIntegrals a = Immerse(once, {z, pitch, 0});
-                const ImmersedIntegrals b = Immerse(tenfold, {z, pitch, 0});
+                const Waterplane plane{z - std::tan(pitch) * xLow, pitch, 0};
+                SCOPED_TRACE(c.name + " at " + std::to_string(z) + " pitch " +
+                             std::to_string(pitch));
+                const ImmersedIntegrals a = Immerse(once, plane);
+                const ImmersedIntegrals b = Immerse(tenfold, plane);
                 ASSERT_GT(b.volume, 0);
+                ASSERT_GT(b.chordArea, 0);
                 EXPECT_NEAR(a.volume, b.volume, 1e-4 * b.volume);
                 EXPECT_NEAR(a.chordArea, b.chordArea, 1e-4 * b.chordArea);
                 EXPECT_NEAR(a.momentX / a.volume, b.momentX / b.volume, 1e-4 * len);
                 EXPECT_NEAR(a.momentZ / a.volume, b.momentZ / b.volume, 1e-4 * len);
-                EXPECT_NEAR(a.wettedSurface, b.wettedSurface, 1e-4 * b.wettedSurface);
+                EXPECT_NEAR(a.wettedSurface, b.wettedSurface, 2e-4 * b.wettedSurface);
             }
         }
     }

@@ -1,5 +1,5 @@
 // Shapes with closed-form hydrostatics for the exact integrator: a box, a wedge, a box whose
-// keel rises forward and a box with a raked transom.
+// keel rises forward, a box with a raked transom and a box whose flat bottom dips to a valley.
 #pragma once
 
 #include <cmath>
@@ -53,6 +53,26 @@ inline ExactShape WedgeShape(double length, double half, double height) {
     };
     s.aft = {{0.0, 0.0}, {height, 0.0}};
     s.fwd = {{0.0, length}, {height, length}};
+    s.breaks = {0.0, length};
+    s.length = length;
+    return s;
+}
+
+// A box of length L, beam B and depth D from X = 0 to L whose flat bottom follows
+// Z = bend*(X - low)^2: a keel (and chine) coming down to Z = 0 at X = low and rising again.
+inline ExactShape ValleyShape(double length, double beam, double depth, double low, double bend) {
+    ExactShape s;
+    const double half = beam / 2;
+    const auto bottom = [=](double x) { return bend * (x - low) * (x - low); };
+    s.profile = [=](double x) {
+        const SurfaceSlope rise{0.0, 2 * bend * (x - low)};
+        return SectionPolygon{ShapeVertex(0.0, bottom(x), EdgeKind::Bottom, Track::Keel, rise),
+                              ShapeVertex(half, bottom(x), EdgeKind::Plank, Track::Chine1),
+                              ShapeVertex(half, depth, EdgeKind::Deck, Track::Sheer),
+                              ShapeVertex(0.0, depth, EdgeKind::Centre, Track::None)};
+    };
+    s.aft = {{bottom(0.0), 0.0}, {depth, 0.0}};
+    s.fwd = {{bottom(length), length}, {depth, length}};
     s.breaks = {0.0, length};
     s.length = length;
     return s;
