@@ -1,5 +1,5 @@
-// The chine-1 screen: captions, filling, the stem-inclination rule, and validation on Valider,
-// on leaving the screen and on closing it.
+// The chine-1 screen: captions, layout, filling, the stem-inclination rule, and reading the boxes
+// for validation.
 #include "windows/bouchain1.h"
 
 #include <QCloseEvent>
@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "hull/definition_screens.h"
@@ -17,7 +16,6 @@
 #include "windows/caption_table.h"
 #include "windows/dessin.h"
 #include "windows/entry_box.h"
-#include "windows/screen_placement.h"
 
 namespace voriel {
 
@@ -29,9 +27,11 @@ const Caption kCaptions[] = {
     {"titre1_0", "Définition du premier bouchain dans les 3 dimensions X,Y,Z.",
      "First chine definition in 3 dimensions X,Y,Z."},
     {"titre1_1",
-     "Définition des axes:  Origine=tableau,   X=longitudinal vers l'avant,   Y=transversal,  "
+     "Définition des axes:  Origine=tableau,   X=longitudinal vers l'avant,   "
+     "Y=transversal,  "
      "Z=vers le haut",
-     "Axis definition :  Origin=transom,   X=longitudinal toward stem,   Y=transverse,  "
+     "Axis definition :  Origin=transom,   X=longitudinal toward stem,   "
+     "Y=transverse,  "
      "Z=upward"},
     {"titre1_2", "Plan X-Y", "X-Y horizontal plane"},
     {"titre1_3", "Plan X-Z", "X-Z vertical plane"},
@@ -82,7 +82,11 @@ QGroupBox* boxColumn(QWidget* parent, const char* group, int array,
 }  // namespace
 
 Bouchain1::Bouchain1(AppWindows& windows)
-    : windows_(windows), leaving_(*this, [this] { leave(); }) {
+    : windows_(windows),
+      screen_(
+          *this, windows,
+          {[this] { setCaptions(); }, [this] { showScreen(FillChine1Screen(windows_.doc().hull)); },
+           [this] { return take(); }, [this] { windows_.dessin().chine1Validated(); }}) {
     setObjectName(QStringLiteral("bouchain1"));
 
     auto* layout = new QVBoxLayout(this);
@@ -102,64 +106,32 @@ Bouchain1::Bouchain1(AppWindows& windows)
     columns->addWidget(boxColumn(this, "titre1_3", 2, text2_, kUnits2));
     layout->addLayout(columns);
 
-    valider_ = new QPushButton(this);
-    valider_->setObjectName(QStringLiteral("valider"));
-    valider_->setDefault(true);
-    valider_->setMinimumWidth(120);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(valider_);
-    layout->addLayout(buttons);
+    screen_.addValider(*layout);
 
     for (QLineEdit* box : text1_)
         connect(box, &QLineEdit::textChanged, this, [this] { applyStemRule(); });
-    connect(valider_, &QPushButton::clicked, this, [this] { validate(); });
     setCaptions();
-}
-
-void Bouchain1::activate() {
-    setCaptions();
-    fill();
-    if (!placed_) {
-        adjustSize();
-        PlaceOverBoard(*this, windows_);
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
-    valider_->setFocus();
 }
 
 void Bouchain1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        setCaptions();
-        if (!filled_) fill();
-    }
+    screen_.changed(*event);
 }
 
-// Closing the screen leaves it: the entries are validated, and a refused one keeps it open.
 void Bouchain1::closeEvent(QCloseEvent* event) {
-    if (busy_ || !isVisible() || validate()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    screen_.closing(*event);
 }
 
 void Bouchain1::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    filled_ = false;
-    leaving_.reset();
+    screen_.hidden();
 }
 
 void Bouchain1::setCaptions() {
     ApplyCaptions(*this, kCaptions, windows_.doc().hull.Language);
 }
 
-void Bouchain1::fill() {
-    const Chine1Screen s = FillChine1Screen(windows_.doc().hull);
+void Bouchain1::showScreen(const Chine1Screen& s) {
     for (std::size_t i = 0; i < s.Text1.size(); ++i) {
         text1_[i]->setText(ToQ(s.Text1[i]));
         SetBoxColour(*text1_[i], kBoxWhite);
@@ -168,7 +140,6 @@ void Bouchain1::fill() {
         text2_[i]->setText(ToQ(s.Text2[i]));
         SetBoxColour(*text2_[i], kBoxWhite);
     }
-    filled_ = true;
 }
 
 // The stem inclination means nothing on a pointed forefoot (no half width forward).
@@ -176,48 +147,13 @@ void Bouchain1::applyStemRule() {
     text2_[5]->setEnabled(Val(CommaToPoint(FromQ(text1_[3]->text()))) != 0);
 }
 
-bool Bouchain1::validate() {
-    if (busy_) return false;
-    busy_ = true;
+std::optional<EntryError> Bouchain1::take() {
     Chine1Screen s;
     for (std::size_t i = 0; i < s.Text1.size(); ++i) s.Text1[i] = FromQ(text1_[i]->text());
     for (std::size_t i = 0; i < s.Text2.size(); ++i) s.Text2[i] = FromQ(text2_[i]->text());
-    Document& doc = windows_.doc();
-    const std::optional<EntryError> err = ValidateChine1Screen(doc.hull, s);
-    // The boxes show what was read: decimal commas become points, refused or not.
-    for (std::size_t i = 0; i < s.Text1.size(); ++i) {
-        text1_[i]->setText(ToQ(s.Text1[i]));
-        SetBoxColour(*text1_[i], kBoxWhite);
-    }
-    for (std::size_t i = 0; i < s.Text2.size(); ++i) {
-        text2_[i]->setText(ToQ(s.Text2[i]));
-        SetBoxColour(*text2_[i], kBoxWhite);
-    }
-    if (err) {
-        if (QLineEdit* box = FindBox(*this, err->box)) {
-            SetBoxColour(*box, kBoxRefused);
-            box->setFocus();
-            box->selectAll();
-        }
-        windows_.dialogs().beep();
-        windows_.dialogs().message("Voriel2000 " + FromQ(windowTitle().trimmed()),
-                                   err->text(doc.hull.Language));
-        busy_ = false;
-        return false;
-    }
-    busy_ = false;
-    hide();
-    windows_.dessin().chine1Validated();
-    return true;
-}
-
-// Leaving the screen validates it; a refused entry brings the screen back to the front.
-void Bouchain1::leave() {
-    if (busy_) return;
-    if (!validate()) {
-        raise();
-        activateWindow();
-    }
+    std::optional<EntryError> err = ValidateChine1Screen(windows_.doc().hull, s);
+    showScreen(s);  // decimal commas become points, refused or not
+    return err;
 }
 
 }  // namespace voriel

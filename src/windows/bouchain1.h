@@ -4,10 +4,10 @@
 #include <QWidget>
 #include <array>
 
-#include "windows/leaving_watch.h"
+#include "hull/definition_screens.h"
+#include "windows/definition_screen.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace voriel {
 
@@ -18,7 +18,7 @@ public:
     explicit Bouchain1(AppWindows& windows);
 
     // Captions for the language, the boxes filled from the hull, shown over the board.
-    void activate();
+    void activate() { screen_.activate(); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -27,21 +27,14 @@ protected:
 
 private:
     void setCaptions();
-    void fill();
+    void showScreen(const Chine1Screen& s);
     void applyStemRule();
-    // Valider: true when the hull took the entries (the screen is then hidden and the board
-    // told); false when an entry was refused (its message shown, the screen kept).
-    bool validate();
-    void leave();
+    std::optional<EntryError> take();  // as DefinitionSteps::take
 
     AppWindows& windows_;
     std::array<QLineEdit*, 7> text1_{};
     std::array<QLineEdit*, 8> text2_{};
-    QPushButton* valider_ = nullptr;
-    LeavingWatch leaving_;
-    bool filled_ = false;  // the boxes hold the hull (or the builder's typing) since last shown
-    bool busy_ = false;    // validating: a message box taking the focus is no leave
-    bool placed_ = false;  // put over the board once; afterwards where the builder moves it
+    DefinitionScreen screen_;
 };
 
 }  // namespace voriel

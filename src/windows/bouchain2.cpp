@@ -1,5 +1,5 @@
-// The chines-2/3 screen: captions, filling, the turned-in check boxes, and validation on Valider,
-// on leaving the screen and on closing it.
+// The chines-2/3 screen: captions, layout, filling, the turned-in check boxes, and reading the
+// boxes for validation.
 #include "windows/bouchain2.h"
 
 #include <QCheckBox>
@@ -9,14 +9,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "windows/app_windows.h"
 #include "windows/caption_table.h"
 #include "windows/dessin.h"
 #include "windows/entry_box.h"
-#include "windows/screen_placement.h"
 
 namespace voriel {
 
@@ -55,7 +53,11 @@ const char* const kUnits[4] = {"m", "m", "m", "°"};
 }  // namespace
 
 Bouchain2::Bouchain2(AppWindows& windows)
-    : windows_(windows), leaving_(*this, [this] { leave(); }) {
+    : windows_(windows),
+      screen_(*this, windows,
+              {[this] { setCaptions(); },
+               [this] { showScreen(FillChines23Screen(windows_.doc().hull)); },
+               [this] { return take(); }, [this] { windows_.dessin().chines23Validated(); }}) {
     setObjectName(QStringLiteral("bouchain2"));
 
     auto* layout = new QVBoxLayout(this);
@@ -100,61 +102,26 @@ Bouchain2::Bouchain2(AppWindows& windows)
     }
     layout->addLayout(columns);
 
-    valider_ = new QPushButton(this);
-    valider_->setObjectName(QStringLiteral("valider"));
-    valider_->setDefault(true);
-    valider_->setMinimumWidth(120);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(valider_);
-    layout->addLayout(buttons);
-    connect(valider_, &QPushButton::clicked, this, [this] { validate(); });
+    screen_.addValider(*layout);
     setCaptions();
-}
-
-void Bouchain2::activate() {
-    setCaptions();
-    fill();
-    if (!placed_) {
-        adjustSize();
-        PlaceOverBoard(*this, windows_);
-        placed_ = true;
-    }
-    show();
-    raise();
-    activateWindow();
-    valider_->setFocus();
 }
 
 void Bouchain2::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        setCaptions();
-        if (!filled_) fill();
-    }
+    screen_.changed(*event);
 }
 
 void Bouchain2::closeEvent(QCloseEvent* event) {
-    if (busy_ || !isVisible() || validate()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    screen_.closing(*event);
 }
 
 void Bouchain2::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    filled_ = false;
-    leaving_.reset();
+    screen_.hidden();
 }
 
 void Bouchain2::setCaptions() {
     ApplyCaptions(*this, kCaptions, windows_.doc().hull.Language);
-}
-
-void Bouchain2::fill() {
-    showScreen(FillChines23Screen(windows_.doc().hull));
-    filled_ = true;
 }
 
 Chines23Screen Bouchain2::screenAsShown() const {
@@ -190,37 +157,11 @@ void Bouchain2::clickTurnIn(bool stem, int k, bool ticked) {
     }
 }
 
-bool Bouchain2::validate() {
-    if (busy_) return false;
-    busy_ = true;
+std::optional<EntryError> Bouchain2::take() {
     Chines23Screen s = screenAsShown();
-    Document& doc = windows_.doc();
-    const std::optional<EntryError> err = ValidateChines23Screen(doc.hull, s);
+    std::optional<EntryError> err = ValidateChines23Screen(windows_.doc().hull, s);
     showScreen(s);  // decimal commas become points, refused or not
-    if (err) {
-        if (QLineEdit* box = FindBox(*this, err->box)) {
-            SetBoxColour(*box, kBoxRefused);
-            box->setFocus();
-            box->selectAll();
-        }
-        windows_.dialogs().beep();
-        windows_.dialogs().message("Voriel2000 " + FromQ(windowTitle().trimmed()),
-                                   err->text(doc.hull.Language));
-        busy_ = false;
-        return false;
-    }
-    busy_ = false;
-    hide();
-    windows_.dessin().chines23Validated();
-    return true;
-}
-
-void Bouchain2::leave() {
-    if (busy_) return;
-    if (!validate()) {
-        raise();
-        activateWindow();
-    }
+    return err;
 }
 
 }  // namespace voriel

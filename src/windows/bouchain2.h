@@ -6,11 +6,10 @@
 #include <array>
 
 #include "hull/definition_screens.h"
-#include "windows/leaving_watch.h"
+#include "windows/definition_screen.h"
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace voriel {
 
@@ -22,7 +21,7 @@ public:
 
     // Captions for the language, the boxes and check boxes filled from the hull, shown over the
     // board.
-    void activate();
+    void activate() { screen_.activate(); }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -31,22 +30,16 @@ protected:
 
 private:
     void setCaptions();
-    void fill();
     Chines23Screen screenAsShown() const;
     void showScreen(const Chines23Screen& s);
     void clickTurnIn(bool stem, int k, bool ticked);
-    bool validate();  // as Bouchain1::validate
-    void leave();
+    std::optional<EntryError> take();  // as DefinitionSteps::take
 
     AppWindows& windows_;
     std::array<std::array<QLineEdit*, 4>, 3> boxes_{};  // [column: chine 2, chine 3, sheer][row]
     std::array<QCheckBox*, 4> chkMarotte_{};            // indices 2, 3
     std::array<QCheckBox*, 4> chkTableau_{};            // indices 2, 3
-    QPushButton* valider_ = nullptr;
-    LeavingWatch leaving_;
-    bool filled_ = false;
-    bool busy_ = false;
-    bool placed_ = false;
+    DefinitionScreen screen_;
 };
 
 }  // namespace voriel
