@@ -19,24 +19,16 @@ class Bouchain1Test : public QObject {
 
 private slots:
     void init() {
-        h_ = std::make_unique<Harness>();
-        SetDefaultHull(h_->doc.hull);
+        h_ = DefaultHarness();
         h_->windows.dessin().begin();  // the board with the chine-1 screen over it
         screen_ = &h_->windows.bouchain1();
     }
     void cleanup() { h_.reset(); }
 
-    void captions_data() {
-        QTest::addColumn<int>("language");
-        QTest::newRow("French") << 0;
-        QTest::newRow("English") << 1;
-    }
+    void captions_data() { AddLanguageRows(); }
     void captions() {
-        QFETCH(int, language);
-        h_->doc.hull.Language = int16_t(language);
-        screen_->activate();
-        const auto wrong = CaptionMismatches(*screen_, kChine1Captions, language);
-        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
+        const std::string wrong = CaptionsShownWrong(*h_, *screen_, kChine1Captions);
+        QVERIFY2(wrong.empty(), wrong.c_str());
     }
 
     // Numbers as numbers, angles as integers, both inclinations as absolute values.

@@ -20,8 +20,7 @@ class Bouchain2Test : public QObject {
 
 private slots:
     void init() {
-        h_ = std::make_unique<Harness>();
-        SetDefaultHull(h_->doc.hull);
+        h_ = DefaultHarness();
         h_->windows.dessin().begin();
         Click(h_->windows.bouchain1(), "valider");  // chine 1 first, as the board allows
         Click(h_->windows.dessin(), "Command1_1");
@@ -30,17 +29,10 @@ private slots:
     }
     void cleanup() { h_.reset(); }
 
-    void captions_data() {
-        QTest::addColumn<int>("language");
-        QTest::newRow("French") << 0;
-        QTest::newRow("English") << 1;
-    }
+    void captions_data() { AddLanguageRows(); }
     void captions() {
-        QFETCH(int, language);
-        h_->doc.hull.Language = int16_t(language);
-        screen_->activate();
-        const auto wrong = CaptionMismatches(*screen_, kChines23Captions, language);
-        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
+        const std::string wrong = CaptionsShownWrong(*h_, *screen_, kChines23Captions);
+        QVERIFY2(wrong.empty(), wrong.c_str());
     }
 
     void fillsTheBoxesFromTheHull() {

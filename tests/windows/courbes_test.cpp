@@ -118,8 +118,7 @@ class CourbesTest : public QObject {
 
 private slots:
     void init() {
-        h_ = std::make_unique<Harness>();
-        SetDefaultHull(h_->doc.hull);
+        h_ = DefaultHarness();
         WalkToRedrawnBoard(*h_);
         h_->windows.hydro1().activate();
         print_ = FakePrintDialogs{};
@@ -129,17 +128,11 @@ private slots:
     }
     void cleanup() { h_.reset(); }
 
-    void captions_data() {
-        QTest::addColumn<int>("language");
-        QTest::newRow("French") << 0;
-        QTest::newRow("English") << 1;
-    }
+    void captions_data() { AddLanguageRows(); }
     void captions() {
+        const std::string wrong = CaptionsShownWrong(*h_, *curves_, kCurvesCaptions);
+        QVERIFY2(wrong.empty(), wrong.c_str());
         QFETCH(int, language);
-        h_->doc.hull.Language = int16_t(language);
-        curves_->activate();
-        const auto wrong = CaptionMismatches(*curves_, kCurvesCaptions, language);
-        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
         QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
                  QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
         QVERIFY(CaptionOf(*curves_, "GzFigures")

@@ -117,24 +117,17 @@ class Hydro1Test : public QObject {
 
 private slots:
     void init() {
-        h_ = std::make_unique<Harness>();
-        SetDefaultHull(h_->doc.hull);
+        h_ = DefaultHarness();
         WalkToRedrawnBoard(*h_);
         hydro_ = &h_->windows.hydro1();
     }
     void cleanup() { h_.reset(); }
 
-    void captions_data() {
-        QTest::addColumn<int>("language");
-        QTest::newRow("French") << 0;
-        QTest::newRow("English") << 1;
-    }
+    void captions_data() { AddLanguageRows(); }
     void captions() {
+        const std::string wrong = CaptionsShownWrong(*h_, *hydro_, kHydroCaptions);
+        QVERIFY2(wrong.empty(), wrong.c_str());
         QFETCH(int, language);
-        h_->doc.hull.Language = int16_t(language);
-        hydro_->activate();
-        const auto wrong = CaptionMismatches(*hydro_, kHydroCaptions, language);
-        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
         const QString results = CaptionOf(*hydro_, "Label2_1");
         QVERIFY2(results.startsWith(language == 0 ? "Surface du plan de flottaison  = "
                                                   : "Waterline plane area  = "),

@@ -41,8 +41,7 @@ class Mass1Test : public QObject {
 
 private slots:
     void init() {
-        h_ = std::make_unique<Harness>();
-        SetDefaultHull(h_->doc.hull);
+        h_ = DefaultHarness();
         WalkToRedrawnBoard(*h_);
         Click(h_->windows.dessin(), "Command1_1");  // the Hydro menu comes with chines 2/3
         Click(h_->windows.bouchain2(), "valider");
@@ -53,17 +52,10 @@ private slots:
     }
     void cleanup() { h_.reset(); }
 
-    void captions_data() {
-        QTest::addColumn<int>("language");
-        QTest::newRow("French") << 0;
-        QTest::newRow("English") << 1;
-    }
+    void captions_data() { AddLanguageRows(); }
     void captions() {
-        QFETCH(int, language);
-        h_->doc.hull.Language = int16_t(language);
-        mass_->activate();
-        const auto wrong = CaptionMismatches(*mass_, kMassCaptions, language);
-        QVERIFY2(wrong.empty(), Joined(wrong).c_str());
+        const std::string wrong = CaptionsShownWrong(*h_, *mass_, kMassCaptions);
+        QVERIFY2(wrong.empty(), wrong.c_str());
     }
 
     void greenBoxesForInputsPinkForResults() {

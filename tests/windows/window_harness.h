@@ -11,9 +11,11 @@
 #include <QMenu>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "hull/hull.h"
 #include "windows/app_windows.h"
 #include "windows/bouchain1.h"
 #include "windows/bouchain2.h"
@@ -35,6 +37,20 @@ struct Harness {
     FakeDialogs dialogs;
     AppWindows windows{doc, dialogs};
 };
+
+// A harness holding the default hull, as the program starts.
+inline std::unique_ptr<Harness> DefaultHarness() {
+    auto h = std::make_unique<Harness>();
+    SetDefaultHull(h->doc.hull);
+    return h;
+}
+
+// The rows of a test run once per language: column "language", 0 French, 1 English.
+inline void AddLanguageRows() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("French") << 0;
+    QTest::newRow("English") << 1;
+}
 
 // The text a control shows: a label's or button's text, a group box's title, a menu entry's
 // text, the window title.
@@ -67,6 +83,22 @@ std::vector<std::string> CaptionMismatches(QWidget& window, const ExpectedCaptio
     return wrong;
 }
 
+inline std::string Joined(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& l : lines) out += l + "\n";
+    return out;
+}
+
+// For the current row's language (AddLanguageRows): the hull switched to it, the window activated,
+// and the captions of the table it shows wrong, one a line; empty when all are right.
+template <typename Window, std::size_t N>
+std::string CaptionsShownWrong(Harness& h, Window& window, const ExpectedCaption (&table)[N]) {
+    QFETCH(int, language);
+    h.doc.hull.Language = int16_t(language);
+    window.activate();
+    return Joined(CaptionMismatches(window, table, language));
+}
+
 // The whole record compared: defining values, angles, flags and every computed point.
 inline bool SameHull(const Hull& a, const Hull& b) {
     return a.XFwd == b.XFwd && a.YFwd == b.YFwd && a.ZFwd == b.ZFwd && a.XMax == b.XMax &&
@@ -79,12 +111,6 @@ inline bool SameHull(const Hull& a, const Hull& b) {
            a.LineZ == b.LineZ && a.BottomRulingX == b.BottomRulingX &&
            a.BottomRulingY == b.BottomRulingY && a.BottomRulingZ == b.BottomRulingZ &&
            a.PanelDensity == b.PanelDensity && a.HullFileName == b.HullFileName;
-}
-
-inline std::string Joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += l + "\n";
-    return out;
 }
 
 template <typename T = QWidget>
