@@ -2,7 +2,6 @@
 // for validation.
 #include "windows/bouchain1.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -111,20 +110,6 @@ Bouchain1::Bouchain1(AppWindows& windows)
     for (QLineEdit* box : text1_)
         connect(box, &QLineEdit::textChanged, this, [this] { applyStemRule(); });
     setCaptions();
-}
-
-void Bouchain1::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    screen_.changed(*event);
-}
-
-void Bouchain1::closeEvent(QCloseEvent* event) {
-    screen_.closing(*event);
-}
-
-void Bouchain1::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    screen_.hidden();
 }
 
 void Bouchain1::setCaptions() {

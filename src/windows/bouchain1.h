@@ -20,11 +20,6 @@ public:
     // Captions for the language, the boxes filled from the hull, shown over the board.
     void activate() { screen_.activate(); }
 
-protected:
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
 private:
     void setCaptions();
     void showScreen(const Chine1Screen& s);

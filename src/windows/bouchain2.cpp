@@ -3,7 +3,6 @@
 #include "windows/bouchain2.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -104,20 +103,6 @@ Bouchain2::Bouchain2(AppWindows& windows)
 
     screen_.addValider(*layout);
     setCaptions();
-}
-
-void Bouchain2::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    screen_.changed(*event);
-}
-
-void Bouchain2::closeEvent(QCloseEvent* event) {
-    screen_.closing(*event);
-}
-
-void Bouchain2::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    screen_.hidden();
 }
 
 void Bouchain2::setCaptions() {

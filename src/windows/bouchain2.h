@@ -23,11 +23,6 @@ public:
     // board.
     void activate() { screen_.activate(); }
 
-protected:
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
 private:
     void setCaptions();
     Chines23Screen screenAsShown() const;

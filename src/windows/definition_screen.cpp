@@ -3,7 +3,7 @@
 #include "windows/definition_screen.h"
 
 #include <QBoxLayout>
-#include <QCloseEvent>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -18,7 +18,9 @@ DefinitionScreen::DefinitionScreen(QWidget& window, AppWindows& windows, Definit
     : window_(window),
       windows_(windows),
       steps_(std::move(steps)),
-      leaving_(window, [this] { leave(); }) {}
+      leaving_(window, [this] { leave(); }) {
+    window_.installEventFilter(this);
+}
 
 void DefinitionScreen::addValider(QBoxLayout& layout) {
     valider_ = new QPushButton(&window_);
@@ -46,24 +48,28 @@ void DefinitionScreen::activate() {
     valider_->setFocus();
 }
 
-void DefinitionScreen::changed(const QEvent& event) {
-    if (event.type() == QEvent::ActivationChange && window_.isActiveWindow()) {
-        steps_.setCaptions();
-        if (!filled_) fill();
+bool DefinitionScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_) return false;
+    switch (event->type()) {
+        case QEvent::ActivationChange:
+            if (window_.isActiveWindow()) {
+                steps_.setCaptions();
+                if (!filled_) fill();
+            }
+            break;
+        case QEvent::Hide:
+            filled_ = false;
+            leaving_.reset();
+            break;
+        case QEvent::Close:
+            // Closing the screen leaves it: the entries are validated, and a refused one keeps it
+            // open.
+            event->setAccepted(busy_ || !window_.isVisible() || validate());
+            return true;
+        default:
+            break;
     }
-}
-
-void DefinitionScreen::hidden() {
-    filled_ = false;
-    leaving_.reset();
-}
-
-void DefinitionScreen::closing(QCloseEvent& event) {
-    if (busy_ || !window_.isVisible() || validate()) {
-        event.accept();
-    } else {
-        event.ignore();
-    }
+    return false;
 }
 
 bool DefinitionScreen::validate() {

@@ -2,7 +2,7 @@
 // when activated, and validating on Valider, on leaving the screen and on closing it.
 #pragma once
 
-#include <QString>
+#include <QObject>
 #include <functional>
 #include <optional>
 
@@ -10,8 +10,6 @@
 #include "windows/leaving_watch.h"
 
 class QBoxLayout;
-class QCloseEvent;
-class QEvent;
 class QPushButton;
 class QWidget;
 
@@ -29,12 +27,10 @@ struct DefinitionSteps {
     std::function<void()> validated;  // tells the board
 };
 
-// Owned by the screen's window, which passes its events on.
-class DefinitionScreen {
+// Owned by the screen's window, whose activation, hiding and closing it watches.
+class DefinitionScreen : public QObject {
 public:
     DefinitionScreen(QWidget& window, AppWindows& windows, DefinitionSteps steps);
-    DefinitionScreen(const DefinitionScreen&) = delete;
-    DefinitionScreen& operator=(const DefinitionScreen&) = delete;
 
     // The default Valider button, right-aligned on its own row of `layout`.
     void addValider(QBoxLayout& layout);
@@ -42,17 +38,13 @@ public:
     // Captions for the language, the boxes filled from the hull, shown over the board.
     void activate();
 
-    // After QWidget's own handling of the events.
-    void changed(const QEvent& event);
-    void hidden();
-    // Closing the screen leaves it: the entries are validated, and a refused one keeps it open.
-    void closing(QCloseEvent& event);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
+private:
     // Valider: true when the hull took the entries (the screen is then hidden and the board
     // told); false when an entry was refused (its box marked, its message shown, the screen kept).
     bool validate();
-
-private:
     void fill();
     void leave();
 
