@@ -26,11 +26,9 @@ const Caption kCaptions[] = {
     {"titre1_0", "Définition du premier bouchain dans les 3 dimensions X,Y,Z.",
      "First chine definition in 3 dimensions X,Y,Z."},
     {"titre1_1",
-     "Définition des axes:  Origine=tableau,   X=longitudinal vers l'avant,   "
-     "Y=transversal,  "
+     "Définition des axes:  Origine=tableau,   X=longitudinal vers l'avant,   Y=transversal,  "
      "Z=vers le haut",
-     "Axis definition :  Origin=transom,   X=longitudinal toward stem,   "
-     "Y=transverse,  "
+     "Axis definition :  Origin=transom,   X=longitudinal toward stem,   Y=transverse,  "
      "Z=upward"},
     {"titre1_2", "Plan X-Y", "X-Y horizontal plane"},
     {"titre1_3", "Plan X-Z", "X-Z vertical plane"},
