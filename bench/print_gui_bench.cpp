@@ -2,15 +2,14 @@
 // canvas, the PDF made and written safely; and the same pages on the recording canvas.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "board/print_documents.h"
 #include "board/print_page.h"
 #include "board/station_sections.h"
 #include "canvas/page_recording_canvas.h"
+#include "gui_bench_main.h"
 #include "hull/definition_screens.h"
 #include "windows/printed_document.h"
 
@@ -56,11 +55,5 @@ BENCHMARK(BM_PrintAllRecorded)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return voriel::RunGuiBenchmarks(argc, argv);
 }

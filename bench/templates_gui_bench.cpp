@@ -3,15 +3,14 @@
 // the recording canvas. The sheet and page counts are reported as counters.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "board/print_page.h"
 #include "board/station_sections.h"
 #include "canvas/page_recording_canvas.h"
 #include "develop/template_document.h"
+#include "gui_bench_main.h"
 #include "hull/definition_screens.h"
 #include "windows/printed_document.h"
 
@@ -75,11 +74,5 @@ BENCHMARK(BM_AllTemplatesRecorded)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return voriel::RunGuiBenchmarks(argc, argv);
 }
