@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "hydro/exact_hydrostatics.h"
-#include "support/test_hulls.h"
 #include "text/number_text.h"
 #include "windows/courbes.h"
 #include "windows/dessin.h"
@@ -81,8 +80,9 @@ QString FigureText(QWidget& window, const char* name) {
     return Child<QLabel>(window, (std::string("Exact_") + name).c_str())->text();
 }
 
-// The panel's figures against the core's for the document as it stands; the mismatches.
-std::vector<std::string> PanelMismatches(QWidget& window, const Document& doc) {
+// The panel's figures against the core's for the document as it stands; the mismatches, one a
+// line, empty when the panel shows the core's result.
+QString PanelWrong(QWidget& window, const Document& doc) {
     const ExactCondition c = ExactBesideWindow(doc.hull, doc.hydro, doc.totals);
     std::vector<std::string> wrong;
     for (const ExpectedFigure& f : kFigures) {
@@ -95,7 +95,7 @@ std::vector<std::string> PanelMismatches(QWidget& window, const Document& doc) {
             wrong.push_back(std::string(f.name) + ": \"" + shown.toStdString() + "\" for " +
                             Str(f.value(c)));
     }
-    return wrong;
+    return QString::fromStdString(Joined(wrong));
 }
 
 // A waterline height a fraction of the way from the keel's lowest point to the sheer's.
@@ -140,27 +140,23 @@ private slots:
     // gravity; the displacement mode floats the true hull at the window's displacement.
     void exactFiguresAreTheCoresAfterEveryComputation() {
         hydro_->activate();
-        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
-                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         const double low = Val(FigureText(*hydro_, "volume").toStdString());
         FloatAt(*hydro_, "0,15");
-        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
-                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         QVERIFY(Val(FigureText(*hydro_, "volume").toStdString()) > low + 0.1);
         QCOMPARE(FigureText(*hydro_, "waterlineZ"), QString("0.150"));
 
         Type(*hydro_, "Text1_0", "1,2");
         Click(*hydro_, "Option1_0");
-        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
-                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         QCOMPARE(FigureText(*hydro_, "volume"), QString("1.200"));
         QCOMPARE(FigureText(*hydro_, "displacementFresh"), QString("1200"));
         QCOMPARE(FigureText(*hydro_, "displacementSea"), QString("1230"));
 
         h_->doc.totals.MassCentreX = 2.4;  // a mass budget's centre: both methods trim over it
         Click(*hydro_, "Calcul1");
-        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
-                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         QVERIFY(FigureText(*hydro_, "pitch") != QString("0.0"));
         QVERIFY(qAbs(Val(FigureText(*hydro_, "buoyancyX").toStdString()) - 2.4) <= 0.0125);
     }
@@ -187,25 +183,11 @@ private slots:
         hydro_->activate();
         FloatAt(*hydro_, waterlineAt(h_->doc.hull, fraction));
         QCOMPARE(CaptionOf(*hydro_, "ExactStatus"), french);
-        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
-                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         // (An activation with nothing afloat floats the hull at a hundredth of its length.)
         h_->doc.hull.Language = 1;
         FloatAt(*hydro_, waterlineAt(h_->doc.hull, fraction));
         QCOMPARE(CaptionOf(*hydro_, "ExactStatus"), english);
-    }
-
-    // Random hulls from keel to above the sheer: every figure a finite number, the core's.
-    void exactFiguresOnRandomHulls() {
-        for (uint32_t seed = 1; seed <= 6; ++seed) {
-            h_->doc.hull = test::RandomHull(seed);
-            for (const double f : {0.05, 0.4, 0.9, 1.2}) {
-                FloatAt(*hydro_, waterlineAt(h_->doc.hull, f));
-                const auto wrong = PanelMismatches(*hydro_, h_->doc);
-                QVERIFY2(wrong.empty(), (std::to_string(seed) + ": " + Joined(wrong)).c_str());
-                QVERIFY(!CaptionOf(*hydro_, "ExactStatus").trimmed().isEmpty());
-            }
-        }
     }
 
     void aRefusedEntryBlanksTheExactFigures() {
@@ -215,8 +197,7 @@ private slots:
         Click(*hydro_, "Option1_1");
         for (const ExpectedFigure& f : kFigures) QCOMPARE(FigureText(*hydro_, f.name), QString());
         FloatAt(*hydro_, "0.1");
-        QVERIFY2(PanelMismatches(*hydro_, h_->doc).empty(),
-                 Joined(PanelMismatches(*hydro_, h_->doc)).c_str());
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
     }
 
     void curvesButtonOpensTheCurvesWindowAndQuitClosesIt() {
@@ -238,7 +219,6 @@ private slots:
         QCOMPARE(BoxText(*hydro_, "Text3_0"), QString("0.0"));
         const double volume = BoxValue(*hydro_, "Text1_0");
         QVERIFY(volume > 0);
-        QCOMPARE(h_->doc.totals.TotalMass, h_->doc.hydro.Volume * 1000);
         QCOMPARE(CaptionOf(*hydro_, "Label2_0"), QString::fromUtf8("Le bouchain 1 est immergé"));
         QCOMPARE(h_->dialogs.waitDepth, 0);
         QVERIFY(h_->dialogs.waitCount >= 1);
