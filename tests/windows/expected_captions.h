@@ -212,6 +212,7 @@ inline const ExpectedCaption kBoardCaptions[] = {
     {"fmenu_P_Dessin", "Dessin", "Drawing"},
     {"fmenu_P_Develop", "Développés", "Development"},
     {"fmenu_P_Tout", "Tout", "All"},
+    {"fmenu_P_Gabarits", "Gabarits 1:1", "Full-size templates"},
     {"fmenu_PSetup", "Printer setup", "Printer setup"},
     {"fmenu_Quit", "&Quit", "&Quit"},
     {"Hmenu", "&Hydro", "&Hydro"},
