@@ -25,12 +25,6 @@ using namespace voriel::test;
 
 namespace {
 
-// Buttons and menu entries whose enabling walks the builder through the work.
-const char* const kEnabled[] = {"dessine",      "Developer",         "DessCouple",   "Command1_0",
-                                "Command1_1",   "fmenu_Print",       "fmenu_S_XYZ",  "fmenu_S_DXF",
-                                "fmenu_SD_DXF", "fmenu_Station_DXF", "fmenu_S_VRML", "Hmenu"};
-constexpr int kEnabledCount = sizeof kEnabled / sizeof kEnabled[0];
-
 // The title bar; the buttons' and menu entries' texts are in expected_captions.h.
 const ExpectedCaption kBoardTitle[] = {{"window", "  Planche à dessiner", "  Drawing board"}};
 
@@ -45,18 +39,6 @@ QAction* Action(QWidget& window, const char* name) {
     auto* a = window.findChild<QAction*>(QString::fromLatin1(name));
     if (a == nullptr) qFatal("no menu entry %s", name);
     return a;
-}
-
-bool IsEnabled(QWidget& board, const char* name) {
-    if (auto* a = board.findChild<QAction*>(QString::fromLatin1(name))) return a->isEnabled();
-    return Child(board, name)->isEnabled();
-}
-
-// "1" on, "0" off for each entry of kEnabled, in order.
-QString Enabling(QWidget& board) {
-    QString out;
-    for (const char* name : kEnabled) out += IsEnabled(board, name) ? '1' : '0';
-    return out;
 }
 
 // The board's size in twips set as the window's size (96 dpi under the offscreen platform).

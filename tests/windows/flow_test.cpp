@@ -4,6 +4,7 @@
 // board's enabling and every window's captions checked on the way.
 #include <QAction>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -22,42 +23,12 @@ using namespace voriel::test;
 
 namespace {
 
-// The board's controls whose enabling walks the builder through the work, in the order of the
-// expected strings below: '1' enabled, '0' disabled, '-' not looked at.
-const char* const kWalked[] = {"dessine",      "Developer",         "DessCouple",   "Command1_0",
-                               "Command1_1",   "fmenu_Print",       "fmenu_S_XYZ",  "fmenu_S_DXF",
-                               "fmenu_SD_DXF", "fmenu_Station_DXF", "fmenu_S_VRML", "Hmenu"};
-
-bool IsEnabled(Dessin& board, const char* name) {
-    if (auto* w = board.findChild<QWidget*>(QString::fromLatin1(name));
-        w && !qobject_cast<QMenu*>(w))
-        return w->isEnabled();
-    return Child<QAction>(board, name)->isEnabled();
-}
-
-// What differs from the expected enabling, named.
-std::string EnablingMismatches(Dessin& board, const char* expected) {
-    std::string wrong;
-    for (std::size_t i = 0; i < std::size(kWalked); ++i) {
-        if (expected[i] == '-') continue;
-        if (IsEnabled(board, kWalked[i]) != (expected[i] == '1'))
-            wrong += std::string(kWalked[i]) + (expected[i] == '1' ? " disabled\n" : " enabled\n");
-    }
-    return wrong;
-}
-
 // A picture of the sheet, to tell that a stage drew something.
 QImage Sheet(Dessin& board) {
     return board.findChild<PlanWidget*>()->canvas().image().copy();
 }
 
 }  // namespace
-
-#define CHECK_ENABLING(board, expected)                                \
-    do {                                                               \
-        const std::string wrong = EnablingMismatches(board, expected); \
-        QVERIFY2(wrong.empty(), wrong.c_str());                        \
-    } while (false)
 
 #define CHECK_CAPTIONS(window, table, language)                        \
     do {                                                               \
@@ -92,12 +63,12 @@ private slots:
         QCOMPARE(board.windowTitle(),
                  QString(language == 0 ? "Voriel2000  -  Nouvelle voriel : VORIEL2000"
                                        : "Voriel2000  -  New Hull : VORIEL2000"));
-        CHECK_ENABLING(board, "000100001000");
+        QCOMPARE(Enabling(board), QString("000100001000"));
         CHECK_CAPTIONS(w.bouchain1(), kChine1Captions, language);
 
         Click(w.bouchain1(), "valider");
         QVERIFY(!w.bouchain1().isVisible());
-        CHECK_ENABLING(board, "100110001000");
+        QCOMPARE(Enabling(board), QString("100110001000"));
         CHECK_CAPTIONS(board, kBoardCaptions, language);
 
         const QImage blank = Sheet(board);
@@ -105,37 +76,37 @@ private slots:
         const QImage chine1 = Sheet(board);
         QVERIFY(chine1 != blank);
         QCOMPARE(h.doc.board.ChineView, int16_t{0});
-        CHECK_ENABLING(board, "110111000000");
+        QCOMPARE(Enabling(board), QString("110111000000"));
 
         Click(board, "Command1_1");
         QVERIFY(w.bouchain2().isVisible());
-        CHECK_ENABLING(board, "110110000011");
+        QCOMPARE(Enabling(board), QString("110110000011"));
         CHECK_CAPTIONS(w.bouchain2(), kChines23Captions, language);
         Click(w.bouchain2(), "valider");
         QVERIFY(!w.bouchain2().isVisible());
-        CHECK_ENABLING(board, "110110000011");
+        QCOMPARE(Enabling(board), QString("110110000011"));
 
         Click(board, "dessine");
         const QImage allLines = Sheet(board);
         QVERIFY(allLines != chine1);
         QCOMPARE(h.doc.board.ChineView, int16_t{1});
-        CHECK_ENABLING(board, "111111111011");
+        QCOMPARE(Enabling(board), QString("111111111011"));
 
         Click(board, "Developer");
         const QImage developed = Sheet(board);
         QVERIFY(developed != allLines);
-        CHECK_ENABLING(board, "111111111011");
+        QCOMPARE(Enabling(board), QString("111111111011"));
 
         Click(board, "DessCouple");
         QVERIFY(Sheet(board) != developed);
-        CHECK_ENABLING(board, "111111111111");
+        QCOMPARE(Enabling(board), QString("111111111111"));
 
         Child<QAction>(board, "Hmenu")->trigger();
         QVERIFY(w.hydro1().isVisible() && w.mass1().isVisible());
         CHECK_CAPTIONS(w.hydro1(), kHydroCaptions, language);
         CHECK_CAPTIONS(w.mass1(), kMassCaptions, language);
         QCOMPARE(h.doc.hydro.HydroMode, int16_t{1});  // no mass yet: floated at LWL / 100
-        CHECK_ENABLING(board, "111111111111");
+        QCOMPARE(Enabling(board), QString("111111111111"));
 
         Click(w.mass1(), "Calcul1");
         QCOMPARE(h.doc.hydro.HydroMode, int16_t{0});
@@ -145,7 +116,7 @@ private slots:
         QVERIFY(!w.hydro1().isVisible() && !w.mass1().isVisible());
         QVERIFY(board.isVisible());
         QVERIFY(Sheet(board) != beforeWaterline);
-        CHECK_ENABLING(board, "111111111111");
+        QCOMPARE(Enabling(board), QString("111111111111"));
 
         // Quit saves the hull first; a cancelled save dialog still quits.
         h.dialogs.answerCancel();
@@ -167,7 +138,9 @@ private slots:
         Click(start, "CREATE");
         QVERIFY(w.bouchain1().isVisible());
         QCOMPARE(BoxText(w.bouchain1(), "Text1_0"), QString("6"));
-        CHECK_ENABLING(board, "---10000-00-");
+        const QString enabling = Enabling(board);  // '.' not looked at
+        QVERIFY2(QRegularExpression("^...10000.00.$").match(enabling).hasMatch(),
+                 qPrintable(enabling));
     }
 
     // The captions follow the language chosen at the start, window after window, both ways.

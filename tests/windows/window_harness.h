@@ -134,6 +134,24 @@ inline QString BoxText(QWidget& window, const char* box) {
     return Child<QLineEdit>(window, box)->text();
 }
 
+// The board's buttons and menu entries whose enabling walks the builder through the work.
+inline const char* const kBoardSteps[] = {"dessine",           "Developer",    "DessCouple",
+                                          "Command1_0",        "Command1_1",   "fmenu_Print",
+                                          "fmenu_S_XYZ",       "fmenu_S_DXF",  "fmenu_SD_DXF",
+                                          "fmenu_Station_DXF", "fmenu_S_VRML", "Hmenu"};
+
+// The enabling of kBoardSteps in order: '1' enabled, '0' disabled.
+inline QString Enabling(QWidget& board) {
+    QString out;
+    for (const char* name : kBoardSteps) {
+        QWidget* w = board.findChild<QWidget*>(QString::fromLatin1(name));
+        const bool on = w && !qobject_cast<QMenu*>(w) ? w->isEnabled()
+                                                      : Child<QAction>(board, name)->isEnabled();
+        out += on ? '1' : '0';
+    }
+    return out;
+}
+
 // Makes the window the active one and waits until it is.
 inline bool Activate(QWidget& window) {
     window.show();
