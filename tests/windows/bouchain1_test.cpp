@@ -78,9 +78,6 @@ private slots:
         QTest::newRow("transom typed positive") << "Text2_6"
                                                 << "25"
                                                 << "25" << -25.0;
-        QTest::newRow("transom typed negative") << "Text2_6"
-                                                << "-25"
-                                                << "-25" << -25.0;
         QTest::newRow("deadrise rounded") << "Text2_3"
                                           << "14,5"
                                           << "14.5" << 14.0;
