@@ -157,8 +157,8 @@ def sample(src, count, seed, only):
             if q and len(picked) < count: picked.append(q.pop(0)[1])
     for m in picked: print(json.dumps(m))
 
-def apply(path, spec):
-    m = json.loads(spec)
+def apply(path, mutant):
+    m = json.loads(mutant)
     lines = open(path, encoding="utf-8").read().split("\n")
     line = lines[m["line"] - 1]
     if line[m["col"]:m["col"] + len(m["old"])] != m["old"]:
@@ -189,13 +189,13 @@ run_suite "$logs/baseline.log" ||
 
 killed=0 survived=0 unbuilt=0 i=0
 survivors=()
-while IFS= read -r spec; do
+while IFS= read -r mutant; do
   i=$((i + 1))
-  file=$(python3 -c 'import json,sys; print(json.loads(sys.argv[1])["file"])' "$spec")
+  file=$(python3 -c 'import json,sys; print(json.loads(sys.argv[1])["file"])' "$mutant")
   what=$(python3 -c 'import json,sys; m=json.loads(sys.argv[1])
-print("%s:%d  %s  %s -> %s" % (m["file"], m["line"], m["kind"], m["old"].strip()[:60], m["new"]))' "$spec")
+print("%s:%d  %s  %s -> %s" % (m["file"], m["line"], m["kind"], m["old"].strip()[:60], m["new"]))' "$mutant")
   cp -p "$tree/$file" "$work/original"
-  python3 -c "$mutator" apply "$tree/$file" "$spec"
+  python3 -c "$mutator" apply "$tree/$file" "$mutant"
   if ! cmake --build "$build" -j"$jobs" >"$logs/$i.build.log" 2>&1; then
     verdict="did not build"; unbuilt=$((unbuilt + 1))
   elif run_suite "$logs/$i.test.log"; then
