@@ -20,6 +20,27 @@ struct CliRun {
     std::string err;
 };
 
+// The names of the exact hydrostatic figures in the JSON of hydro, curves and stability.
+inline const char* const kExactFigureNames[] = {"volume",
+                                                "displacementFresh",
+                                                "displacementSea",
+                                                "waterlineLength",
+                                                "waterlineBeam",
+                                                "draft",
+                                                "buoyancy",
+                                                "waterplaneArea",
+                                                "LCF",
+                                                "KB",
+                                                "BMt",
+                                                "BMl",
+                                                "KMt",
+                                                "KMl",
+                                                "Cb",
+                                                "Cp",
+                                                "Cm",
+                                                "Cwp",
+                                                "wettedSurface"};
+
 // The lines of a command's output, each ended by a line break.
 inline std::vector<std::string> OutputLines(const std::string& text) {
     std::vector<std::string> out;

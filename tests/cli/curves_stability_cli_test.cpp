@@ -13,27 +13,8 @@ namespace {
 
 using voriel::test::CliRun;
 using voriel::test::CliTest;
+using voriel::test::kExactFigureNames;
 using voriel::test::OutputLines;
-
-const char* const kFigureNames[] = {"volume",
-                                    "displacementFresh",
-                                    "displacementSea",
-                                    "waterlineLength",
-                                    "waterlineBeam",
-                                    "draft",
-                                    "buoyancy",
-                                    "waterplaneArea",
-                                    "LCF",
-                                    "KB",
-                                    "BMt",
-                                    "BMl",
-                                    "KMt",
-                                    "KMl",
-                                    "Cb",
-                                    "Cp",
-                                    "Cm",
-                                    "Cwp",
-                                    "wettedSurface"};
 
 class ExactCliTest : public CliTest {
 protected:
@@ -56,7 +37,7 @@ TEST_F(ExactCliTest, CurvesGiveEveryFigureAtEachLevelInJsonCsvAndATable) {
     ASSERT_EQ(d["levels"].size(), 7u);
     double previous = 0;
     for (const auto& level : d["levels"]) {
-        for (const char* name : kFigureNames) EXPECT_TRUE(level.contains(name)) << name;
+        for (const char* name : kExactFigureNames) EXPECT_TRUE(level.contains(name)) << name;
         for (const char* name : {"TPC", "MCT", "z"}) EXPECT_TRUE(level[name].is_number()) << name;
         EXPECT_EQ(level["status"], "afloat");
         EXPECT_GT(level["volume"].get<double>(), previous);

@@ -14,6 +14,7 @@ namespace {
 
 using voriel::test::CliRun;
 using voriel::test::CliTest;
+using voriel::test::kExactFigureNames;
 
 class HydroCliTest : public CliTest {
 protected:
@@ -45,26 +46,6 @@ void expectAllFinite(const nlohmann::json& j, const std::string& where) {
     }
 }
 
-const char* const kExactNames[] = {"volume",
-                                   "displacementFresh",
-                                   "displacementSea",
-                                   "waterlineLength",
-                                   "waterlineBeam",
-                                   "draft",
-                                   "buoyancy",
-                                   "waterplaneArea",
-                                   "LCF",
-                                   "KB",
-                                   "BMt",
-                                   "BMl",
-                                   "KMt",
-                                   "KMl",
-                                   "Cb",
-                                   "Cp",
-                                   "Cm",
-                                   "Cwp",
-                                   "wettedSurface"};
-
 // The window's results; hydro adds the exact figures under "exact".
 void expectHydroShape(const nlohmann::json& d, const std::string& where) {
     for (const char* key : {"WaterZ", "WaterX", "WaterHalfBreadth", "SectionArea"})
@@ -85,7 +66,7 @@ TEST_F(HydroCliTest, EachOptionReachesTheHydrostatics) {
     EXPECT_EQ(d["message"], "Le bouchain 1 est immergé");
     EXPECT_EQ(std::string(d["results"]).rfind("Surface du plan de flottaison  = ", 0), 0u);
     EXPECT_EQ(d["exact"]["status"], "afloat");
-    for (const char* name : kExactNames) EXPECT_TRUE(d["exact"].contains(name)) << name;
+    for (const char* name : kExactFigureNames) EXPECT_TRUE(d["exact"].contains(name)) << name;
 
     d = json({"hydro", boat_, "--lang", "en", "--waterline", "0.1", "--pitch", "0,5"});
     EXPECT_EQ(d["message"], "Chine 1 is immersed");

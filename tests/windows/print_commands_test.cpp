@@ -19,21 +19,13 @@
 #include "windows/print_commands.h"
 #include "windows/printed_document.h"
 #include "windows/printer_canvas.h"
+#include "windows/window_harness.h"
 
 using namespace voriel;
 
 namespace {
 
 using test::FakePrintDialogs;
-
-Document boatDocument(int stage) {
-    Document doc;
-    doc.hull = test::ValidatedDefaultHull();
-    doc.hull.HullFileName = "boat";
-    doc.board.ChineView = static_cast<int16_t>(stage);
-    ComputeAllStationSections(doc.hull, doc.board);
-    return doc;
-}
 
 // The left edge (pt) of each word pdftotext finds on the first page.
 std::vector<std::pair<std::string, double>> wordsLeft(const std::string& pdf) {
@@ -72,7 +64,7 @@ private slots:
         QFETCH(int, pages);
         QFETCH(QString, title);
         test::TempDir dir;
-        const Document doc = boatDocument(stage);
+        const Document doc = test::BoatDocument(stage);
         test::FakeDialogs dialogs;
         FakePrintDialogs print;
         print.pdf = dir / "out.pdf";
@@ -93,7 +85,7 @@ private slots:
 
     void aCancelPrintsNothing() {
         test::TempDir dir;
-        const Document doc = boatDocument(1);
+        const Document doc = test::BoatDocument(1);
         test::FakeDialogs dialogs;
         FakePrintDialogs print;
         print.accept = false;
@@ -108,7 +100,7 @@ private slots:
 
     void aFailureIsShownUnderTheCommandsTitleAndLeavesNoFile() {
         test::TempDir dir;
-        const Document doc = boatDocument(1);
+        const Document doc = test::BoatDocument(1);
         test::FakeDialogs dialogs;
         FakePrintDialogs print;
         print.pdf = dir / "missing/out.pdf";

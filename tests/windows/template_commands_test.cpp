@@ -16,21 +16,13 @@
 #include "windows/fake_print_dialogs.h"
 #include "windows/printed_document.h"
 #include "windows/template_commands.h"
+#include "windows/window_harness.h"
 
 using namespace voriel;
 
 namespace {
 
 using test::FakeTemplateDialogs;
-
-Document boatDocument(int stage) {
-    Document doc;
-    doc.hull = test::ValidatedDefaultHull();
-    doc.hull.HullFileName = "boat";
-    doc.board.ChineView = static_cast<int16_t>(stage);
-    ComputeAllStationSections(doc.hull, doc.board);
-    return doc;
-}
 
 // The pages the document has on the printer's page, as the command lays it out.
 int plannedPages(const Document& doc, const TemplateRequest& r, QPrinter& printer) {
@@ -51,7 +43,7 @@ private slots:
     void printsTheStagesPlatesToThePdfChosen() {
         for (const int stage : {0, 1}) {
             test::TempDir dir;
-            const Document doc = boatDocument(stage);
+            const Document doc = test::BoatDocument(stage);
             test::FakeDialogs dialogs;
             FakeTemplateDialogs print;
             print.pdf = dir / "templates.pdf";
@@ -84,7 +76,7 @@ private slots:
 
     void aCancelOrARefusedOptionPrintsNothing() {
         test::TempDir dir;
-        const Document doc = boatDocument(1);
+        const Document doc = test::BoatDocument(1);
         test::FakeDialogs dialogs;
         FakeTemplateDialogs print;
         print.pdf = dir / "out.pdf";
@@ -108,7 +100,7 @@ private slots:
 
     void aFailureIsShownUnderTheCommandsTitleAndLeavesNoFile() {
         test::TempDir dir;
-        const Document doc = boatDocument(1);
+        const Document doc = test::BoatDocument(1);
         test::FakeDialogs dialogs;
         FakeTemplateDialogs print;
         print.pdf = dir / "missing/out.pdf";

@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "board/station_sections.h"
 #include "hull/hull.h"
+#include "support/test_hulls.h"
 #include "windows/app_windows.h"
 #include "windows/bouchain1.h"
 #include "windows/bouchain2.h"
@@ -37,6 +39,17 @@ struct Harness {
     FakeDialogs dialogs;
     AppWindows windows{doc, dialogs};
 };
+
+// The default hull named "boat" at a stage, with the station sections a redraw computes: what
+// the print commands read.
+inline Document BoatDocument(int stage) {
+    Document doc;
+    doc.hull = ValidatedDefaultHull();
+    doc.hull.HullFileName = "boat";
+    doc.board.ChineView = static_cast<int16_t>(stage);
+    ComputeAllStationSections(doc.hull, doc.board);
+    return doc;
+}
 
 // A harness holding the default hull, as the program starts.
 inline std::unique_ptr<Harness> DefaultHarness() {
