@@ -50,6 +50,20 @@ void SetDefaultHull(Hull& h) {
     h.PanelDensity = {12, 12, 12, 12, 12, 12, 0, 0, 0, 12, 12, 0};
 }
 
+bool SameShape(const Hull& a, const Hull& b) {
+    return a.XFwd == b.XFwd && a.YFwd == b.YFwd && a.ZFwd == b.ZFwd && a.XMax == b.XMax &&
+           a.YMax == b.YMax && a.ZMax == b.ZMax && a.XAft == b.XAft && a.YAft == b.YAft &&
+           a.ZAft == b.ZAft && a.PlaneZ0 == b.PlaneZ0 && a.PlaneZX == b.PlaneZX &&
+           a.PlaneZY == b.PlaneZY && a.PlankAngle == b.PlankAngle &&
+           a.KeelAdvance == b.KeelAdvance && a.StemAngle == b.StemAngle &&
+           a.TransomAngle == b.TransomAngle && a.PowerFwd == b.PowerFwd &&
+           a.PowerAft == b.PowerAft && a.ShapeSFwd == b.ShapeSFwd && a.ShapeSAft == b.ShapeSAft &&
+           a.StemTurnIn == b.StemTurnIn && a.TransomTurnIn == b.TransomTurnIn &&
+           a.MaxBeamIndex == b.MaxBeamIndex && a.LineX == b.LineX && a.LineY == b.LineY &&
+           a.LineZ == b.LineZ && a.BottomRulingX == b.BottomRulingX &&
+           a.BottomRulingY == b.BottomRulingY && a.BottomRulingZ == b.BottomRulingZ;
+}
+
 bool AllFinite(const Hull& h) {
     const auto finite = [](const auto& values) {
         for (const double v : values)

@@ -70,6 +70,10 @@ void SetDefaultHull(Hull& hull);
 // also covers what is computed from the lines.
 bool AllFinite(const Hull& hull);
 
+// True when two records describe the same hull: every defining value, plane, angle, flag and
+// computed point alike (name, language, colours and densities aside).
+bool SameShape(const Hull& a, const Hull& b);
+
 // The drawing board's new-hull command: zeroes the defining points of lines 0..3 and every point
 // array, applies the defaults and names the hull "Voriel".
 void ResetToNewHull(Hull& hull);

@@ -56,22 +56,6 @@ const Caption kCaptions[] = {
 
 constexpr const char* kPrintCurvesTitle = "Voriel2000 Printing curves";
 
-// Whether two records describe the same hull surface (names, colours and language aside).
-bool sameGeometry(const Hull& a, const Hull& b) {
-    return a.XFwd == b.XFwd && a.YFwd == b.YFwd && a.ZFwd == b.ZFwd && a.XMax == b.XMax &&
-           a.YMax == b.YMax && a.ZMax == b.ZMax && a.XAft == b.XAft && a.YAft == b.YAft &&
-           a.ZAft == b.ZAft && a.PlaneZ0 == b.PlaneZ0 && a.PlaneZX == b.PlaneZX &&
-           a.PlaneZY == b.PlaneZY && a.PlankAngle == b.PlankAngle &&
-           a.KeelAdvance == b.KeelAdvance && a.StemAngle == b.StemAngle &&
-           a.TransomAngle == b.TransomAngle && a.PowerFwd == b.PowerFwd &&
-           a.PowerAft == b.PowerAft && a.ShapeSFwd == b.ShapeSFwd && a.ShapeSAft == b.ShapeSAft &&
-           a.StemTurnIn == b.StemTurnIn && a.TransomTurnIn == b.TransomTurnIn &&
-           a.MaxBeamIndex == b.MaxBeamIndex && a.LineX == b.LineX && a.LineY == b.LineY &&
-           a.LineZ == b.LineZ && a.BottomRulingX == b.BottomRulingX &&
-           a.BottomRulingY == b.BottomRulingY && a.BottomRulingZ == b.BottomRulingZ &&
-           a.TurnInFlags == b.TurnInFlags;
-}
-
 QChartView* makeView(QWidget* parent, const QString& name, QSize minimum) {
     auto* view = new QChartView(parent);
     view->setObjectName(name);
@@ -254,7 +238,7 @@ void Courbes::refresh() {
 
 void Courbes::updateHull() {
     const Hull& hull = windows_.doc().hull;
-    if (hullOfCurves_ && sameGeometry(*hullOfCurves_, hull)) return;
+    if (hullOfCurves_ && SameShape(*hullOfCurves_, hull)) return;
     exact_ = BuildExactHull(hull);
     levels_ = ComputeCurvesOfForm(exact_, 20);
     hullOfCurves_ = hull;

@@ -12,6 +12,7 @@
 
 #include "board/station_sections.h"
 #include "export/export_commands.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"
 #include "support/test_hulls.h"
@@ -21,6 +22,7 @@ namespace {
 
 using test::TempDir;
 
+using test::FileSizeLimit;
 using test::Slurp;
 
 // The first characters of the file at path, as many as `start` holds.
@@ -223,27 +225,6 @@ TEST(ExportCommands, RefusedTargetsAreReportedUnderTheCommandsTitle) {
 }
 
 // Lowers the largest file size the process may write, as a full disk would stop the writing.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ok_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    bool ok() const { return ok_; }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-    bool ok_ = false;
-};
-
 TEST(ExportCommands, AFailedWriteKeepsTheExistingFileIntact) {
     const Scene s;
     TempDir dir;

@@ -9,20 +9,6 @@
 namespace voriel {
 namespace {
 
-bool sameRecord(const Hull& a, const Hull& b) {
-    return a.XFwd == b.XFwd && a.YFwd == b.YFwd && a.ZFwd == b.ZFwd && a.XMax == b.XMax &&
-           a.YMax == b.YMax && a.ZMax == b.ZMax && a.XAft == b.XAft && a.YAft == b.YAft &&
-           a.ZAft == b.ZAft && a.PlaneZ0 == b.PlaneZ0 && a.PlaneZX == b.PlaneZX &&
-           a.PlaneZY == b.PlaneZY && a.PlankAngle == b.PlankAngle &&
-           a.KeelAdvance == b.KeelAdvance && a.StemAngle == b.StemAngle &&
-           a.TransomAngle == b.TransomAngle && a.PowerFwd == b.PowerFwd &&
-           a.PowerAft == b.PowerAft && a.ShapeSFwd == b.ShapeSFwd && a.ShapeSAft == b.ShapeSAft &&
-           a.StemTurnIn == b.StemTurnIn && a.TransomTurnIn == b.TransomTurnIn &&
-           a.MaxBeamIndex == b.MaxBeamIndex && a.LineX == b.LineX && a.LineY == b.LineY &&
-           a.LineZ == b.LineZ && a.BottomRulingX == b.BottomRulingX &&
-           a.BottomRulingY == b.BottomRulingY && a.BottomRulingZ == b.BottomRulingZ;
-}
-
 TEST(Chine1Screen, FilledFromTheRecordAsTheScreenShowsIt) {
     Hull h;
     SetDefaultHull(h);
@@ -91,7 +77,7 @@ TEST(Chine1Screen, RefusedEntriesChangeNothing) {
         ASSERT_TRUE(err.has_value()) << "box " << box << ": " << text;
         EXPECT_FALSE(err->french.empty());
         EXPECT_NE(err->english.find(word), std::string::npos) << err->english;
-        EXPECT_TRUE(sameRecord(h, before)) << text;
+        EXPECT_TRUE(SameShape(h, before)) << text;
     }
 }
 
@@ -156,10 +142,10 @@ TEST(Chines23Screen, RefusedEntryLeavesRecordAndFlagsUntouched) {
     const auto err = ValidateChines23Screen(h, s);
     ASSERT_TRUE(err.has_value());
     EXPECT_NE(err->english.find("Text3(1)"), std::string::npos) << err->english;
-    EXPECT_TRUE(sameRecord(h, filled));
+    EXPECT_TRUE(SameShape(h, filled));
     s.Columns[2][1] = "1e300";  // accepted alone, but no hull comes of it
     ASSERT_TRUE(ValidateChines23Screen(h, s).has_value());
-    EXPECT_TRUE(sameRecord(h, filled));
+    EXPECT_TRUE(SameShape(h, filled));
     EXPECT_TRUE(s.ChkMarotte[2]);
     EXPECT_FALSE(s.ChkMarotte[3]);  // the refused validation did not apply the check-box rule
 }
@@ -201,7 +187,7 @@ TEST(DefinitionScreens, EntriesThatEndInNaNAreRefused) {
         auto err = ValidateChine1Screen(h, s1);
         if (err) {
             EXPECT_NE(err->english.find("cannot be computed"), std::string::npos) << err->english;
-            EXPECT_TRUE(sameRecord(h, start));
+            EXPECT_TRUE(SameShape(h, start));
             continue;
         }
         Chines23Screen s2 = FillChines23Screen(h);
@@ -211,7 +197,7 @@ TEST(DefinitionScreens, EntriesThatEndInNaNAreRefused) {
         err = ValidateChines23Screen(h, s2);
         ASSERT_TRUE(err.has_value()) << (e.chine1.empty() ? "" : e.chine1[0].second);
         EXPECT_NE(err->english.find("cannot be computed"), std::string::npos) << err->english;
-        EXPECT_TRUE(sameRecord(h, filled));
+        EXPECT_TRUE(SameShape(h, filled));
         EXPECT_EQ(s2.Columns, typed.Columns);
     }
 }

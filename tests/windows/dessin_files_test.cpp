@@ -17,6 +17,7 @@
 
 #include "export/export_commands.h"
 #include "hull/hull_data_file.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "support/test_hulls.h"
 #include "windows/bouchain1.h"
@@ -43,29 +44,6 @@ void WriteFile(const std::string& path, const std::string& text) {
 }
 
 // Lowers the largest file size the process may write, as a full disk would stop the writing.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ok_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool ok() const { return ok_; }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-    bool ok_ = false;
-};
-
 // A Save menu command: its menu entry and the files the core says it writes for the board.
 struct ExportCase {
     const char* entry;

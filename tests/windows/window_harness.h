@@ -114,16 +114,7 @@ std::string CaptionsShownWrong(Harness& h, Window& window, const ExpectedCaption
 
 // The whole record compared: defining values, angles, flags and every computed point.
 inline bool SameHull(const Hull& a, const Hull& b) {
-    return a.XFwd == b.XFwd && a.YFwd == b.YFwd && a.ZFwd == b.ZFwd && a.XMax == b.XMax &&
-           a.YMax == b.YMax && a.ZMax == b.ZMax && a.XAft == b.XAft && a.YAft == b.YAft &&
-           a.ZAft == b.ZAft && a.PlankAngle == b.PlankAngle && a.KeelAdvance == b.KeelAdvance &&
-           a.StemAngle == b.StemAngle && a.TransomAngle == b.TransomAngle &&
-           a.PowerFwd == b.PowerFwd && a.PowerAft == b.PowerAft && a.ShapeSFwd == b.ShapeSFwd &&
-           a.ShapeSAft == b.ShapeSAft && a.StemTurnIn == b.StemTurnIn &&
-           a.TransomTurnIn == b.TransomTurnIn && a.LineX == b.LineX && a.LineY == b.LineY &&
-           a.LineZ == b.LineZ && a.BottomRulingX == b.BottomRulingX &&
-           a.BottomRulingY == b.BottomRulingY && a.BottomRulingZ == b.BottomRulingZ &&
-           a.PanelDensity == b.PanelDensity && a.HullFileName == b.HullFileName;
+    return SameShape(a, b) && a.PanelDensity == b.PanelDensity && a.HullFileName == b.HullFileName;
 }
 
 template <typename T = QWidget>
