@@ -3,14 +3,12 @@
 #include "windows/courbes_print.h"
 
 #include <QChart>
-#include <QFile>
 #include <QGraphicsScene>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <memory>
 
-#include "files/safe_file.h"
 #include "windows/courbes_charts.h"
+#include "windows/printed_document.h"
 
 namespace voriel {
 
@@ -112,32 +110,10 @@ std::optional<std::string> paintPages(QPrinter& printer, const CurvesPrintout& p
     return std::nullopt;
 }
 
-// Printed to a temporary file of its own, read back and written over the target safely.
-std::optional<std::string> printPdf(QPrinter& printer, const CurvesPrintout& p) {
-    const QString target = printer.outputFileName();
-    const std::string path = target.toStdString();
-    if (target.isEmpty()) return std::string("No PDF file was named.");
-    if (const auto refused = CheckWriteTarget(path)) return refused;
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) return "No temporary folder for the PDF file: " + path;
-    printer.setOutputFileName(scratch.filePath(QStringLiteral("curves.pdf")));
-    const auto error = paintPages(printer, p);
-    const QString printed = printer.outputFileName();
-    printer.setOutputFileName(target);
-    if (error) return path + ": " + *error;
-    QFile pdf(printed);
-    if (!pdf.open(QIODevice::ReadOnly)) return path + ": the printed PDF could not be read back";
-    const QByteArray bytes = pdf.readAll();
-    return WriteFileSafely(path, std::string_view(bytes.constData(), bytes.size()));
-}
-
 }  // namespace
 
 std::optional<std::string> PrintCurves(QPrinter& printer, const CurvesPrintout& printout) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) return printPdf(printer, printout);
-    if (!printer.isValid())
-        return std::string("No printer is installed: choose Print to file (PDF) instead.");
-    return paintPages(printer, printout);
+    return PrintDocumentOn(printer, [&printout](QPrinter& p) { return paintPages(p, printout); });
 }
 
 }  // namespace voriel

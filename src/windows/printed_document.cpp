@@ -31,7 +31,7 @@ PrintedPages commandPages(PrintCommand command, const Hull& hull, const BoardSta
 }
 
 // The PDF goes to a temporary file of its own, read back and written over the target safely.
-std::optional<std::string> printPdf(QPrinter& printer, const PrintedPages& pages) {
+std::optional<std::string> printPdf(QPrinter& printer, const PaintOnPrinter& paint) {
     const QString target = printer.outputFileName();
     const std::string path = target.toStdString();
     if (const auto refused = CheckWriteTarget(path)) return refused;
@@ -39,7 +39,7 @@ std::optional<std::string> printPdf(QPrinter& printer, const PrintedPages& pages
     if (!scratch.isValid()) return "No temporary folder for the PDF file: " + path;
     const QString temporary = scratch.filePath(QStringLiteral("print.pdf"));
     printer.setOutputFileName(temporary);
-    auto error = printPages(printer, pages);
+    auto error = paint(printer);
     printer.setOutputFileName(target);
     if (error) return path + ": " + *error;
     QFile pdf(temporary);
@@ -67,13 +67,17 @@ std::optional<std::string> PrintOnPrinter(QPrinter& printer, PrintCommand comman
 }
 
 std::optional<std::string> PrintPagesOnPrinter(QPrinter& printer, const PrintedPages& pages) {
+    return PrintDocumentOn(printer, [&pages](QPrinter& p) { return printPages(p, pages); });
+}
+
+std::optional<std::string> PrintDocumentOn(QPrinter& printer, const PaintOnPrinter& paint) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty()) return std::string("No PDF file was named.");
-        return printPdf(printer, pages);
+        return printPdf(printer, paint);
     }
     if (!printer.isValid())
         return std::string("No printer is installed: choose Print to file (PDF) instead.");
-    return printPages(printer, pages);
+    return paint(printer);
 }
 
 }  // namespace voriel

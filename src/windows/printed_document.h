@@ -31,4 +31,9 @@ std::optional<std::string> PrintOnPrinter(QPrinter& printer, PrintCommand comman
 using PrintedPages = std::function<std::optional<std::string>(Canvas&)>;
 std::optional<std::string> PrintPagesOnPrinter(QPrinter& printer, const PrintedPages& pages);
 
+// The same for a document painted straight on the printer (QPainter): `paint` prints it, ending
+// it, and returns the reason it could not, or nothing.
+using PaintOnPrinter = std::function<std::optional<std::string>(QPrinter&)>;
+std::optional<std::string> PrintDocumentOn(QPrinter& printer, const PaintOnPrinter& paint);
+
 }  // namespace voriel
