@@ -1,10 +1,10 @@
 // The print transform: standard scales, their band edges, the scale bar's bands, and the fitted
-// figure lying on the page for any hull.
+// figure lying on the page for any hull (the default hull's pages are golden: tests/golden/print).
 #include "board/print_transform.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -29,43 +29,34 @@ TEST(StandardPrintScale, RoundsDownToTheStandardScaleOfItsBand) {
     for (const auto& c : cases) EXPECT_NEAR(StandardPrintScale(c.in), c.out, 1e-9) << c.in;
 }
 
-std::vector<std::string> labels(double scale) {
-    std::vector<std::string> out;
-    for (const ScaleTick& t : ScaleBarTicks(scale)) out.push_back(t.label);
-    return out;
-}
-
-using Labels = std::vector<std::string>;
-
-TEST(ScaleBarTicks, EachPairShowsWithinItsBand) {
-    EXPECT_EQ(labels(11340), (Labels{"0", ".1", ".2"}));
-    EXPECT_EQ(labels(11339), (Labels{"0", ".1", ".2", "1", "2"}));
-    EXPECT_EQ(labels(5670.01), (Labels{"0", ".1", ".2", "1", "2"}));
-    EXPECT_EQ(labels(5670), (Labels{"0", "1", "2"}));
-    EXPECT_EQ(labels(1136), (Labels{"0", "1", "2"}));
-    EXPECT_EQ(labels(1134), (Labels{"0", "1", "2"}));
-    EXPECT_EQ(labels(1133.9), (Labels{"0", "1", "2", "10", "20"}));
-    EXPECT_EQ(labels(567.01), (Labels{"0", "1", "2", "10", "20"}));
-    EXPECT_EQ(labels(567), (Labels{"0", "10", "20"}));
-    EXPECT_EQ(labels(113.39), (Labels{"0", "10", "20", "100", "200"}));
-    EXPECT_EQ(labels(5.7), (Labels{"0", "100", "200", "1000", "2000"}));
-    EXPECT_EQ(labels(1.0), (Labels{"0", "1000", "2000", "10000"}));
-    EXPECT_EQ(labels(0.5), (Labels{"0", "10000"}));
-}
-
-TEST(ScaleBarTicks, LabelsStandAtTheirDistances) {
-    for (const double scale : {20000.0, 3000.0, 800.0, 60.0, 3.0, 0.2}) {
-        const auto ticks = ScaleBarTicks(scale);
-        ASSERT_FALSE(ticks.empty());
-        EXPECT_EQ(ticks.front().metres, 0.0);
-        for (std::size_t i = 1; i < ticks.size(); ++i) {
-            EXPECT_LT(ticks[i - 1].metres, ticks[i].metres) << scale;
-            const std::string expected =
-                ticks[i].metres < 1
-                    ? "." + std::to_string(static_cast<int>(ticks[i].metres * 10 + 0.5))
-                    : std::to_string(static_cast<int>(ticks[i].metres + 0.5));
-            EXPECT_EQ(ticks[i].label, expected) << scale;
+// Each pair of ticks shows within its band; every label stands at its distance.
+TEST(ScaleBarTicks, EachPairShowsWithinItsBandAndLabelsItsDistance) {
+    const struct {
+        double scale;
+        const char* labels;
+    } cases[] = {{11340, "0 .1 .2"},
+                 {11339, "0 .1 .2 1 2"},
+                 {5670.01, "0 .1 .2 1 2"},
+                 {5670, "0 1 2"},
+                 {1134, "0 1 2"},
+                 {1133.9, "0 1 2 10 20"},
+                 {567.01, "0 1 2 10 20"},
+                 {567, "0 10 20"},
+                 {113.39, "0 10 20 100 200"},
+                 {5.7, "0 100 200 1000 2000"},
+                 {1.0, "0 1000 2000 10000"},
+                 {0.5, "0 10000"}};
+    for (const auto& c : cases) {
+        std::string labels;
+        double previous = -1;
+        for (const ScaleTick& t : ScaleBarTicks(c.scale)) {
+            labels += (labels.empty() ? "" : " ") + t.label;
+            EXPECT_GT(t.metres, previous) << c.scale;
+            previous = t.metres;
+            const double shown = t.label[0] == '.' ? std::stod("0" + t.label) : std::stod(t.label);
+            EXPECT_NEAR(shown, t.metres, 1e-9) << c.scale;
         }
+        EXPECT_EQ(labels, c.labels) << c.scale;
     }
 }
 
@@ -99,25 +90,11 @@ TEST(FitPrintViews, TheFigureLiesOnThePageAtAStandardScale) {
             }
         }
     }
-}
-
-TEST(FitPrintViews, DefaultHullOnA4PrintsAtOneToFifty) {
-    const Hull h = test::ValidatedDefaultHull();
-    const PageArea a4 = PrintableArea(Paper::A4);
-    const PrintTransform t = FitPrintViews(h, a4.width, a4.height);
-    EXPECT_EQ(t.PrintScaleX, 1136.0f);
-    EXPECT_FLOAT_EQ(t.PrintOriginY, 0.5f * a4.height + 300.0f);
-    EXPECT_EQ(t.PrintOriginZ, t.PrintOriginY);
-    EXPECT_FLOAT_EQ(PrintBodyPlanSheetX(t, 0.0), 0.5f * a4.width);
-}
-
-TEST(FitPrintViews, AHullWithoutLinesGetsAFiniteScale) {
-    Hull h;
-    SetDefaultHull(h);
-    const PrintTransform t = FitPrintViews(h, 10000.0f, 15000.0f);
+    Hull empty;  // a hull without lines gets a finite scale
+    SetDefaultHull(empty);
+    const PrintTransform t = FitPrintViews(empty, 10000.0f, 15000.0f);
     EXPECT_GT(t.PrintScaleX, 0.0f);
-    EXPECT_TRUE(std::isfinite(t.PrintOriginX));
-    EXPECT_TRUE(std::isfinite(t.PrintBodyPlanX));
+    EXPECT_TRUE(std::isfinite(t.PrintOriginX) && std::isfinite(t.PrintBodyPlanX));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Tests of the station sections and of the station chosen from the station box.
+// The station chosen from the station box, and the station sections over random hulls.
 #include "board/station_sections.h"
 
 #include <gtest/gtest.h>
@@ -12,47 +12,37 @@
 namespace voriel {
 namespace {
 
-TEST(ChooseStation, SnapsDownToTheStationGridOfTheDefaultHull) {
+// Stations of the default hull are 6/80 = 0.075 m apart: 2.57 lies between station 35 (2.55) and
+// 36 (2.625); the box clamps to the first and last station and reads a text without a number as 0.
+TEST(ChooseStation, SnapsDownToTheStationGridAndClampsToItsEnds) {
     const Hull h = test::ValidatedDefaultHull();
     ASSERT_EQ(h.XFwd[0], 6.0);
-    BoardState b;
-    // Stations are 6/80 = 0.075 m apart: 2.57 lies between station 35 (2.55) and 36 (2.625).
-    EXPECT_EQ(ChooseStation(h, b, "2,57"), "2.55");
-    EXPECT_EQ(b.StationX, 2.57);
-    EXPECT_EQ(b.StationIndex, 35);
-
-    EXPECT_EQ(ChooseStation(h, b, "2.6249"), "2.55");
-    EXPECT_EQ(b.StationIndex, 35);
-    EXPECT_EQ(ChooseStation(h, b, "  2.625 m"), "2.625");
-    EXPECT_EQ(b.StationIndex, 36);
-}
-
-TEST(ChooseStation, ClampsToTheFirstAndLastStation) {
-    const Hull h = test::ValidatedDefaultHull();
-    BoardState b;
-    EXPECT_EQ(ChooseStation(h, b, "-3"), "0");
-    EXPECT_EQ(b.StationIndex, 1);
-    EXPECT_EQ(b.StationX, -3.0);
-    EXPECT_EQ(ChooseStation(h, b, "7,5"), "6");
-    EXPECT_EQ(b.StationIndex, 81);
-    EXPECT_EQ(ChooseStation(h, b, "6"), "6");
-    EXPECT_EQ(b.StationIndex, 81);
-    EXPECT_EQ(ChooseStation(h, b, "5.99"), "5.925");
-    EXPECT_EQ(b.StationIndex, 80);
-    EXPECT_EQ(ChooseStation(h, b, "1e999"), "6");
-    EXPECT_EQ(b.StationIndex, 81);
-}
-
-TEST(ChooseStation, TextWithoutANumberReadsAsZero) {
-    const Hull h = test::ValidatedDefaultHull();
-    BoardState b;
-    b.StationIndex = 50;
-    b.StationX = 4.0;
-    EXPECT_EQ(ChooseStation(h, b, "abc"), "0");
-    EXPECT_EQ(b.StationX, 0.0);
-    EXPECT_EQ(b.StationIndex, 1);
-    EXPECT_EQ(ChooseStation(h, b, ""), "0");
-    EXPECT_EQ(b.StationIndex, 1);
+    const struct {
+        const char *typed, *shown;
+        int index;
+        double x;
+    } cases[] = {{"2,57", "2.55", 35, 2.57},
+                 {"2.6249", "2.55", 35, 2.6249},
+                 {"  2.625 m", "2.625", 36, 2.625},
+                 {"-3", "0", 1, -3},
+                 {"7,5", "6", 81, 7.5},
+                 {"6", "6", 81, 6},
+                 {"5.99", "5.925", 80, 5.99},
+                 {"1e999", "6", 81, HUGE_VAL},
+                 {"abc", "0", 1, 0},
+                 {"", "0", 1, 0}};
+    for (const auto& c : cases) {
+        BoardState b;
+        b.StationIndex = 50;
+        b.StationX = 4.0;
+        EXPECT_EQ(ChooseStation(h, b, c.typed), c.shown) << c.typed;
+        EXPECT_EQ(b.StationIndex, c.index) << c.typed;
+        EXPECT_TRUE(!std::isfinite(c.x) || b.StationX == c.x) << c.typed;
+    }
+    EXPECT_EQ(StationDrawingSide(1), 1);
+    EXPECT_EQ(StationDrawingSide(40), 1);
+    EXPECT_EQ(StationDrawingSide(41), -1);
+    EXPECT_EQ(StationDrawingSide(81), -1);
 }
 
 // The box shows the station's X after each click: clicking again must keep the same station, and
@@ -66,42 +56,34 @@ TEST(ChooseStation, TheShownTextPicksTheSameStationOnEveryHull) {
             const std::string shown = ChooseStation(h, b, BoxText(h.LineX[Keel][k]));
             ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
             EXPECT_EQ(shown, BoxText(h.LineX[Keel][k]));
-            if (k == 81) continue;
-            ChooseStation(h, b, BoxText(h.LineX[Keel][k] + 0.5 * step));
-            ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
-            ChooseStation(h, b, BoxText(h.LineX[Keel][k] + 0.999 * step));
-            ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
+            for (const double into : {0.5, 0.999}) {
+                if (k == 81) continue;
+                ChooseStation(h, b, BoxText(h.LineX[Keel][k] + into * step));
+                ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
+            }
         }
     }
 }
 
-TEST(StationDrawingSide, AftHalfTowardTheBowForwardHalfTowardTheStern) {
-    EXPECT_EQ(StationDrawingSide(1), 1);
-    EXPECT_EQ(StationDrawingSide(40), 1);
-    EXPECT_EQ(StationDrawingSide(41), -1);
-    EXPECT_EQ(StationDrawingSide(81), -1);
-}
-
 // Every section runs from the keel point to the sheer point of its station, through chine 1,
-// with finite coordinates, over many hulls.
-TEST(ComputeAllStationSections, SectionsJoinTheLinesOnRandomHulls) {
+// with finite coordinates; along the stem, where the section is not transverse, the heights are
+// evenly spaced from keel to chine 1 and every point lies on the bottom surface.
+TEST(ComputeAllStationSections, SectionsJoinTheLinesAndTheStemSectionLiesOnTheBottom) {
     for (uint32_t seed = 1; seed <= 500; ++seed) {
-        const Hull h = test::RandomHull(seed);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const Hull h = seed == 1 ? test::ValidatedDefaultHull() : test::RandomHull(seed);
         BoardState b;
         ComputeAllStationSections(h, b);
         const double tol = 1e-9 * h.XFwd[0];
         for (int p = 0; p < kPointCount; ++p) {
-            const auto& x = b.StationPtX[p];
-            const auto& y = b.StationPtY[p];
-            const auto& z = b.StationPtZ[p];
-            for (int j = 0; j < kSectionPointCount; ++j) {
+            const auto &x = b.StationPtX[p], &y = b.StationPtY[p], &z = b.StationPtZ[p];
+            for (int j = 0; j < kSectionPointCount; ++j)
                 ASSERT_TRUE(std::isfinite(x[j]) && std::isfinite(y[j]) && std::isfinite(z[j]))
-                    << "seed " << seed << " p " << p << " j " << j;
-            }
+                    << p << " " << j;
             ASSERT_EQ(x[0], h.LineX[Keel][p]);
             ASSERT_EQ(x[10], h.LineX[Chine1][p]);
-            ASSERT_NEAR(z[0], h.LineZ[Keel][p], tol) << "seed " << seed << " p " << p;
-            ASSERT_NEAR(z[10], h.LineZ[Chine1][p], tol) << "seed " << seed << " p " << p;
+            ASSERT_NEAR(z[0], h.LineZ[Keel][p], tol) << p;
+            ASSERT_NEAR(z[10], h.LineZ[Chine1][p], tol) << p;
             if (p < 82) {
                 EXPECT_EQ(y[0], 0.0);
                 EXPECT_EQ(y[10], h.LineY[Chine1][p]);
@@ -113,24 +95,13 @@ TEST(ComputeAllStationSections, SectionsJoinTheLinesOnRandomHulls) {
                 EXPECT_EQ(z[j], h.LineZ[line][p]);
             }
         }
-    }
-}
-
-// Along the stem, where the section is not transverse, the heights are evenly spaced from keel
-// to chine 1 and every point lies on the bottom surface.
-TEST(ComputeStationSection, ForwardEndSectionLiesOnTheBottom) {
-    for (uint32_t seed = 1; seed <= 300; ++seed) {
-        const Hull h = seed == 1 ? test::ValidatedDefaultHull() : test::RandomHull(seed);
-        BoardState b;
-        ComputeAllStationSections(h, b);
+        if (seed > 300) continue;
         const double z0 = h.LineZ[Keel][82], z1 = h.LineZ[Chine1][82];
-        const double tol = 1e-9 * h.XFwd[0];
         for (int j = 0; j <= 10; ++j) {
-            const double x = b.StationPtX[82][j], y = b.StationPtY[82][j];
-            const double z = b.StationPtZ[82][j];
+            const double x = b.StationPtX[82][j], y = b.StationPtY[82][j], z = b.StationPtZ[82][j];
             EXPECT_NEAR(z, z0 + (z1 - z0) * j / 10, tol);
             EXPECT_GE(y, 0.0);
-            EXPECT_NEAR(BottomHeight(h, x, y), z, tol) << "seed " << seed << " j " << j;
+            EXPECT_NEAR(BottomHeight(h, x, y), z, tol) << j;
         }
     }
 }

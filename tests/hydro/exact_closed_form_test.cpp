@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "hydro/exact_integration.h"
-#include "hydro/exact_test_shapes.h"
+#include "hydro/exact_shape.h"
 #include "hydro/stability.h"
 
 namespace voriel {
@@ -14,11 +15,55 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+SectionVertex vertex(double y, double z, EdgeKind edge, Track track, SurfaceSlope slope = {}) {
+    SectionVertex v;
+    v.y = y;
+    v.z = z;
+    v.edge = edge;
+    v.track = track;
+    v.start = v.end = slope;
+    return v;
+}
+
+// Height of a flat bottom along X, and its slope.
+struct Bottom {
+    std::function<double(double)> z = [](double) { return 0.0; };
+    std::function<double(double)> dz = [](double) { return 0.0; };
+};
+
+// A box of length L, beam B and depth D from X = 0 to L, its flat bottom at Z = bottom(X), the
+// transom raked aft by rakeTan (X = -rakeTan*Z), the bow upright. With vHalf > 0, a V section of
+// that half breadth at the deck instead.
+ExactShape boxShape(double L, double B, double D, Bottom bottom = {}, double rakeTan = 0,
+                    double vHalf = 0) {
+    ExactShape s;
+    s.profile = [=](double x) {
+        const double keel = bottom.z(x);
+        SectionPolygon p{vertex(0.0, keel, EdgeKind::Bottom, Track::Keel, {0.0, bottom.dz(x)})};
+        if (vHalf > 0) {
+            p.push_back(vertex(vHalf, D, EdgeKind::Deck, Track::Sheer));
+        } else {
+            // The side is upright: it adds no surface whatever its slope along X.
+            p.push_back(vertex(B / 2, keel, EdgeKind::Plank, Track::Chine1));
+            p.push_back(vertex(B / 2, D, EdgeKind::Deck, Track::Sheer));
+        }
+        p.push_back(vertex(0.0, D, EdgeKind::Centre, Track::None));
+        return p;
+    };
+    const double z0 = bottom.z(0.0);
+    s.aft = {{z0, -rakeTan * z0}, {D, -rakeTan * D}};
+    s.fwd = {{bottom.z(L), L}, {D, L}};  // from the keel's forward end
+    s.breaks =
+        rakeTan > 0 ? std::vector<double>{-rakeTan * D, 0.0, L} : std::vector<double>{0.0, L};
+    s.length = L;
+    return s;
+}
+
 struct Expected {
     double volume, xB, zB, chordArea, lcf, inertiaT, inertiaL, wetted;
 };
 
-void expectIntegrals(const ImmersedIntegrals& in, const Expected& e, const char* what) {
+void expectIntegrals(const ImmersedIntegrals& in, const Expected& e, const std::string& what) {
     SCOPED_TRACE(what);
     EXPECT_NEAR(in.volume, e.volume, 1e-10 * e.volume);
     EXPECT_NEAR(in.momentX / in.volume, e.xB, 1e-10);
@@ -35,86 +80,75 @@ void expectIntegrals(const ImmersedIntegrals& in, const Expected& e, const char*
 
 TEST(ExactClosedForm, BoxWedgeRisingKeelAndRakedTransom) {
     const double L = 5, B = 2, D = 1.5, T = 0.4;
-    {
-        const ExactHull box = BuildExactHull(test::BoxShape(L, B, D));
-        expectIntegrals(Immerse(box, {T, 0, 0}),
-                        {L * B * T, L / 2, T / 2, L * B, L / 2, L * B * B * B / 12,
-                         B * L * L * L / 12, L * B + 2 * L * T + 2 * B * T},
-                        "box");
-    }
-    {
-        // V section, half breadth 0.8 at 1 m: half breadth at T is 0.8*T.
-        const double y = 0.8 * T;
-        const ExactHull wedge = BuildExactHull(test::WedgeShape(L, 0.8, 1.0));
-        expectIntegrals(Immerse(wedge, {T, 0, 0}),
-                        {L * y * T, L / 2, 2 * T / 3, 2 * y * L, L / 2, L * 2 * y * y * y / 3,
-                         2 * y * L * L * L / 12, 2 * L * std::hypot(y, T) + 2 * y * T},
-                        "wedge");
-    }
-    {
-        // Keel Z = k*X: the water reaches X = T/k < L; the section area B*(T - kX) vanishes
-        // there, a kink inside a panel.
-        const double k = 0.1, end = T / k;
-        const ExactHull rising = BuildExactHull(test::BoxShape(L, B, D, k));
-        const double v = B * T * end / 2;
-        expectIntegrals(
-            Immerse(rising, {T, 0, 0}),
-            {v, end / 3, 2 * T / 3, B * end, end / 2, end * B * B * B / 12,
-             B * end * end * end / 12, B * end * std::hypot(1.0, k) + 2 * T * end / 2 + B * T},
-            "rising keel");
-    }
-    for (const double draft : {T, 0.02}) {
-        // Transom raked aft by t: the water reaches X = -draft*t, and the transom facet's
-        // immersed part is B wide and draft*sqrt(1 + t^2) long. At 2 cm the water meets the
-        // corner cut by the transom closer to X = 0 than the last kept section, and that corner
-        // ends at X = 0.
-        const double t = std::tan(25 * kPi / 180), d = draft;
-        const ExactHull raked = BuildExactHull(test::BoxShape(L, B, D, 0.0, t));
+    expectIntegrals(Immerse(BuildExactHull(boxShape(L, B, D)), {T, 0, 0}),
+                    {L * B * T, L / 2, T / 2, L * B, L / 2, L * B * B * B / 12, B * L * L * L / 12,
+                     L * B + 2 * L * T + 2 * B * T},
+                    "box");
+    // V section, half breadth 0.8 at 1 m: half breadth at T is 0.8*T.
+    const double y = 0.8 * T;
+    expectIntegrals(Immerse(BuildExactHull(boxShape(L, B, 1.0, {}, 0, 0.8)), {T, 0, 0}),
+                    {L * y * T, L / 2, 2 * T / 3, 2 * y * L, L / 2, L * 2 * y * y * y / 3,
+                     2 * y * L * L * L / 12, 2 * L * std::hypot(y, T) + 2 * y * T},
+                    "wedge");
+    // Keel Z = k*X: the water reaches X = T/k < L; the section area B*(T - kX) vanishes there, a
+    // kink inside a panel.
+    const double k = 0.1, end = T / k;
+    const Bottom rising{[k](double x) { return k * x; }, [k](double) { return k; }};
+    expectIntegrals(
+        Immerse(BuildExactHull(boxShape(L, B, D, rising)), {T, 0, 0}),
+        {B * T * end / 2, end / 3, 2 * T / 3, B * end, end / 2, end * B * B * B / 12,
+         B * end * end * end / 12, B * end * std::hypot(1.0, k) + 2 * T * end / 2 + B * T},
+        "rising keel");
+    // Transom raked aft by t: the water reaches X = -d*t, and the transom facet's immersed part is
+    // B wide and d*sqrt(1 + t^2) long. At 2 cm the water meets the corner cut by the transom
+    // closer to X = 0 than the last kept section, and that corner ends at X = 0.
+    const double t = std::tan(25 * kPi / 180);
+    const ExactHull raked = BuildExactHull(boxShape(L, B, D, {}, t));
+    for (const double d : {T, 0.02}) {
         const double v = B * (L * d + d * d * t / 2);
         const double mx = B * d * L * L / 2 - B * d * d * d * t * t / 6;
         const double mz = B * (L * d * d / 2 + d * d * d * t / 3);
-        const double aw = B * (L + d * t);
-        const double lcf = (L - d * t) / 2;
         expectIntegrals(Immerse(raked, {d, 0, 0}),
-                        {v, mx / v, mz / v, aw, lcf, (L + d * t) * B * B * B / 12,
-                         B * std::pow(L + d * t, 3) / 12,
+                        {v, mx / v, mz / v, B * (L + d * t), (L - d * t) / 2,
+                         (L + d * t) * B * B * B / 12, B * std::pow(L + d * t, 3) / 12,
                          B * L + 2 * (L * d + d * d * t / 2) + B * d * std::hypot(1.0, t) + B * d},
-                        d == T ? "raked transom" : "raked transom, 2 cm");
+                        "raked transom at " + std::to_string(d));
     }
 }
 
-// The bottom comes down below the water and rises again between two kept sections (or between
-// the aft end and the first node): the water covers |X - low| < r, with r = sqrt(h/bend).
+// The bottom Z = bend*(X - low)^2 comes down below the water and rises again between two kept
+// sections (or between the aft end and the first node): the water covers |X - low| < r, with
+// r = sqrt(h/bend). Panels are L/24 long; the Gauss nodes of the one over [2.083, 2.292] lie at
+// 2.098, 2.152, 2.223 and 2.277.
 TEST(ExactClosedForm, ValleyBetweenKeptSectionsIsFound) {
     const double L = 5, B = 2, D = 1, bend = 1;
-    struct Case {
+    const auto valley = [&](double low) {
+        return BuildExactHull(boxShape(L, B, D,
+                                       {[=](double x) { return bend * (x - low) * (x - low); },
+                                        [=](double x) { return 2 * bend * (x - low); }}));
+    };
+    const struct {
         const char* what;
         double low, r;
-    };
-    // Panels are L/24 long; the Gauss nodes of the one over [2.083, 2.292] lie at 2.098, 2.152,
-    // 2.223 and 2.277.
-    const Case cases[] = {{"between two nodes", 2.1875, 0.01},
-                          {"near a node", 2.16, 0.005},
-                          {"beside a panel's end", 2.09, 0.003},
-                          {"beside the aft end", 0.004, 0.002}};
-    for (const Case& c : cases) {
+    } cases[] = {{"between two nodes", 2.1875, 0.01},
+                 {"near a node", 2.16, 0.005},
+                 {"beside a panel's end", 2.09, 0.003},
+                 {"beside the aft end", 0.004, 0.002}};
+    for (const auto& c : cases) {
         const double r = c.r, h = bend * r * r;
-        const ExactHull valley = BuildExactHull(test::ValleyShape(L, B, D, c.low, bend));
         const double arc =
             r * std::sqrt(1 + 4 * bend * bend * r * r) + std::asinh(2 * bend * r) / (2 * bend);
-        expectIntegrals(Immerse(valley, {h, 0, 0}),
+        expectIntegrals(Immerse(valley(c.low), {h, 0, 0}),
                         {4 * B * h * r / 3, c.low, 3 * h / 5, 2 * r * B, c.low,
                          2 * r * B * B * B / 12, B * 8 * r * r * r / 12, B * arc + 8 * h * r / 3},
                         c.what);
     }
     // A hair above the water the bottom stays dry: no crossing is made up.
-    const ExactHull valley = BuildExactHull(test::ValleyShape(L, B, D, 2.1875, bend));
-    EXPECT_EQ(Immerse(valley, {-1e-9, 0, 0}).volume, 0.0);
+    EXPECT_EQ(Immerse(valley(2.1875), {-1e-9, 0, 0}).volume, 0.0);
 }
 
 TEST(ExactClosedForm, DeckUnderWaterIsReportedAndTheVolumeStopsAtTheDeck) {
-    const ExactHull box = BuildExactHull(test::BoxShape(4, 2, 1));
-    const ImmersedIntegrals in = Immerse(box, {1.5, 0, 0});
+    const ImmersedIntegrals in = Immerse(BuildExactHull(boxShape(4, 2, 1)), {1.5, 0, 0});
     EXPECT_TRUE(in.deckImmersed);
     EXPECT_NEAR(in.volume, 8.0, 1e-12);
     EXPECT_NEAR(in.chordArea, 0.0, 1e-12);
@@ -135,8 +169,8 @@ double boxKN(double B, double D, double T, double deg) {
 }
 
 TEST(ExactClosedForm, BoxBargeHeeledThroughNinetyDegrees) {
-    const double L = 6, B = 2, D = 4, T = 0.5;
-    const ExactHull barge = BuildExactHull(test::BoxShape(L, B, D));
+    const double L = 6, B = 2, D = 4, T = 0.5, kg = 0.8;
+    const ExactHull barge = BuildExactHull(boxShape(L, B, D));
     const CrossCurves cross = ComputeCrossCurves(barge, L * B * T, 0.0);
     ASSERT_EQ(cross.points.size(), 19u);
     for (const HeelPoint& p : cross.points) {
@@ -147,26 +181,24 @@ TEST(ExactClosedForm, BoxBargeHeeledThroughNinetyDegrees) {
         EXPECT_NEAR(p.buoyancy[0], L / 2, 1e-9);
         EXPECT_EQ(p.deckImmersed, p.heelDeg == 90);
     }
-    // GZ for a KG of 0.8: stiff, positive up to 90 degrees.
-    const double kg = 0.8;
-    const auto gz = [&](double deg) {
-        return boxKN(B, D, T, deg) - kg * std::sin(deg * kPi / 180);
-    };
+    // GZ for a KG of 0.8: stiff, positive up to 90 degrees, the greatest GZ the slab's at 90.
     const GzCurve curve = ComputeGz(barge, cross, kg);
     EXPECT_FALSE(curve.vanishingAngle);
+    EXPECT_NEAR(curve.maxGZ, D / 2 - kg, 1e-9);
+    EXPECT_EQ(curve.angleOfMaxGZ, 90);
     // Areas: Simpson's rule over the 5-degree steps against the closed form integrated finely
     // (the wall-sided form ends at 26.6 degrees, a kink Simpson's rule cannot follow exactly).
     const auto area = [&](double to) {
         double sum = 0;
         const int n = 20000;
-        for (int i = 0; i < n; ++i) sum += gz((i + 0.5) * to / n) * (to / n) * kPi / 180;
+        for (int i = 0; i < n; ++i) {
+            const double deg = (i + 0.5) * to / n;
+            sum += (boxKN(B, D, T, deg) - kg * std::sin(deg * kPi / 180)) * (to / n) * kPi / 180;
+        }
         return sum;
     };
     EXPECT_NEAR(curve.area30, area(30), 5e-3 * area(30));
     EXPECT_NEAR(curve.area40, area(40), 5e-3 * area(40));
-    // The greatest GZ is the slab's at 90 degrees.
-    EXPECT_NEAR(curve.maxGZ, D / 2 - kg, 1e-9);
-    EXPECT_EQ(curve.angleOfMaxGZ, 90);
 }
 
 }  // namespace

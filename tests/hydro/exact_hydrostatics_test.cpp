@@ -1,5 +1,5 @@
 // Exact hydrostatics on the default and random hulls: convergence against ten times the effort,
-// the window's method converging on the window's geometry, dV/dz = Awp, the floating searches,
+// dV/dz = Awp, the window's method converging on the window's geometry, the floating searches,
 // and the stability properties (KN(0) = 0, dKN/dheel = KMt upright, GZ odd in the heel).
 #include "hydro/exact_hydrostatics.h"
 
@@ -20,55 +20,41 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-struct Case {
-    std::string name;
-    Hull hull;
-};
-
-// The default hull and seeded random hulls.
-std::vector<Case> hulls(int randomCount) {
-    std::vector<Case> out{{"default", ValidatedDefaultHull()}};
-    for (int s = 1; s <= randomCount; ++s)
-        out.push_back({"seed " + std::to_string(s), test::RandomHull(900 + s)});
-    return out;
-}
-
-double lowestSheer(const Hull& h) {
-    return *std::min_element(h.LineZ[Sheer].begin(), h.LineZ[Sheer].end());
+// The default hull (seed 0) and seeded random hulls.
+Hull hullOf(int seed) {
+    return seed == 0 ? ValidatedDefaultHull() : test::RandomHull(900 + seed);
 }
 
 // A waterline a fraction of the way from the hull's lowest point to its lowest sheer point.
 double waterlineAt(const ExactHull& x, const Hull& h, double fraction) {
-    return x.keelZ + fraction * (lowestSheer(h) - x.keelZ);
-}
-
-// X of the hull's lowest kept section.
-double lowestX(const ExactHull& x) {
-    std::vector<StationSlice> slices;
-    Immerse(x, {x.keelZ, 0, 0}, &slices);
-    return std::min_element(slices.begin(), slices.end(),
-                            [](const auto& a, const auto& b) { return a.lowZ < b.lowZ; })
-        ->x;
+    return x.keelZ +
+           fraction * (*std::min_element(h.LineZ[Sheer].begin(), h.LineZ[Sheer].end()) - x.keelZ);
 }
 
 // Every case of the sample: 60 random hulls, three waterlines between the lowest point and the
 // lowest sheer point, each level, bow down and bow up (the waterline passing at the same height
-// over the lowest point). Volume, waterplane and centre of buoyancy within 0.01 %, the wetted
-// surface within 0.02 % (the pointed forefoot's sections shrink like a square root toward the
-// stem, where panels of even length converge slower).
-TEST(ExactHydrostatics, ConvergedAgainstTenTimesTheEffort) {
-    for (const Case& c : hulls(60)) {
-        const ExactHull once = BuildExactHull(c.hull);
-        const ExactHull tenfold = BuildExactHull(c.hull, {10.0, false});
-        const double len = c.hull.XFwd[0], xLow = lowestX(once);
+// over the hull's lowest kept section). Volume, waterplane and centre of buoyancy within 0.01 %,
+// the wetted surface within 0.02 % (the pointed forefoot's sections shrink like a square root
+// toward the stem, where panels of even length converge slower). On ten of them, the volume grows
+// with the waterline as the waterplane area.
+TEST(ExactHydrostatics, ConvergedAgainstTenTimesTheEffortAndDvDzIsTheWaterplane) {
+    for (int seed = 0; seed <= 60; ++seed) {
+        const Hull h = hullOf(seed);
+        const ExactHull once = BuildExactHull(h), tenfold = BuildExactHull(h, {10.0, false});
+        std::vector<StationSlice> slices;
+        Immerse(once, {once.keelZ, 0, 0}, &slices);
+        const double len = h.XFwd[0], xLow = std::min_element(slices.begin(), slices.end(),
+                                                              [](const auto&a, const auto&b) {
+                                                                  return a.lowZ < b.lowZ;
+                                                              })
+                                                 ->x;
         for (const double fraction : {0.15, 0.5, 0.9}) {
+            const double z = waterlineAt(once, h, fraction);
             for (const double pitch : {0.0, 0.02, -0.02}) {
-                const double z = waterlineAt(once, c.hull, fraction);
+                SCOPED_TRACE("seed " + std::to_string(seed) + " at " + std::to_string(z) +
+                             " pitch " + std::to_string(pitch));
                 const Waterplane plane{z - std::tan(pitch) * xLow, pitch, 0};
-                SCOPED_TRACE(c.name + " at " + std::to_string(z) + " pitch " +
-                             std::to_string(pitch));
-                const ImmersedIntegrals a = Immerse(once, plane);
-                const ImmersedIntegrals b = Immerse(tenfold, plane);
+                const ImmersedIntegrals a = Immerse(once, plane), b = Immerse(tenfold, plane);
                 ASSERT_GT(b.volume, 0);
                 ASSERT_GT(b.chordArea, 0);
                 EXPECT_NEAR(a.volume, b.volume, 1e-4 * b.volume);
@@ -77,73 +63,57 @@ TEST(ExactHydrostatics, ConvergedAgainstTenTimesTheEffort) {
                 EXPECT_NEAR(a.momentZ / a.volume, b.momentZ / b.volume, 1e-4 * len);
                 EXPECT_NEAR(a.wettedSurface, b.wettedSurface, 2e-4 * b.wettedSurface);
             }
+            if (seed > 10) continue;
+            const double dz = 1e-5 * len, awp = Immerse(once, {z, 0.01, 0}).chordArea;
+            const double dv =
+                Immerse(once, {z + dz, 0.01, 0}).volume - Immerse(once, {z - dz, 0.01, 0}).volume;
+            EXPECT_NEAR(dv / (2 * dz), awp, 1e-4 * awp);
         }
     }
 }
 
-// The hull record's points refilled over [a, b] of the default lines: the window's method run on
-// it integrates that stretch with 80 stations.
-Hull stretchOf(const Hull& h, double a, double b) {
-    Hull part = h;
-    for (int p = 1; p <= 81; ++p) {
-        const double x = a + (b - a) * (p - 1) / 80;
-        part.LineX[Keel][p] = x;
-        part.LineY[Keel][p] = 0;
-        part.LineZ[Keel][p] = BottomHeight(h, x, 0);
-        for (int k = Chine1; k <= Sheer; ++k) {
-            const double xk = std::clamp(x, h.LineX[k][0], h.LineX[k][82]);
-            const LinePoint pt = LinePointAt(h, k, xk);
-            part.LineX[k][p] = xk;
-            part.LineY[k][p] = pt.y;
-            part.LineZ[k][p] = pt.z;
-        }
-    }
-    for (int k = Keel; k <= Sheer; ++k) {
-        for (auto* line : {&part.LineX, &part.LineY, &part.LineZ}) {
-            (*line)[k][0] = (*line)[k][1];
-            (*line)[k][82] = (*line)[k][81];
-        }
-    }
-    return part;
-}
-
-// The window's method with 80 * pieces stations over [0, LWL].
+// The window's method with 80 * pieces stations over [0, LWL]: each piece the hull record's
+// points refilled over its stretch of the lines.
 double windowVolume(const Hull& h, double z, int pieces) {
     double v = 0;
     for (int i = 0; i < pieces; ++i) {
+        const double a = h.XFwd[0] * i / pieces, b = h.XFwd[0] * (i + 1) / pieces;
+        Hull part = h;
+        for (int p = 1; p <= 81; ++p) {
+            const double x = a + (b - a) * (p - 1) / 80;
+            part.LineX[Keel][p] = x;
+            part.LineY[Keel][p] = 0;
+            part.LineZ[Keel][p] = BottomHeight(h, x, 0);
+            for (int k = Chine1; k <= Sheer; ++k) {
+                const double xk = std::clamp(x, h.LineX[k][0], h.LineX[k][82]);
+                const LinePoint pt = LinePointAt(h, k, xk);
+                part.LineX[k][p] = xk;
+                part.LineY[k][p] = pt.y;
+                part.LineZ[k][p] = pt.z;
+            }
+        }
+        for (int k = Keel; k <= Sheer; ++k)
+            for (auto* line : {&part.LineX, &part.LineY, &part.LineZ}) {
+                (*line)[k][0] = (*line)[k][1];
+                (*line)[k][82] = (*line)[k][81];
+            }
         HydroState s;
-        const double len = h.XFwd[0];
-        v += FloatAtWaterline(stretchOf(h, len * i / pieces, len * (i + 1) / pieces), s, z).volume;
+        v += FloatAtWaterline(part, s, z).volume;
     }
     return v;
 }
 
 TEST(ExactHydrostatics, WindowMethodTendsToTheExactVolumeOfTheWindowsGeometry) {
-    for (const Case& c : hulls(6)) {
-        const ExactHull chord = BuildExactHull(c.hull, {1.0, true});
-        const double z = waterlineAt(chord, c.hull, 0.4);
-        SCOPED_TRACE(c.name);
-        const double exact = Immerse(chord, {z, 0, 0}).volume;
+    for (int seed = 0; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        const Hull h = hullOf(seed);
+        const ExactHull chord = BuildExactHull(h, {1.0, true});
+        const double z = waterlineAt(chord, h, 0.4), exact = Immerse(chord, {z, 0, 0}).volume;
         HydroState s;
-        EXPECT_NEAR(windowVolume(c.hull, z, 1), FloatAtWaterline(c.hull, s, z).volume, 1e-12);
-        const double e1 = std::fabs(windowVolume(c.hull, z, 1) - exact);
-        const double e8 = std::fabs(windowVolume(c.hull, z, 8) - exact);
+        const double w1 = windowVolume(h, z, 1), e8 = std::fabs(windowVolume(h, z, 8) - exact);
+        EXPECT_NEAR(w1, FloatAtWaterline(h, s, z).volume, 1e-12);
         EXPECT_LT(e8, 1e-5 * exact);
-        EXPECT_LT(e8, e1 / 10 + 1e-9 * exact);
-    }
-}
-
-TEST(ExactHydrostatics, VolumeGrowsWithTheWaterlineAsTheWaterplaneArea) {
-    for (const Case& c : hulls(10)) {
-        const ExactHull x = BuildExactHull(c.hull);
-        for (const double fraction : {0.1, 0.35, 0.7}) {
-            const double z = waterlineAt(x, c.hull, fraction), dz = 1e-5 * c.hull.XFwd[0];
-            SCOPED_TRACE(c.name + " at " + std::to_string(z));
-            const double awp = Immerse(x, {z, 0.01, 0}).chordArea;
-            const double dv =
-                Immerse(x, {z + dz, 0.01, 0}).volume - Immerse(x, {z - dz, 0.01, 0}).volume;
-            EXPECT_NEAR(dv / (2 * dz), awp, 1e-4 * awp);
-        }
+        EXPECT_LT(e8, std::fabs(w1 - exact) / 10 + 1e-9 * exact);
     }
 }
 
@@ -175,21 +145,23 @@ TEST(ExactHydrostatics, FiguresOfTheDefaultHullBesideTheWindow) {
     EXPECT_FALSE(f.deckImmersed);
 }
 
-TEST(ExactHydrostatics, FloatingSearchesFindTheVolumeAndTheTrim) {
-    for (const Case& c : hulls(5)) {
-        SCOPED_TRACE(c.name);
-        const ExactHull x = BuildExactHull(c.hull);
-        const double len = c.hull.XFwd[0];
-        const double v = Immerse(x, {waterlineAt(x, c.hull, 0.4), 0, 0}).volume;
+// The floating searches find the volume and the trim; KN starts at zero, rises as KMt and is odd
+// in the heel.
+TEST(ExactStability, SearchesFloatTheHullAndKnRisesAsKMtAndIsOddInTheHeel) {
+    for (int seed = 0; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        const Hull h = hullOf(seed);
+        const ExactHull x = BuildExactHull(h);
+        const double len = h.XFwd[0], z = waterlineAt(x, h, 0.4);
+        const double v = Immerse(x, {z, 0, 0}).volume;
         const ExactCondition level = ExactAtDisplacement(x, v, 0.0);
         EXPECT_EQ(level.status, ExactStatus::Afloat);
-        EXPECT_NEAR(level.waterlineZ, waterlineAt(x, c.hull, 0.4), 1e-8 * len);
+        EXPECT_NEAR(level.waterlineZ, z, 1e-8 * len);
         const double g = level.figures.buoyancy[0] + 0.03 * len;
         const ExactCondition trimmed = ExactTrimmed(x, v, g);
         EXPECT_NEAR(trimmed.figures.volume, v, 1e-9 * v);
         EXPECT_NEAR(trimmed.figures.buoyancy[0], g, 1e-6 * len);
         EXPECT_GT(trimmed.pitch, 0);  // the centre of gravity forward: bow down
-
         EXPECT_EQ(ExactAtDisplacement(x, 0.0, 0).status, ExactStatus::Dry);
         EXPECT_EQ(ExactAtDisplacement(x, 1e6 * v, 0).status, ExactStatus::Submerged);
         EXPECT_EQ(ExactAtWaterline(x, x.keelZ - 0.01, 0).status, ExactStatus::Dry);
@@ -197,23 +169,14 @@ TEST(ExactHydrostatics, FloatingSearchesFindTheVolumeAndTheTrim) {
         EXPECT_EQ(under.status, ExactStatus::Submerged);
         EXPECT_TRUE(under.figures.deckImmersed);
         EXPECT_EQ(under.figures.waterplaneArea, 0.0);
-    }
-}
 
-TEST(ExactStability, KnStartsAtZeroRisesAsKMtAndIsOddInTheHeel) {
-    for (const Case& c : hulls(6)) {
-        SCOPED_TRACE(c.name);
-        const ExactHull x = BuildExactHull(c.hull);
-        const double v = Immerse(x, {waterlineAt(x, c.hull, 0.4), 0, 0}).volume;
-        const ExactCondition upright = ExactAtDisplacement(x, v, 0.0);
         EXPECT_EQ(HeelAt(x, v, 0.0, 0.0).KN, 0.0);
-        const double small = 0.05;
-        const double slope = HeelAt(x, v, 0.0, small).KN / (small * kPi / 180);
-        EXPECT_NEAR(slope, upright.figures.KMt, 2e-3 * upright.figures.KMt);
+        const double slope = HeelAt(x, v, 0.0, 0.05).KN / (0.05 * kPi / 180);
+        EXPECT_NEAR(slope, level.figures.KMt, 2e-3 * level.figures.KMt);
         for (const double deg : {10.0, 35.0, 70.0, 90.0}) {
             const HeelPoint right = HeelAt(x, v, 0.0, deg), left = HeelAt(x, v, 0.0, -deg);
-            EXPECT_NEAR(left.KN, -right.KN, 1e-9 * c.hull.XFwd[0]) << deg;
-            EXPECT_NEAR(left.buoyancy[1], -right.buoyancy[1], 1e-9 * c.hull.XFwd[0]) << deg;
+            EXPECT_NEAR(left.KN, -right.KN, 1e-9 * len) << deg;
+            EXPECT_NEAR(left.buoyancy[1], -right.buoyancy[1], 1e-9 * len) << deg;
         }
     }
 }
