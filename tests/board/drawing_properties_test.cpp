@@ -16,71 +16,54 @@
 namespace voriel {
 namespace {
 
-using test::ReadRecording;
-using test::RecordedCall;
-
-constexpr uint32_t kHulls = 100;
-
-void expectFinite(const std::vector<RecordedCall>& calls, const std::string& what) {
-    for (const auto& c : calls)
-        for (const float v : c.args) ASSERT_TRUE(std::isfinite(v)) << what << " line " << c.line;
+void expectFiniteRecording(const RecordingCanvas& canvas) {
+    bool ok = false;
+    for (const auto& c : test::ReadRecording(canvas.recording(), ok))
+        for (const float v : c.args) ASSERT_TRUE(std::isfinite(v)) << "line " << c.line;
+    ASSERT_TRUE(ok);
 }
 
 // Every point of the hull lines drawn at the stage, in plan, profile and body plan, lies on the
-// sheet with the transform the redraw left.
-void expectOnSheet(const Hull& h, const BoardState& b, int stage, float w, float ht,
-                   const std::string& what) {
-    // A point landing exactly on an edge may round a hair past it.
-    constexpr float kRounding = 0.01f;
-    const auto on = [&](float x, float y, const std::string& where) {
-        ASSERT_TRUE(x >= -kRounding && x <= w + kRounding && y >= -kRounding && y <= ht + kRounding)
-            << what << " " << where << " at " << x << ", " << y;
-    };
-    for (int p = 0; p < kPointCount; ++p) {
-        const std::string at = " point " + std::to_string(p);
-        for (int j = Keel; j <= (stage == 0 ? Chine1 : Sheer); ++j) {
-            const std::string where = "line " + std::to_string(j) + at;
-            on(ViewX(b, h.LineX[j][p]), PlanY(b, h.LineY[j][p]), where + " plan");
-            on(ViewX(b, h.LineX[j][p]), ProfileY(b, h.LineZ[j][p]), where + " profile");
-        }
-        // The body plan shows the aft end and every fourth station from 5 right of its centre
-        // line, the stations from 45 and the forward end left of it.
-        if (p != 0 && p != kPointCount - 1 && (p - 1) % 4 != 0) continue;
-        const double side = p <= 41 ? 1.0 : -1.0;
-        for (int k = 0; k <= (stage == 0 ? 10 : 13); ++k)
-            on(BodyPlanSheetX(b, side * b.StationPtY[p][k]), ProfileY(b, b.StationPtZ[p][k]),
-               "section" + at);
-    }
-}
-
+// sheet with the transform the redraw left (a point exactly on an edge may round a hair past it).
+// The body plan shows the aft end and every fourth station from 5 right of its centre line, the
+// stations from 45 and the forward end left of it.
 TEST(DrawingProperties, ARedrawKeepsTheHullOnTheSheetOfEveryRandomHull) {
-    const struct {
-        float w, h;
-    } sheets[] = {
-        {13800.0f, 7000.0f}, {8400.0f, 2000.0f}, {28800.0f, 16200.0f}, {9000.0f, 12000.0f}};
-    for (uint32_t seed = 1; seed <= kHulls; ++seed) {
-        const Hull hull = test::RandomHull(seed);
-        for (const auto& s : sheets) {
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        const Hull h = test::RandomHull(seed);
+        for (const auto& [w, ht] : {std::pair{13800.0f, 7000.0f},
+                                    {8400.0f, 2000.0f},
+                                    {28800.0f, 16200.0f},
+                                    {9000.0f, 12000.0f}}) {
             for (const int stage : {0, 1}) {
-                BoardState board;
-                board.ChineView = static_cast<int16_t>(stage);
-                RecordingCanvas canvas(s.w, s.h);
-                RedrawBoard(hull, board, canvas);
-                bool ok = false;
-                const auto calls = ReadRecording(canvas.recording(), ok);
-                ASSERT_TRUE(ok);
-                const std::string what = "seed " + std::to_string(seed) + " sheet " +
-                                         std::to_string(s.w) + "x" + std::to_string(s.h) +
-                                         " stage " + std::to_string(stage);
-                expectFinite(calls, what);
-                expectOnSheet(hull, board, stage, s.w, s.h, what);
+                SCOPED_TRACE("seed " + std::to_string(seed) + " sheet " + std::to_string(w) + "x" +
+                             std::to_string(ht) + " stage " + std::to_string(stage));
+                BoardState b;
+                b.ChineView = static_cast<int16_t>(stage);
+                RecordingCanvas canvas(w, ht);
+                RedrawBoard(h, b, canvas);
+                expectFiniteRecording(canvas);
+                const auto on = [&](float x, float y, int line, int p) {
+                    ASSERT_TRUE(x >= -0.01f && x <= w + 0.01f && y >= -0.01f && y <= ht + 0.01f)
+                        << "line " << line << " point " << p << " at " << x << ", " << y;
+                };
+                for (int p = 0; p < kPointCount; ++p) {
+                    for (int j = Keel; j <= (stage == 0 ? Chine1 : Sheer); ++j) {
+                        on(ViewX(b, h.LineX[j][p]), PlanY(b, h.LineY[j][p]), j, p);
+                        on(ViewX(b, h.LineX[j][p]), ProfileY(b, h.LineZ[j][p]), j, p);
+                    }
+                    if (p != 0 && p != kPointCount - 1 && (p - 1) % 4 != 0) continue;
+                    for (int k = 0; k <= (stage == 0 ? 10 : 13); ++k)
+                        on(BodyPlanSheetX(b, (p <= 41 ? 1 : -1) * b.StationPtY[p][k]),
+                           ProfileY(b, b.StationPtZ[p][k]), -1, p);
+                }
             }
         }
     }
 }
 
 TEST(DrawingProperties, EveryActionDrawsFiniteNumbersOnEveryRandomHull) {
-    for (uint32_t seed = 1; seed <= kHulls; ++seed) {
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        SCOPED_TRACE(seed);
         const Hull hull = test::RandomHull(seed);
         BoardState board;
         board.ChineView = 1;
@@ -92,16 +75,13 @@ TEST(DrawingProperties, EveryActionDrawsFiniteNumbersOnEveryRandomHull) {
         HydroState hydro;
         FloatAtWaterline(hull, hydro, hull.LineZ[Chine1][hull.MaxBeamIndex]);
         DrawWaterline(hull, board, hydro, canvas);
-        BoardMouseDown(board, canvas, 1, 2000.0f, 1000.0f);
-        BoardMouseMove(board, canvas, 1, 2500.0f, 3000.0f);
-        BoardMouseUp(hull, board, canvas, 1, 2600.0f, 3100.0f);
-        BoardMouseDown(board, canvas, 2, 2000.0f, 1000.0f);
-        BoardMouseMove(board, canvas, 2, 2500.0f, 3000.0f);
-        BoardMouseUp(hull, board, canvas, 2, 1500.0f, 800.0f);
-        bool ok = false;
-        const auto calls = ReadRecording(canvas.recording(), ok);
-        ASSERT_TRUE(ok);
-        expectFinite(calls, "seed " + std::to_string(seed));
+        for (const auto& [button, upX, upY] :
+             {std::tuple{1, 2600.0f, 3100.0f}, {2, 1500.0f, 800.0f}}) {
+            BoardMouseDown(board, canvas, button, 2000.0f, 1000.0f);
+            BoardMouseMove(board, canvas, button, 2500.0f, 3000.0f);
+            BoardMouseUp(hull, board, canvas, button, upX, upY);
+        }
+        expectFiniteRecording(canvas);
     }
 }
 

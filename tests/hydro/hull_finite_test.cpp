@@ -18,15 +18,6 @@
 namespace voriel {
 namespace {
 
-// The points recomputed from the stored values, as opening a data file does, without the clamps
-// of the screens.
-void recomputeAsOpened(Hull& h) {
-    h.MaxBeamIndex = MaxBeamIndexOfShown(h.XFwd[0], h.XMax[1]);
-    ComputeKeelChine1Points(h);
-    ComputeBottomRulings(h);
-    for (int i = Chine2; i <= Sheer; ++i) ComputeUpperLinePoints(h, i);
-}
-
 BoardState redrawn(const Hull& h) {
     BoardState b;
     b.ChineView = 1;
@@ -47,21 +38,18 @@ TEST(AllResultsFinite, HoldsForEveryHullTheScreensMake) {
 }
 
 // Records a data file can hold, each with finite lines (AllFinite) and a non-finite value in the
-// part of the results its witness looks at.
-struct PartCase {
-    const char* part;
-    std::function<void(Hull&)> edit;
-    std::function<bool(const Hull&)> witness;  // true: the part holds a non-finite value
-};
-
-std::vector<PartCase> partCases() {
-    return {
+// part of the results its witness looks at; the points recomputed as opening a data file does,
+// without the clamps of the screens.
+TEST(AllResultsFinite, CatchesWhatTheLinesAloneWouldLetThrough) {
+    const struct {
+        const char* part;
+        std::function<void(Hull&)> edit;
+        std::function<bool(const Hull&)> witness;  // true: the part holds a non-finite value
+    } cases[] = {
         {"station sections (a max beam at the transom with no beam)",
          [](Hull& h) {
-             h.XMax[0] = 0;
-             h.XAft[0] = -25;
-             h.XMax[1] = -25;
-             h.YMax[1] = 0;
+             h.XMax[0] = h.YMax[1] = 0;
+             h.XAft[0] = h.XMax[1] = -25;
          },
          [](const Hull& h) {
              const BoardState b = redrawn(h);
@@ -99,16 +87,17 @@ std::vector<PartCase> partCases() {
              return false;
          }},
     };
-}
-
-TEST(AllResultsFinite, CatchesWhatTheLinesAloneWouldLetThrough) {
-    for (const PartCase& c : partCases()) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.part);
         Hull h = test::ValidatedDefaultHull();
         c.edit(h);
-        recomputeAsOpened(h);
-        ASSERT_TRUE(AllFinite(h)) << c.part;
-        ASSERT_TRUE(c.witness(h)) << c.part;
-        EXPECT_FALSE(AllResultsFinite(h)) << c.part;
+        h.MaxBeamIndex = MaxBeamIndexOfShown(h.XFwd[0], h.XMax[1]);
+        ComputeKeelChine1Points(h);
+        ComputeBottomRulings(h);
+        for (int i = Chine2; i <= Sheer; ++i) ComputeUpperLinePoints(h, i);
+        ASSERT_TRUE(AllFinite(h));
+        ASSERT_TRUE(c.witness(h));
+        EXPECT_FALSE(AllResultsFinite(h));
     }
 }
 

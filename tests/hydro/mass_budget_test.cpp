@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
+#include <tuple>
 
 #include "hydro/prism_hull.h"
 #include "support/test_hulls.h"
@@ -117,6 +117,12 @@ struct Budget {
     MassTable table;
     Budget() { table = ActivateMassTable(hull, budget, totals); }
     std::optional<EntryError> compute() { return ComputeMassBudget(hull, budget, table, totals); }
+    // Texts typed in boxes: column 1..4 (density, area, mass, position), row, text.
+    void type(std::initializer_list<std::tuple<int, int, const char*>> entries) {
+        for (const auto& [column, row, text] : entries)
+            (*std::array{&table.Text1, &table.Text2, &table.Text3, &table.Text4}[column - 1])[row] =
+                text;
+    }
 };
 
 TEST(MassTable, ActivationShowsTheDefaultDensitiesAndTheAreasInTheirRows) {
@@ -209,16 +215,16 @@ TEST(MassTable, TotalsAddUpTheRoundedValuesShown) {
 // bulkhead areas become 0, positions are held within the hull.
 TEST(MassTable, EntriesAreHeldWithinTheirLimits) {
     Budget b;
-    b.table.Text1[3] = "0,04";
-    b.table.Text1[6] = "0.04";
-    b.table.Text1[7] = "-5";
-    b.table.Text4[11] = "-1";
-    b.table.Text4[12] = "99";
-    b.table.Text2[11] = "-2";
-    b.table.Text2[12] = "1,5";
-    b.table.Text1[12] = "10";
-    b.table.Text4[18] = "7,25";
-    b.table.Text3[18] = "20";
+    b.type({{1, 3, "0,04"},
+            {1, 6, "0.04"},
+            {1, 7, "-5"},
+            {4, 11, "-1"},
+            {4, 12, "99"},
+            {2, 11, "-2"},
+            {2, 12, "1,5"},
+            {1, 12, "10"},
+            {4, 18, "7,25"},
+            {3, 18, "20"}});
     ASSERT_FALSE(b.compute());
     EXPECT_EQ(b.hull.PanelDensity[2], 0.1);
     EXPECT_EQ(b.table.Text1[3], "0.1");
@@ -241,35 +247,27 @@ TEST(MassTable, EntriesAreHeldWithinTheirLimits) {
 // "Inf" and left out of the total.
 TEST(MassTable, EntryThatIsNotAFiniteNumberOrOverflowsIsRefusedAndNothingChanges) {
     const std::string tooLarge = "Values too large: the totals are not finite numbers";
+    using Typing = std::initializer_list<std::tuple<int, int, const char*>>;
     const struct {
         const char* what;
-        std::function<void(MassTable&)> typing;
+        Typing typing;
         std::string english, box = "Text3(0)";  // a total too large shows in the total's box
     } cases[] = {
         {"1e999 typed",
-         [](MassTable& t) {
-             t.Text1[2] = "5";
-             t.Text3[15] = "1e999";
-         },
-         "Invalid value in Text3(15): \"1e999\"", "Text3(15)"},
-        {"two bulkheads of 1e308", [](MassTable& t) { t.Text2[11] = t.Text2[12] = "1e308"; },
-         tooLarge},
-        {"density 1e308 on the bottom", [](MassTable& t) { t.Text1[1] = "1e308"; }, tooLarge},
-        {"density 1e308 on the floor", [](MassTable& t) { t.Text1[7] = "1,7e308"; }, tooLarge},
-        {"a mass of 1e308 at 5 m",
-         [](MassTable& t) {
-             t.Text3[13] = "1e308";
-             t.Text4[13] = "5";
-         },
-         tooLarge},
-        {"two masses whose sum overflows",
-         [](MassTable& t) { t.Text3[14] = t.Text3[15] = "1.5e308"; }, tooLarge},
+         {{1, 2, "5"}, {3, 15, "1e999"}},
+         "Invalid value in Text3(15): \"1e999\"",
+         "Text3(15)"},
+        {"two bulkheads of 1e308", {{2, 11, "1e308"}, {2, 12, "1e308"}}, tooLarge},
+        {"density 1e308 on the bottom", {{1, 1, "1e308"}}, tooLarge},
+        {"density 1e308 on the floor", {{1, 7, "1,7e308"}}, tooLarge},
+        {"a mass of 1e308 at 5 m", {{3, 13, "1e308"}, {4, 13, "5"}}, tooLarge},
+        {"two masses whose sum overflows", {{3, 14, "1.5e308"}, {3, 15, "1.5e308"}}, tooLarge},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Budget b;
         const Budget before = b;
-        c.typing(b.table);
+        b.type(c.typing);
         const MassTable typed = b.table;
         const auto err = b.compute();
         ASSERT_TRUE(err);
