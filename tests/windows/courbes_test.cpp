@@ -19,7 +19,6 @@
 #include "text/number_text.h"
 #include "windows/courbes.h"
 #include "windows/entry_box.h"
-#include "windows/expected_captions.h"
 #include "windows/fake_print_dialogs.h"
 #include "windows/hydro1.h"
 #include "windows/window_harness.h"
@@ -46,9 +45,9 @@ const ExpectedCurve kCurves[] = {
 };
 
 // The core's curve of form over the drafts where the hull floats.
-Points ExpectedForm(const Hull& hull, double (*value)(const FormLevel&)) {
+Points ExpectedForm(const std::vector<FormLevel>& levels, double (*value)(const FormLevel&)) {
     Points out;
-    for (const FormLevel& l : ComputeCurvesOfForm(BuildExactHull(hull)))
+    for (const FormLevel& l : levels)
         if (l.status == ExactStatus::Afloat) out.emplace_back(l.figures.draft, value(l));
     return out;
 }
@@ -76,61 +75,75 @@ QString Differences(const Points& shown, const Points& expected) {
     return {};
 }
 
-// The core's GZ curve at the hydrostatics window's displacement and trim.
-Points ExpectedGz(const Document& doc, double kg) {
-    const ExactHull x = BuildExactHull(doc.hull);
-    const CrossCurves cross = ComputeCrossCurves(x, doc.hydro.Volume, doc.hydro.PitchAngle);
-    const GzCurve gz = ComputeGz(x, cross, kg);
-    Points out;
-    for (std::size_t i = 0; i < cross.points.size(); ++i)
-        if (cross.points[i].status == ExactStatus::Afloat)
-            out.emplace_back(cross.points[i].heelDeg, gz.GZ[i]);
-    return out;
-}
+// The core's cross curves, computed afresh only when the hull or the displacement changed: they
+// are the slow part, and GZ for a KG over them is quick.
+struct CoreCross {
+    std::optional<Hull> hull;
+    double volume = -1, pitch = 0;
+    ExactHull exact;
+    CrossCurves cross;
+
+    // The core's GZ curve at the hydrostatics window's displacement and trim.
+    Points gz(const Document& doc, double kg) {
+        if (!hull || !SameShape(*hull, doc.hull) || volume != doc.hydro.Volume ||
+            pitch != doc.hydro.PitchAngle) {
+            hull = doc.hull, volume = doc.hydro.Volume, pitch = doc.hydro.PitchAngle;
+            exact = BuildExactHull(doc.hull);
+            cross = ComputeCrossCurves(exact, volume, pitch);
+        }
+        const GzCurve gz = ComputeGz(exact, cross, kg);
+        Points out;
+        for (std::size_t i = 0; i < cross.points.size(); ++i)
+            if (cross.points[i].status == ExactStatus::Afloat)
+                out.emplace_back(cross.points[i].heelDeg, gz.GZ[i]);
+        return out;
+    }
+};
+
+// KG entries the window refuses, and the start of what it says (in French).
+const std::pair<const char*, const char*> kRefusedKg[] = {
+    {"abc", "Valeur non valable pour KG : \"abc\""},
+    {"", "Valeur non valable pour KG : \"\""},
+    {"0.3m", "Valeur non valable pour KG : \"0.3m\""},
+    {"1e999", "Valeur non valable pour KG : \"1e999\""},
+    {"nan", "Valeur non valable pour KG : \"nan\""},
+    {"6,5", "KG hors limites : \"6,5\""},  // beyond the length
+    {"-7", "KG hors limites : \"-7\""},
+};
 
 }  // namespace
 
+// One harness for the whole run (the window's curves take a while to compute): each test starts
+// from the French captions, the default hull and the hydrostatics' first displacement; the tests
+// that change the hull or the displacement come last.
 class CourbesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
+    void initTestCase() {
         h_ = DefaultHarness();
         WalkToRedrawnBoard(*h_);
         h_->windows.hydro1().activate();
-        print_ = FakePrintDialogs{};
+        hydro_ = h_->doc.hydro;
         curves_ = &h_->windows.courbes();
         curves_->setPrintDialogs(print_);
         curves_->activate();
     }
-    void cleanup() { h_.reset(); }
-
-    void captions_data() { AddLanguageRows(); }
-    void captions() {
-        const std::string wrong = CaptionsShownWrong(*h_, *curves_, kCurvesCaptions);
-        QVERIFY2(wrong.empty(), wrong.c_str());
-        QFETCH(int, language);
-        QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
-                 QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
-        QVERIFY(CaptionOf(*curves_, "GzFigures")
-                    .startsWith(language == 0 ? "Déplacement " : "Displacement "));
+    void init() {
+        h_->doc.hull.Language = 0;
+        h_->doc.hydro = hydro_;
+        curves_->activate();
+        h_->dialogs = FakeDialogs{};
+        print_ = FakePrintDialogs{};
     }
+    void cleanupTestCase() { h_.reset(); }
 
-    void formChartsHoldTheCoresCurves() {
-        for (const ExpectedCurve& c : kCurves) {
-            const Points expected = ExpectedForm(h_->doc.hull, c.value);
-            QVERIFY(expected.size() >= 18);
-            QCOMPARE(Differences(SeriesPoints(*curves_, c.view), expected), QString());
-        }
-    }
-
-    // The first KG is the upright draft; each KG typed draws the core's GZ for it.
+    // First of all: the first KG is the upright draft; each KG typed draws the core's GZ for it.
     void gzChartHoldsTheCoresCurveForEachKg() {
         const double first = Val(BoxText(*curves_, "KG").toStdString());
         QVERIFY(first > 0);
         QCOMPARE(gzWrong(first), QString());
-        Type(*curves_, "KG", "0,35");
-        QTest::keyClick(Child(*curves_, "KG"), Qt::Key_Return);
+        Enter(*curves_, "KG", "0,35");
         QCOMPARE(BoxText(*curves_, "KG"), QString("0.350"));
         QCOMPARE(gzWrong(0.35), QString());
         QVERIFY(CaptionOf(*curves_, "GzFigures").contains("KG 0.350 m"));
@@ -139,51 +152,82 @@ private slots:
         QCOMPARE(gzWrong(0.1), QString());
     }
 
-    void aRefusedKgKeepsTheCurveAndSaysWhy_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("french");
-        QTest::newRow("letters") << "abc"
-                                 << "Valeur non valable pour KG : \"abc\"";
-        QTest::newRow("empty") << ""
-                               << "Valeur non valable pour KG : \"\"";
-        QTest::newRow("trailing") << "0.3m"
-                                  << "Valeur non valable pour KG : \"0.3m\"";
-        QTest::newRow("overflow") << "1e999"
-                                  << "Valeur non valable pour KG : \"1e999\"";
-        QTest::newRow("not a number") << "nan"
-                                      << "Valeur non valable pour KG : \"nan\"";
-        QTest::newRow("beyond the length") << "6,5"
-                                           << "KG hors limites : \"6,5\"";
-        QTest::newRow("far below") << "-7"
-                                   << "KG hors limites : \"-7\"";
+    void captions_data() { AddLanguageRows(); }
+    void captions() {
+        VERIFY_CAPTIONS_OF_ROW(*h_, *curves_, "curves");
+        QFETCH(int, language);
+        QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
+                 QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
+        QVERIFY(CaptionOf(*curves_, "GzFigures")
+                    .startsWith(language == 0 ? "Déplacement " : "Displacement "));
     }
+
+    void formChartsHoldTheCoresCurves() {
+        const auto levels = ComputeCurvesOfForm(BuildExactHull(h_->doc.hull));
+        for (const ExpectedCurve& c : kCurves) {
+            const Points expected = ExpectedForm(levels, c.value);
+            QVERIFY(expected.size() >= 18);
+            QCOMPARE(Differences(SeriesPoints(*curves_, c.view), expected), QString());
+        }
+    }
+
+    // Each refused KG keeps the curve and says why in the window, in its language; a good entry
+    // clears the refusal.
     void aRefusedKgKeepsTheCurveAndSaysWhy() {
-        QFETCH(QString, typed);
-        QFETCH(QString, french);
         Type(*curves_, "KG", "0.3");
         Click(*curves_, "Tracer");
         const Points before = SeriesPoints(*curves_, "Chart_GZ", "GZ");
         const QString figures = CaptionOf(*curves_, "GzFigures");
-        Type(*curves_, "KG", typed);
-        QTest::keyClick(Child(*curves_, "KG"), Qt::Key_Return);
-        Click(*curves_, "Tracer");
-        QVERIFY(Child<QLabel>(*curves_, "KgMessage")->isVisible());
-        QVERIFY2(CaptionOf(*curves_, "KgMessage").startsWith(french),
-                 qPrintable(CaptionOf(*curves_, "KgMessage")));
-        QCOMPARE(BoxColour(*Child<QLineEdit>(*curves_, "KG")), kBoxRefused);
-        QCOMPARE(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), before), QString());
-        QCOMPARE(CaptionOf(*curves_, "GzFigures"), figures);
+        for (const auto& [typed, french] : kRefusedKg) {
+            Enter(*curves_, "KG", typed);
+            Click(*curves_, "Tracer");
+            QVERIFY2(Child<QLabel>(*curves_, "KgMessage")->isVisible(), typed);
+            QVERIFY2(CaptionOf(*curves_, "KgMessage").startsWith(QString::fromUtf8(french)),
+                     qPrintable(CaptionOf(*curves_, "KgMessage")));
+            QCOMPARE(BoxColour(*Child<QLineEdit>(*curves_, "KG")), kBoxRefused);
+            QCOMPARE(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), before), QString());
+            QCOMPARE(CaptionOf(*curves_, "GzFigures"), figures);
+        }
         QVERIFY(h_->dialogs.messages.empty());  // said in the window, no message box
-        // Said again in the other language; then a good entry clears it.
         h_->doc.hull.Language = 1;
         curves_->activate();
-        QVERIFY(CaptionOf(*curves_, "KgMessage").startsWith("KG") ||
-                CaptionOf(*curves_, "KgMessage").startsWith("Invalid value for KG"));
+        QVERIFY(CaptionOf(*curves_, "KgMessage").startsWith("KG out of range"));
         Type(*curves_, "KG", "0.2");
         Click(*curves_, "Tracer");
         QVERIFY(!Child<QLabel>(*curves_, "KgMessage")->isVisible());
         QCOMPARE(BoxColour(*Child<QLineEdit>(*curves_, "KG")), kBoxWhite);
         QCOMPARE(gzWrong(0.2), QString());
+    }
+
+    // Two pages, the KG in the box printed even without Enter; the figures as the window shows.
+    void printsTwoPagesThroughTheDialog() {
+        TempDir dir;
+        print_.pdf = dir / "curves.pdf";
+        Type(*curves_, "KG", "0,25");
+        Click(*curves_, "Imprimer");
+        QCOMPARE(print_.titles.size(), std::size_t{1});
+        QVERIFY(h_->dialogs.messages.empty());
+        QCOMPARE(PdfPages(dir / "curves.pdf"), 2);
+        const std::string text = PdfPageText(dir / "curves.pdf", 2);
+        QVERIFY2(text.find("KG 0.250 m") != std::string::npos, text.c_str());
+        QVERIFY(text.find("GZ maximal") != std::string::npos);
+        QCOMPARE(h_->dialogs.waitDepth, 0);
+    }
+
+    void aCancelledOrFailedPrintWritesNothing() {
+        TempDir dir;
+        print_.pdf = dir / "curves.pdf";
+        print_.accept = false;
+        Click(*curves_, "Imprimer");
+        QVERIFY(dir.entries().empty());
+        QVERIFY(h_->dialogs.messages.empty());
+        print_.accept = true;
+        print_.pdf = dir / "missing/curves.pdf";
+        Click(*curves_, "Imprimer");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(h_->dialogs.messages[0].title, std::string("Voriel2000 Printing curves"));
+        QVERIFY(h_->dialogs.messages[0].text.find("missing") != std::string::npos);
+        QVERIFY(dir.entries().empty());
     }
 
     // A new displacement in the hydrostatics window: the GZ curve follows it.
@@ -215,52 +259,23 @@ private slots:
         Type(screen, "Text1_2", "1.1");
         Click(screen, "valider");
         curves_->activate();
-        const Points expected = ExpectedForm(h_->doc.hull, kCurves[0].value);
+        const auto levels = ComputeCurvesOfForm(BuildExactHull(h_->doc.hull));
+        const Points expected = ExpectedForm(levels, kCurves[0].value);
         QCOMPARE(Differences(SeriesPoints(*curves_, "Chart_displacement"), expected), QString());
         QVERIFY(!Differences(before, expected).isEmpty());
-    }
-
-    // Two pages, the KG in the box printed even without Enter; the figures as the window shows.
-    void printsTwoPagesThroughTheDialog() {
-        TempDir dir;
-        print_.pdf = dir / "curves.pdf";
-        Type(*curves_, "KG", "0,25");
-        Click(*curves_, "Imprimer");
-        QCOMPARE(print_.titles.size(), std::size_t{1});
-        QVERIFY2(h_->dialogs.messages.empty(),
-                 h_->dialogs.messages.empty() ? "" : h_->dialogs.messages[0].text.c_str());
-        QCOMPARE(PdfPages(dir / "curves.pdf"), 2);
-        const std::string text = PdfPageText(dir / "curves.pdf", 2);
-        QVERIFY2(text.find("KG 0.250 m") != std::string::npos, text.c_str());
-        QVERIFY(text.find("GZ maximal") != std::string::npos);
-        QCOMPARE(h_->dialogs.waitDepth, 0);
-    }
-
-    void aCancelledOrFailedPrintWritesNothing() {
-        TempDir dir;
-        print_.pdf = dir / "curves.pdf";
-        print_.accept = false;
-        Click(*curves_, "Imprimer");
-        QVERIFY(dir.entries().empty());
-        QVERIFY(h_->dialogs.messages.empty());
-        print_.accept = true;
-        print_.pdf = dir / "missing/curves.pdf";
-        Click(*curves_, "Imprimer");
-        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(h_->dialogs.messages[0].title, std::string("Voriel2000 Printing curves"));
-        QVERIFY(h_->dialogs.messages[0].text.find("missing") != std::string::npos);
-        QVERIFY(dir.entries().empty());
     }
 
 private:
     // How the GZ chart differs from the core's curve for the KG; empty when it is the core's.
     QString gzWrong(double kg) {
-        return Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), ExpectedGz(h_->doc, kg));
+        return Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), core_.gz(h_->doc, kg));
     }
 
     std::unique_ptr<Harness> h_;
+    HydroState hydro_;
     Courbes* curves_ = nullptr;
     FakePrintDialogs print_;
+    CoreCross core_;
 };
 
 QTEST_MAIN(CourbesTest)

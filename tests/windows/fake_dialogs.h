@@ -13,86 +13,58 @@ namespace voriel::test {
 
 class FakeDialogs : public Dialogs {
 public:
-    enum class Kind { Open, Save };
     struct Request {
-        Kind kind;
+        bool open;          // an Open dialog (else a Save one)
         SaveDialog dialog;  // title, filter and proposed name as the window asked
     };
     struct Message {
         std::string title, text;
     };
-    struct Question {
-        std::string title, text;
-        bool answer;
-    };
 
-    // Answers for the coming file dialogs, taken in order: a path, or a cancel.
+    // Answers for the coming file dialogs, taken in order: a path, or a cancel (also the answer
+    // when the queue is empty).
     void answerPath(const std::string& path) { answers_.push_back(path); }
     void answerCancel() { answers_.push_back(std::nullopt); }
-    // Answers for the coming confirm questions (true for Yes), taken in order.
+    // Answers for the coming confirm questions (true for Yes); an unexpected one is answered No.
     void answerConfirm(bool yes) { confirmAnswers_.push_back(yes); }
 
     std::optional<std::string> openFile(const SaveDialog& request) override {
-        return answer(Kind::Open, request);
+        return answer(true, request);
     }
     std::optional<std::string> saveFile(const SaveDialog& request) override {
-        return answer(Kind::Save, request);
+        return answer(false, request);
     }
     void message(const std::string& title, const std::string& text) override {
         messages.push_back({title, text});
     }
     bool confirm(const std::string& title, const std::string& text) override {
-        bool yes = false;  // an unexpected question is answered No, the cautious answer
-        if (confirmAnswers_.empty()) {
-            ++unansweredConfirms;
-        } else {
-            yes = confirmAnswers_.front();
-            confirmAnswers_.pop_front();
-        }
-        questions.push_back({title, text, yes});
+        questions.push_back({title, text});
+        if (confirmAnswers_.empty()) return false;
+        const bool yes = confirmAnswers_.front();
+        confirmAnswers_.pop_front();
         return yes;
     }
     void beep() override { ++beeps; }
     void beginWait() override {
         ++waitDepth;
         ++waitCount;
-        if (waitDepth > maxWaitDepth) maxWaitDepth = waitDepth;
     }
     void endWait() override { --waitDepth; }
 
     // Answers queued but not asked for yet.
-    std::size_t pendingAnswers() const { return answers_.size(); }
-    std::size_t pendingConfirms() const { return confirmAnswers_.size(); }
-
-    // Forgets what was recorded (the queues stay).
-    void clearRecord() {
-        requests.clear();
-        messages.clear();
-        questions.clear();
-        beeps = 0;
-        waitCount = 0;
-        maxWaitDepth = waitDepth;
-        unansweredRequests = 0;
-        unansweredConfirms = 0;
-    }
+    std::size_t pendingAnswers() const { return answers_.size() + confirmAnswers_.size(); }
 
     std::vector<Request> requests;
     std::vector<Message> messages;
-    std::vector<Question> questions;
+    std::vector<Message> questions;
     int beeps = 0;
-    int waitDepth = 0;           // the hourglass now: 0 when every begin had its end
-    int maxWaitDepth = 0;        // the deepest it went
-    int waitCount = 0;           // how many times the hourglass was asked for
-    int unansweredRequests = 0;  // file dialogs asked for with an empty queue (taken as a cancel)
-    int unansweredConfirms = 0;  // questions asked with an empty queue (taken as No)
+    int waitDepth = 0;  // the hourglass now: 0 when every begin had its end
+    int waitCount = 0;  // how many times the hourglass was asked for
 
 private:
-    std::optional<std::string> answer(Kind kind, const SaveDialog& request) {
-        requests.push_back({kind, request});
-        if (answers_.empty()) {
-            ++unansweredRequests;
-            return std::nullopt;
-        }
+    std::optional<std::string> answer(bool open, const SaveDialog& request) {
+        requests.push_back({open, request});
+        if (answers_.empty()) return std::nullopt;
         std::optional<std::string> out = answers_.front();
         answers_.pop_front();
         return out;

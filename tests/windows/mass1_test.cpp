@@ -1,5 +1,6 @@
-// The mass-budget window: captions, the green and pink boxes, the computation on Enter and on
-// leaving a box, and Compute (or leaving the window) handing the total to the hydrostatics.
+// The mass-budget window: the green and pink boxes, the computation on Enter and on leaving a box,
+// and Compute (or leaving the window) handing the total to the hydrostatics. (Its captions: the
+// flow test; the table's rules: the core's MassTable tests.)
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -7,7 +8,6 @@
 
 #include "text/number_text.h"
 #include "windows/entry_box.h"
-#include "windows/expected_captions.h"
 #include "windows/hydro1.h"
 #include "windows/mass1.h"
 #include "windows/window_harness.h"
@@ -43,8 +43,6 @@ private slots:
     void init() {
         h_ = DefaultHarness();
         WalkToRedrawnBoard(*h_);
-        Click(h_->windows.dessin(), "Command1_1");  // the Hydro menu comes with chines 2/3
-        Click(h_->windows.bouchain2(), "valider");
         hydro_ = &h_->windows.hydro1();
         mass_ = &h_->windows.mass1();
         hydro_->activate();
@@ -52,13 +50,8 @@ private slots:
     }
     void cleanup() { h_.reset(); }
 
-    void captions_data() { AddLanguageRows(); }
-    void captions() {
-        const std::string wrong = CaptionsShownWrong(*h_, *mass_, kMassCaptions);
-        QVERIFY2(wrong.empty(), wrong.c_str());
-    }
-
-    void greenBoxesForInputsPinkForResults() {
+    // The table as activation shows it: green boxes to type in, pink ones for the results.
+    void activationShowsTheTable() {
         for (int row = 0; row < kMassRows; ++row) {
             for (int c = 1; c <= 4; ++c) {
                 QLineEdit* box = Child<QLineEdit>(*mass_, qPrintable(BoxName(c, row)));
@@ -68,9 +61,6 @@ private slots:
                 if (kBoxKinds[row][c - 1] == 'b') QCOMPARE(box->text(), QString(" "));
             }
         }
-    }
-
-    void activationShowsTheTable() {
         QCOMPARE(BoxText(*mass_, "Text1_1"), QString("12.0"));
         QCOMPARE(BoxText(*mass_, "Text1_7"), QString("0.0"));
         QVERIFY(Number(*mass_, 2, 1) > 0);  // the bottom's area
@@ -82,8 +72,7 @@ private slots:
     void enterComputes() {
         const double bottom = Number(*mass_, 3, 1);
         const double total = Number(*mass_, 3, 0);
-        Type(*mass_, "Text1_1", "24");
-        QTest::keyClick(Child(*mass_, "Text1_1"), Qt::Key_Return);
+        Enter(*mass_, "Text1_1", "24");
         QVERIFY(qAbs(Number(*mass_, 3, 1) - 2 * bottom) <= 0.011);
         QVERIFY(qAbs(Number(*mass_, 3, 0) - (total + bottom)) <= 0.02);
         QCOMPARE(BoxText(*mass_, "Text1_1"), QString("24.0"));
@@ -107,24 +96,13 @@ private slots:
     // A box of the area and position columns shows the value as the core holds it (the rules
     // themselves are the core's MassTable tests; the density and mass columns: enterComputes and
     // leavingABoxComputes).
-    void entriesHeldAsTheTableSays_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("load beyond the stem") << "Text4_14"
-                                              << "99"
-                                              << "6.000";
-        QTest::newRow("negative bulkhead area") << "Text2_12"
-                                                << "-2"
-                                                << "0.000";
-    }
     void entriesHeldAsTheTableSays() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
-        Type(*mass_, qPrintable(box), typed);
-        QTest::keyClick(Child(*mass_, qPrintable(box)), Qt::Key_Return);
-        QCOMPARE(BoxText(*mass_, qPrintable(box)), shown);
+        const char* const rows[][3] = {{"Text4_14", "99", "6.000"},   // a load beyond the stem
+                                       {"Text2_12", "-2", "0.000"}};  // a negative bulkhead area
+        for (const auto& [box, typed, shown] : rows) {
+            Enter(*mass_, box, typed);
+            QCOMPARE(BoxText(*mass_, box), QString(shown));
+        }
     }
 
     void computeHandsTheTotalToTheHydrostatics() {
@@ -157,8 +135,7 @@ private slots:
     void aRefusedEntryIsShownAndHandsNothingOver() {
         const MassTotals totals = h_->doc.totals;
         const double density = h_->doc.hull.PanelDensity[1];
-        Type(*mass_, "Text1_2", "1e999");
-        QTest::keyClick(Child(*mass_, "Text1_2"), Qt::Key_Return);
+        Enter(*mass_, "Text1_2", "1e999");
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(BoxColour(*Child<QLineEdit>(*mass_, "Text1_2")), kBoxRefused);
         QCOMPARE(BoxText(*mass_, "Text1_2"), QString("1e999"));  // kept to be corrected

@@ -83,37 +83,30 @@ private slots:
         QCOMPARE(printer.outputFileName().toStdString(), dir / "out.pdf");
     }
 
-    void aCancelPrintsNothing() {
+    // A cancel prints nothing; a failure is said under the command's title and leaves no file,
+    // and so is a PDF printer with no file named, instead of being silently skipped.
+    void aCancelOrAFailurePrintsNothing() {
         test::TempDir dir;
         const Document doc = test::BoatDocument(1);
-        test::FakeDialogs dialogs;
-        FakePrintDialogs print;
-        print.accept = false;
-        print.pdf = dir / "out.pdf";
         QPrinter printer;
-        PrintAllCommand(doc, dialogs, print, printer, "2024-05-17");
-        QCOMPARE(print.titles.size(), std::size_t(1));
-        QCOMPARE(dialogs.waitCount, 0);
-        QVERIFY(dialogs.messages.empty());
-        QVERIFY(dir.entries().empty());
-    }
-
-    void aFailureIsShownUnderTheCommandsTitleAndLeavesNoFile() {
-        test::TempDir dir;
-        const Document doc = test::BoatDocument(1);
+        for (const bool cancel : {true, false}) {
+            test::FakeDialogs dialogs;
+            FakePrintDialogs print;
+            print.accept = !cancel;
+            print.pdf = dir / (cancel ? "out.pdf" : "missing/out.pdf");
+            PrintAllCommand(doc, dialogs, print, printer, "2024-05-17");
+            QCOMPARE(print.titles.size(), std::size_t(1));
+            QCOMPARE(dialogs.waitDepth, 0);
+            QVERIFY(dir.entries().empty());
+            QCOMPARE(dialogs.messages.size(), std::size_t(cancel ? 0 : 1));
+            if (cancel) {
+                QCOMPARE(dialogs.waitCount, 0);
+                continue;
+            }
+            QCOMPARE(dialogs.messages[0].title, std::string(kPrintAllTitle));
+            QVERIFY(dialogs.messages[0].text.find("missing/out.pdf") != std::string::npos);
+        }
         test::FakeDialogs dialogs;
-        FakePrintDialogs print;
-        print.pdf = dir / "missing/out.pdf";
-        QPrinter printer;
-        PrintAllCommand(doc, dialogs, print, printer, "2024-05-17");
-        QCOMPARE(dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(dialogs.messages[0].title, std::string(kPrintAllTitle));
-        QVERIFY(dialogs.messages[0].text.find("missing/out.pdf") != std::string::npos);
-        QCOMPARE(dialogs.waitDepth, 0);
-        QVERIFY(dir.entries().empty());
-
-        // A PDF printer with no file named: said, not silently skipped.
-        dialogs.clearRecord();
         FakePrintDialogs unnamed;
         QPrinter pdfPrinter;
         pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
@@ -121,14 +114,6 @@ private slots:
         PrintDrawingCommand(doc, dialogs, unnamed, pdfPrinter, "2024-05-17");
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QCOMPARE(dialogs.messages[0].title, std::string(kPrintDrawingTitle));
-    }
-
-    void printerSetupOpensOnlyTheSetupDialog() {
-        FakePrintDialogs print;
-        QPrinter printer;
-        PrinterSetupCommand(print, printer);
-        QCOMPARE(print.setups, 1);
-        QVERIFY(print.titles.empty());
     }
 
     // The canvas's page is the printable area of the paper, its pages are counted, and the

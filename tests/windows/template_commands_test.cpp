@@ -74,44 +74,39 @@ private slots:
         }
     }
 
-    void aCancelOrARefusedOptionPrintsNothing() {
+    // A cancel, a refused option or a PDF that cannot be written: nothing printed, no file left,
+    // and the refusal or failure said under the command's title.
+    void aCancelARefusalOrAFailurePrintsNothing() {
         test::TempDir dir;
         const Document doc = test::BoatDocument(1);
-        test::FakeDialogs dialogs;
-        FakeTemplateDialogs print;
-        print.pdf = dir / "out.pdf";
-        print.accept = false;
         QPrinter printer;
         TemplatePrintOptions options;
-        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
-        QVERIFY(dialogs.messages.empty());
-        QCOMPARE(dialogs.waitCount, 0);
-
-        print.accept = true;
-        print.sy = "99";  // the millimetres measured typed in place of the factor
-        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
-        QCOMPARE(dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(dialogs.messages[0].title, std::string(kPrintTemplatesTitle));
-        QVERIFY(dialogs.messages[0].text.find("SX and SY") != std::string::npos);
-        QCOMPARE(options.scale.SY, 1.0);  // what was refused is not kept
-        QCOMPARE(dialogs.waitCount, 0);
-        QVERIFY(dir.entries().empty());
-    }
-
-    void aFailureIsShownUnderTheCommandsTitleAndLeavesNoFile() {
-        test::TempDir dir;
-        const Document doc = test::BoatDocument(1);
-        test::FakeDialogs dialogs;
-        FakeTemplateDialogs print;
-        print.pdf = dir / "missing/out.pdf";
-        QPrinter printer;
-        TemplatePrintOptions options;
-        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
-        QCOMPARE(dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(dialogs.messages[0].title, std::string(kPrintTemplatesTitle));
-        QVERIFY(dialogs.messages[0].text.find("missing/out.pdf") != std::string::npos);
-        QCOMPARE(dialogs.waitDepth, 0);
-        QVERIFY(dir.entries().empty());
+        struct Row {
+            bool accept;
+            const char *sy, *pdf, *said;  // said: what the message holds ("": no message)
+            int waits;                    // the hourglass only once the printing starts
+        };
+        const Row rows[] = {{false, "1.0", "out.pdf", "", 0},
+                            // the millimetres measured typed in place of the factor
+                            {true, "99", "out.pdf", "SX and SY", 0},
+                            {true, "1.0", "missing/out.pdf", "missing/out.pdf", 1}};
+        for (const Row& r : rows) {
+            test::FakeDialogs dialogs;
+            FakeTemplateDialogs print;
+            print.accept = r.accept;
+            print.sy = r.sy;
+            print.pdf = dir / r.pdf;
+            PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+            QCOMPARE(dialogs.messages.size(), std::size_t(*r.said ? 1 : 0));
+            if (*r.said) {
+                QCOMPARE(dialogs.messages[0].title, std::string(kPrintTemplatesTitle));
+                QVERIFY(dialogs.messages[0].text.find(r.said) != std::string::npos);
+            }
+            QCOMPARE(options.scale.SY, 1.0);  // what was refused is not kept
+            QCOMPARE(dialogs.waitCount, r.waits);
+            QCOMPARE(dialogs.waitDepth, 0);
+            QVERIFY(dir.entries().empty());
+        }
     }
 };
 

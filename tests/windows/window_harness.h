@@ -1,5 +1,5 @@
-// What the window tests share: a document, fake dialogs and the six windows, and ways to read a
-// control's caption, click, type and move the focus between windows.
+// What the window tests share: a document, fake dialogs and the six windows, the captions each
+// window must show, and ways to read a control's caption, click, type and move the focus.
 #pragma once
 
 #include <QAbstractButton>
@@ -11,12 +11,14 @@
 #include <QMenu>
 #include <QTest>
 #include <QWidget>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "board/station_sections.h"
 #include "hull/hull.h"
+#include "support/test_data.h"
 #include "support/test_hulls.h"
 #include "windows/app_windows.h"
 #include "windows/bouchain1.h"
@@ -24,15 +26,31 @@
 #include "windows/dessin.h"
 #include "windows/document.h"
 #include "windows/fake_dialogs.h"
+#include "windows/plan_widget.h"
 
 namespace voriel::test {
 
 // One control's expected caption in both languages; "window" is the title bar.
 struct ExpectedCaption {
-    const char* control;
-    const char* french;
-    const char* english;
+    std::string control, french, english;
 };
+
+// The captions of a window as golden/captions/<window>.txt lists them: one control a line, its
+// name, French and English caption separated by tabs, "\n" standing for a line break.
+inline std::vector<ExpectedCaption> Captions(const std::string& window) {
+    const std::string path = TestData("golden/captions/" + window + ".txt");
+    std::ifstream in(path);
+    std::vector<ExpectedCaption> out;
+    for (std::string line; std::getline(in, line);) {
+        for (std::size_t at; (at = line.find("\\n")) != std::string::npos;)
+            line.replace(at, 2, "\n");
+        const std::size_t a = line.find('\t'), b = line.find('\t', a + 1);
+        if (b == std::string::npos) qFatal("%s: not control<tab>french<tab>english", path.c_str());
+        out.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1)});
+    }
+    if (out.empty()) qFatal("no captions in %s", path.c_str());
+    return out;
+}
 
 struct Harness {
     Document doc;
@@ -67,50 +85,47 @@ inline void AddLanguageRows() {
 
 // The text a control shows: a label's or button's text, a group box's title, a menu entry's
 // text, the window title.
-inline QString CaptionOf(QWidget& window, const char* control) {
-    if (QString::fromLatin1(control) == QLatin1String("window")) return window.windowTitle();
-    QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(control));
+inline QString CaptionOf(QWidget& window, const std::string& control) {
+    const QString name = QString::fromStdString(control);
+    if (name == QLatin1String("window")) return window.windowTitle();
+    QWidget* w = window.findChild<QWidget*>(name);
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
     if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
     if (auto* menu = qobject_cast<QMenu*>(w)) return menu->title();
-    if (w == nullptr) {
-        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(control)))
-            return action->text();
-    }
-    return QStringLiteral("<no control %1>").arg(QString::fromLatin1(control));
+    if (auto* action = w ? nullptr : window.findChild<QAction*>(name)) return action->text();
+    return QStringLiteral("<no control %1>").arg(name);
 }
 
-// Every caption of the table as the window shows it for the language; the mismatches, if any.
-template <std::size_t N>
-std::vector<std::string> CaptionMismatches(QWidget& window, const ExpectedCaption (&table)[N],
-                                           int language) {
-    std::vector<std::string> wrong;
-    for (const ExpectedCaption& c : table) {
-        const QString expected = QString::fromUtf8(language == 0 ? c.french : c.english);
+// The captions of the golden file the window shows wrong for the language, one a line; empty
+// when all are right.
+inline std::string CaptionsWrong(QWidget& window, const std::string& file, int language) {
+    std::string wrong;
+    for (const ExpectedCaption& c : Captions(file)) {
+        const QString expected = QString::fromStdString(language == 0 ? c.french : c.english);
         const QString shown = CaptionOf(window, c.control);
         if (shown != expected)
-            wrong.push_back(std::string(c.control) + ": \"" + shown.toStdString() +
-                            "\" instead of \"" + expected.toStdString() + "\"");
+            wrong += c.control + ": \"" + shown.toStdString() + "\" instead of \"" +
+                     expected.toStdString() + "\"\n";
     }
     return wrong;
 }
 
-inline std::string Joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& l : lines) out += l + "\n";
-    return out;
-}
+#define VERIFY_CAPTIONS(window, file, language)                           \
+    do {                                                                  \
+        const std::string wrong_ = CaptionsWrong(window, file, language); \
+        QVERIFY2(wrong_.empty(), wrong_.c_str());                         \
+    } while (false)
 
-// For the current row's language (AddLanguageRows): the hull switched to it, the window activated,
-// and the captions of the table it shows wrong, one a line; empty when all are right.
-template <typename Window, std::size_t N>
-std::string CaptionsShownWrong(Harness& h, Window& window, const ExpectedCaption (&table)[N]) {
-    QFETCH(int, language);
-    h.doc.hull.Language = int16_t(language);
-    window.activate();
-    return Joined(CaptionMismatches(window, table, language));
-}
+// For the current row's language (AddLanguageRows): the hull switched to it, the window
+// activated, and its captions checked against the golden file.
+#define VERIFY_CAPTIONS_OF_ROW(harness, window, file)    \
+    do {                                                 \
+        QFETCH(int, language);                           \
+        (harness).doc.hull.Language = int16_t(language); \
+        (window).activate();                             \
+        VERIFY_CAPTIONS(window, file, language);         \
+    } while (false)
 
 // The whole record compared: defining values, angles, flags and every computed point.
 inline bool SameHull(const Hull& a, const Hull& b) {
@@ -128,10 +143,19 @@ inline void Click(QWidget& window, const char* button) {
     QTest::mouseClick(Child<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
+inline void Trigger(QWidget& window, const char* action) {
+    Child<QAction>(window, action)->trigger();
+}
+
 // Replaces a box's text as the builder would type it.
 inline void Type(QWidget& window, const char* box, const QString& text) {
-    QLineEdit* edit = Child<QLineEdit>(window, box);
-    edit->setText(text);
+    Child<QLineEdit>(window, box)->setText(text);
+}
+
+// Types into a box and presses Enter in it.
+inline void Enter(QWidget& window, const char* box, const QString& text) {
+    Type(window, box, text);
+    QTest::keyClick(Child(window, box), Qt::Key_Return);
 }
 
 inline QString BoxText(QWidget& window, const char* box) {
@@ -162,6 +186,21 @@ inline bool Activate(QWidget& window) {
     window.raise();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window, 2000);
+}
+
+// The drawing board's sheet as it is now.
+inline QImage Sheet(Dessin& board) {
+    return Child<PlanWidget>(board, "Plan1")->canvas().image().copy();
+}
+
+// How many pixels of the board's sheet are of the colour.
+inline int PixelsOf(Dessin& board, QRgb colour) {
+    const QImage image = Sheet(board);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    return n;
 }
 
 // Begin, both screens validated as they are, and the board redrawn: every line on the sheet.
