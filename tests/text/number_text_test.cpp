@@ -11,52 +11,40 @@
 namespace voriel {
 namespace {
 
+// Each text, then what Val reads from it: the leading number or 0, infinite on overflow.
 TEST(Val, ReadsTheLeadingNumber) {
-    EXPECT_EQ(Val("6.5"), 6.5);
-    EXPECT_EQ(Val("  -3"), -3);
-    EXPECT_EQ(Val(" .3"), 0.3);
-    EXPECT_EQ(Val("+.5e1"), 5);
-    EXPECT_EQ(Val("1.2.3"), 1.2);
-    EXPECT_EQ(Val("12abc"), 12);
-    EXPECT_EQ(Val("1e5x"), 1e5);
-    EXPECT_EQ(Val("1e"), 1);
-    EXPECT_EQ(Val("1e+"), 1);
-    EXPECT_EQ(Val("2E-2"), 0.02);
-    EXPECT_EQ(Val("6,5"), 6);  // the comma is replaced before Val sees the text
-    EXPECT_EQ(Val(CommaToPoint("6,5")), 6.5);
-}
-
-TEST(Val, TextWithoutANumberIsZero) {
-    for (const char* t : {"", " ", "abc", "-", "+", ".", "-.", "e5", "--1"})
-        EXPECT_EQ(Val(t), 0) << t;
-}
-
-TEST(Val, OverflowIsInfiniteUnderflowIsZero) {
-    EXPECT_EQ(Val("1e999"), HUGE_VAL);
-    EXPECT_EQ(Val("-1e999"), -HUGE_VAL);
-    EXPECT_EQ(Val("1e-999"), 0);
-    EXPECT_EQ(Val("0.0000001e-320"), 0);
-    EXPECT_EQ(Val("0e999"), 0);
+    std::string read;
+    for (const char* text : {"6.5",    "  -3",
+                             " .3",    "+.5e1",
+                             "1.2.3",  "12abc",
+                             "1e5x",   "1e",
+                             "1e+",    "2E-2",
+                             "6,5",    "",
+                             " ",      "abc",
+                             "-",      "+",
+                             ".",      "-.",
+                             "e5",     "--1",
+                             "1e-999", "0.0000001e-320",
+                             "0e999",  "0.001e310",
+                             "1e999",  "-1e999"})
+        read += Str(Val(text)) + "|";
+    EXPECT_EQ(read,
+              " 6.5|-3| .3| 5| 1.2| 12| 100000| 1| 1| .02| 6| 0| 0| 0| 0| 0| 0| 0| 0| 0| 0| 0| 0| "
+              "1E+307| Inf|-Inf|");
     EXPECT_EQ(Val("0.001e310"), 1e307);
+    EXPECT_EQ(Val("1e999"), HUGE_VAL);
+    EXPECT_EQ(Val(CommaToPoint("6,5")), 6.5);  // the comma is replaced before Val sees the text
 }
 
 TEST(Str, GeneralNumberFormat) {
-    EXPECT_EQ(Str(2.5), " 2.5");
-    EXPECT_EQ(Str(45), " 45");
-    EXPECT_EQ(Str(-25), "-25");
-    EXPECT_EQ(Str(0), " 0");
-    EXPECT_EQ(Str(0.3), " .3");
-    EXPECT_EQ(Str(-0.3), "-.3");
-    EXPECT_EQ(Str(0.0001), " .0001");
-    EXPECT_EQ(Str(0.00001), " 1E-05");
-    EXPECT_EQ(Str(-1.5e-7), "-1.5E-07");
-    EXPECT_EQ(Str(123456789012345.0), " 123456789012345");
-    EXPECT_EQ(Str(1e15), " 1E+15");
-    EXPECT_EQ(Str(1.2345678901234567e20), " 1.23456789012346E+20");
-    EXPECT_EQ(Str(1.7999999999999998), " 1.8");
-    EXPECT_EQ(Str(0.1 + 0.2), " .3");
-    EXPECT_EQ(Str(1e-300), " 1E-300");
-    EXPECT_EQ(Str(99999.99999999999), " 100000");
+    std::string texts;
+    for (const double v :
+         {2.5, 45.0, -25.0, 0.0, 0.3, -0.3, 0.0001, 0.00001, -1.5e-7, 123456789012345.0, 1e15,
+          1.2345678901234567e20, 1.7999999999999998, 0.1 + 0.2, 1e-300, 99999.99999999999})
+        texts += Str(v) + "|";
+    EXPECT_EQ(texts,
+              " 2.5| 45|-25| 0| .3|-.3| .0001| 1E-05|-1.5E-07| 123456789012345| 1E+15| "
+              "1.23456789012346E+20| 1.8| .3| 1E-300| 100000|");
 }
 
 TEST(Str, ReadsBackToFifteenDigits) {
@@ -73,50 +61,47 @@ TEST(Str, ReadsBackToFifteenDigits) {
 }
 
 TEST(Format, PatternsOfTheProgram) {
-    EXPECT_EQ(Format(0.0625, "0.000"), "0.063");  // halves away from zero on the exact value
-    EXPECT_EQ(Format(-0.0625, "0.000"), "-0.063");
-    EXPECT_EQ(Format(2.675, "0.00"), "2.67");     // 2.675 is 2.67499999... in binary
-    EXPECT_EQ(Format(1.0005, "0.000"), "1.000");  // 1.000499999...
-    EXPECT_EQ(Format(-5, " 0.000"), " -5.000");
-    EXPECT_EQ(Format(-0.0004, "0.000"), "0.000");  // rounds to zero: no minus sign
-    EXPECT_EQ(Format(-0.0, " 0.000"), " 0.000");
-    EXPECT_EQ(Format(0.99951, "0.000"), "1.000");
-    EXPECT_EQ(Format(9.9996, "0.000"), "10.000");
-    EXPECT_EQ(Format(3, "  0"), "  3");
-    EXPECT_EQ(Format(7, " 00 "), " 07 ");
-    EXPECT_EQ(Format(123, "00"), "123");
-    EXPECT_EQ(Format(0, "#"), "");
-    EXPECT_EQ(Format(12, "# "), "12 ");
-    EXPECT_EQ(Format(0.5, "#0.000"), "0.500");
-    EXPECT_EQ(Format(1.5, "0.0##"), "1.5");
-    EXPECT_EQ(Format(1.23456, "0.0##"), "1.235");
-    EXPECT_EQ(Format(1.5, "0.###0 "), "1.5000 ");
-    EXPECT_EQ(Format(1.25, " 0.##0 "), " 1.250 ");
-    EXPECT_EQ(Format(4.05, "00.0"), "04.0");  // 4.0499999... in binary
-    EXPECT_EQ(Format(-2.5, "0;(0)"), "(3)");
-    EXPECT_EQ(Format(2.5, "0;(0)"), "3");
-    EXPECT_EQ(Format(1e20, "0"), "100000000000000000000");
+    const struct {
+        double v;
+        const char* pattern;
+        const char* text;
+    } cases[] = {
+        {0.0625, "0.000", "0.063"},  // halves away from zero on the exact value
+        {-0.0625, "0.000", "-0.063"},
+        {2.675, "0.00", "2.67"},      // 2.675 is 2.67499999... in binary
+        {1.0005, "0.000", "1.000"},   // 1.000499999...
+        {4.05, "00.0", "04.0"},       // 4.0499999...
+        {-0.0004, "0.000", "0.000"},  // rounds to zero: no minus sign
+        {-0.0, " 0.000", " 0.000"},
+        {-5, " 0.000", " -5.000"},
+        {0.99951, "0.000", "1.000"},
+        {9.9996, "0.000", "10.000"},
+        {3, "  0", "  3"},
+        {7, " 00 ", " 07 "},
+        {123, "00", "123"},
+        {0, "#", ""},
+        {12, "# ", "12 "},
+        {0.5, "#0.000", "0.500"},
+        {1.5, "0.0##", "1.5"},
+        {1.23456, "0.0##", "1.235"},
+        {1.5, "0.###0 ", "1.5000 "},
+        {1.25, " 0.##0 ", " 1.250 "},
+        {-2.5, "0;(0)", "(3)"},
+        {2.5, "0;(0)", "3"},
+        {1e20, "0", "100000000000000000000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.v, c.pattern), c.text) << c.v << " " << c.pattern;
 }
 
 TEST(Rounding, HalvesToEven) {
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(3.5), 4);
-    EXPECT_EQ(RoundHalfEven(-2.5), -2);
-    EXPECT_EQ(RoundHalfEven(-3.5), -4);
-    EXPECT_EQ(RoundHalfEven(2.4999999999999996), 2);
-    EXPECT_EQ(RoundHalfEven(2.6), 3);
-    EXPECT_EQ(Int(-0.5), -1);
-    EXPECT_EQ(Int(2.9), 2);
-    EXPECT_EQ(Sgn(-3), -1);
-    EXPECT_EQ(Sgn(0), 0);
-    EXPECT_EQ(Sgn(1e-300), 1);
+    std::string rounded;
+    for (const double v : {2.5, 3.5, -2.5, -3.5, 2.4999999999999996, 2.6})
+        rounded += Str(RoundHalfEven(v));
+    EXPECT_EQ(rounded, " 2 4-2-4 2 3");
+    EXPECT_EQ(Str(Int(-0.5)) + Str(Int(2.9)), "-1 2");
+    EXPECT_EQ(Str(Sgn(-3)) + Str(Sgn(0)) + Str(Sgn(1e-300)), "-1 0 1");
 }
-
-}  // namespace
-}  // namespace voriel
-
-namespace voriel {
-namespace {
 
 // The exact-expansion rounding that Format must agree with: |v| rounded half away from zero at
 // `decimals` places, from the decimal text of its exact binary value.
