@@ -1,9 +1,10 @@
-// The normal flow through the six windows: start window, Begin, both screens validated with a
-// redraw after each, Develop, Draw station, hydrostatics and mass budget, Compute, the
-// hydrostatics' Quit, the board's Quit, and back to the start window; the board's enabling after
-// every step, and every window's captions following the language chosen at each run.
-#include <QAction>
+// The start window and the normal flow through the six windows: Begin, both screens validated
+// with a redraw after each, Develop, Draw station, hydrostatics and mass budget, Compute, the
+// hydrostatics' Quit, the board's Quit, and back to the start window; the windows shown and the
+// board's enabling after every step, and every window's captions following the language chosen.
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -14,6 +15,38 @@
 
 using namespace voriel;
 using namespace voriel::test;
+
+namespace {
+
+// One step of the walk: a button clicked (or a menu entry triggered) in a window, the windows
+// shown after it, the board's enabling of kBoardSteps, and whether the sheet changed.
+struct Step {
+    const char *window, *control, *shown, *enabling;
+    bool draws;
+};
+const Step kWalk[] = {
+    {"lancement", "CREATE", "bouchain1 dessin", "000100001000", false},
+    {"bouchain1", "valider", "dessin", "100110001000", false},
+    {"dessin", "dessine", "dessin", "110111000000", true},
+    {"dessin", "Command1_1", "bouchain2 dessin", "110110000011", false},
+    {"bouchain2", "valider", "dessin", "110110000011", false},
+    {"dessin", "dessine", "dessin", "111111111011", true},
+    {"dessin", "Developer", "dessin", "111111111011", true},
+    {"dessin", "DessCouple", "dessin", "111111111111", true},
+    {"dessin", "Hmenu", "dessin hydro1 Mass1", "111111111111", false},
+    {"Mass1", "Calcul1", "dessin hydro1 Mass1", "111111111111", false},
+    {"hydro1", "fin2", "dessin", "111111111111", true},  // the waterline drawn
+};
+
+void Press(const char* window, const char* control) {
+    QWidget& w = Window(window);
+    if (w.findChild<QAbstractButton*>(QString::fromLatin1(control)))
+        Click(w, control);
+    else
+        Trigger(w, control);
+}
+
+}  // namespace
 
 class FlowTest : public QObject {
     Q_OBJECT
@@ -29,73 +62,29 @@ private slots:
     void normalFlow() {
         QFETCH(int, choice);
         Harness h;
-        AppWindows& w = h.windows;
-        Lancement& start = w.lancement();
+        Lancement& start = h.windows.lancement();
         start.activate();
         if (choice >= 0) Click(start, choice == 0 ? "Language_0" : "Language_1");
-
-        Click(start, "CREATE");
-        Dessin& board = w.dessin();
-        QVERIFY(!start.isVisible() && board.isVisible() && w.bouchain1().isVisible());
-        QCOMPARE(board.windowTitle(), QString(choice == 1 ? "Voriel2000  -  New Hull : VORIEL2000"
-                                                          : "Voriel2000  -  Nouvelle voriel : "
-                                                            "VORIEL2000"));
-        QCOMPARE(Enabling(board), QString("000100001000"));
-
-        Click(w.bouchain1(), "valider");
-        QVERIFY(!w.bouchain1().isVisible());
-        QCOMPARE(Enabling(board), QString("100110001000"));
-
-        const QImage blank = Sheet(board);
-        Click(board, "dessine");
-        const QImage chine1 = Sheet(board);
-        QVERIFY(chine1 != blank);
-        QCOMPARE(h.doc.board.ChineView, int16_t{0});
-        QCOMPARE(Enabling(board), QString("110111000000"));
-
-        Click(board, "Command1_1");
-        QVERIFY(w.bouchain2().isVisible());
-        QCOMPARE(Enabling(board), QString("110110000011"));
-        Click(w.bouchain2(), "valider");
-        QVERIFY(!w.bouchain2().isVisible());
-        QCOMPARE(Enabling(board), QString("110110000011"));
-
-        Click(board, "dessine");
-        const QImage allLines = Sheet(board);
-        QVERIFY(allLines != chine1);
-        QCOMPARE(h.doc.board.ChineView, int16_t{1});
-        QCOMPARE(Enabling(board), QString("111111111011"));
-
-        Click(board, "Developer");
-        const QImage developed = Sheet(board);
-        QVERIFY(developed != allLines);
-        QCOMPARE(Enabling(board), QString("111111111011"));
-
-        Click(board, "DessCouple");
-        QVERIFY(Sheet(board) != developed);
-        QCOMPARE(Enabling(board), QString("111111111111"));
-
-        Trigger(board, "Hmenu");
-        QVERIFY(w.hydro1().isVisible() && w.mass1().isVisible());
-        QCOMPARE(h.doc.hydro.HydroMode, int16_t{1});  // no mass yet: floated at LWL / 100
-
-        Click(w.mass1(), "Calcul1");
-        QCOMPARE(h.doc.hydro.HydroMode, int16_t{0});
+        for (const Step& s : kWalk) {
+            const QImage before = s.draws ? Sheet(h.windows.dessin()) : QImage();
+            Press(s.window, s.control);
+            QVERIFY2(Shown() == s.shown, s.control);
+            QVERIFY2(Enabling(h.windows.dessin()) == s.enabling, s.control);
+            QVERIFY2(!s.draws || Sheet(h.windows.dessin()) != before, s.control);
+            if (s.control == QLatin1String("CREATE"))
+                QCOMPARE(h.windows.dessin().windowTitle(),
+                         QString(choice == 1 ? "Voriel2000  -  New Hull : VORIEL2000"
+                                             : "Voriel2000  -  Nouvelle voriel : VORIEL2000"));
+        }
+        QCOMPARE(h.doc.hydro.HydroMode, int16_t{0});  // Compute handed the mass over
         QVERIFY(h.doc.totals.MassCentreX > 0);
-        const QImage beforeWaterline = Sheet(board);
-        Click(w.hydro1(), "fin2");
-        QVERIFY(!w.hydro1().isVisible() && !w.mass1().isVisible());
-        QVERIFY(board.isVisible());
-        QVERIFY(Sheet(board) != beforeWaterline);
-        QCOMPARE(Enabling(board), QString("111111111111"));
 
         // Quit saves the hull first; a cancelled save dialog still quits.
         h.dialogs.answerCancel();
-        Click(board, "CANCEL");
+        Click(h.windows.dessin(), "CANCEL");
         QCOMPARE(h.dialogs.requests.size(), std::size_t{1});
         QVERIFY(!h.dialogs.requests[0].open);
-        QVERIFY(!board.isVisible());
-        QVERIFY(start.isVisible());
+        QCOMPARE(Shown(), QString("lancement"));
         QVERIFY(h.dialogs.messages.empty());
         QCOMPARE(h.dialogs.waitDepth, 0);
 
@@ -103,9 +92,8 @@ private slots:
         h.doc.hull.XFwd[0] = 9;
         start.activate();
         Click(start, "CREATE");
-        QVERIFY(w.bouchain1().isVisible());
-        QCOMPARE(BoxText(w.bouchain1(), "Text1_0"), QString("6"));
-        const QString enabling = Enabling(board);  // '.' not looked at
+        QCOMPARE(BoxText(h.windows.bouchain1(), "Text1_0"), QString("6"));
+        const QString enabling = Enabling(h.windows.dessin());  // '.' not looked at
         QVERIFY2(QRegularExpression("^...10000.00.$").match(enabling).hasMatch(),
                  qPrintable(enabling));
     }
@@ -131,8 +119,73 @@ private slots:
             Click(w.hydro1(), "fin2");
             h.dialogs.answerCancel();
             Click(w.dessin(), "CANCEL");
-            QVERIFY(w.lancement().isVisible());
+            QCOMPARE(Shown(), QString("lancement"));
         }
+    }
+
+    void startOffersBothLanguagesBeforeAChoice() {
+        Harness h;
+        Lancement& start = h.windows.lancement();
+        start.activate();
+        QCOMPARE(CaptionOf(start, "CREATE"), QString("DEBUTER, begin"));
+        QCOMPARE(CaptionOf(start, "CANCEL"), QString("TERMINER, end"));
+        QCOMPARE(CaptionOf(start, "Language_0"), QString::fromUtf8("Français"));
+        QCOMPARE(CaptionOf(start, "Language_1"), QString("English"));
+        QCOMPARE(h.doc.hull.Language, int16_t{0});
+    }
+
+    void startCaptionsFollowTheLanguageClicked_data() { AddLanguageRows(); }
+    void startCaptionsFollowTheLanguageClicked() {
+        QFETCH(int, language);
+        Harness h;
+        Lancement& start = h.windows.lancement();
+        start.activate();
+        // Through the other language first, so that the captions really change.
+        Click(start, language == 0 ? "Language_1" : "Language_0");
+        Click(start, language == 0 ? "Language_0" : "Language_1");
+        QCOMPARE(h.doc.hull.Language, int16_t(language));
+        VERIFY_CAPTIONS(start, "start", language);
+        // Shown again later (the default hull put back), it keeps the language chosen.
+        start.hide();
+        start.activate();
+        QCOMPARE(h.doc.hull.Language, int16_t(language));
+        VERIFY_CAPTIONS(start, "start", language);
+        QVERIFY(
+            Child<QRadioButton>(start, language == 0 ? "Language_0" : "Language_1")->isChecked());
+    }
+
+    // Loading, activate() and a real activation each put the default hull back.
+    void startRestoresTheDefaultHull() {
+        Harness h;
+        Lancement& start = h.windows.lancement();
+        Hull defaults;
+        SetDefaultHull(defaults);
+        QVERIFY(SameHull(h.doc.hull, defaults));  // loading the window
+        for (const bool real : {false, true}) {
+            QWidget other;
+            QVERIFY(!real || Activate(other));
+            // A hull plainly not the default one, as a builder leaves it after some work.
+            h.doc.hull.XFwd[0] = 9.5;
+            h.doc.hull.PlankAngle[2] = 44;
+            h.doc.hull.HullFileName = "DORIS";
+            h.doc.hull.PanelDensity[0] = 30;
+            if (real)
+                QVERIFY(Activate(start));
+            else
+                start.activate();
+            QVERIFY(SameHull(h.doc.hull, defaults));
+        }
+    }
+
+    void startCentredOnTheScreen() {
+        Harness h;
+        Lancement& start = h.windows.lancement();
+        start.activate();
+        const QRect area = start.screen()->availableGeometry();
+        const QPoint offset = start.frameGeometry().center() - area.center();
+        QVERIFY2(offset.manhattanLength() <= 40,
+                 qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+        QVERIFY(start.width() >= start.minimumSizeHint().width());
     }
 };
 

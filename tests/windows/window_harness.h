@@ -147,6 +147,23 @@ inline void Trigger(QWidget& window, const char* action) {
     Child<QAction>(window, action)->trigger();
 }
 
+// One of the program's windows by its name (its objectName), once it is made.
+inline QWidget& Window(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name)) return *w;
+    qFatal("no window %s", name);
+}
+
+// The names of the program's windows shown now, in a fixed order, separated by spaces.
+inline QString Shown() {
+    QStringList shown;
+    for (const char* name :
+         {"lancement", "bouchain1", "bouchain2", "dessin", "hydro1", "Mass1", "courbes"})
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w->isVisible()) shown << name;
+    return shown.join(' ');
+}
+
 // Replaces a box's text as the builder would type it.
 inline void Type(QWidget& window, const char* box, const QString& text) {
     Child<QLineEdit>(window, box)->setText(text);

@@ -1,0 +1,254 @@
+// The two definition screens (chine 1, chines 2-3): validation by Valider, by leaving the screen
+// and by closing it, refused entries keeping the hull and the screen; then each screen's own
+// filling, the stem-inclination rule and the turned-in check boxes. (Their captions: the flow
+// test; the reading rules: the core's Chine1Screen and Chines23Screen tests.)
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+#include <utility>
+
+#include "support/test_hulls.h"
+#include "windows/entry_box.h"
+#include "windows/window_harness.h"
+
+using namespace voriel;
+using namespace voriel::test;
+
+namespace {
+
+// A screen, one of its boxes, an entry it takes (with a decimal comma) and one it refuses.
+struct Screen {
+    const char *name, *box, *good, *shown;
+    double (*stored)(const Hull&);  // where the box goes in the hull
+    double value;
+    const char* refused;
+};
+const Screen kScreens[] = {
+    {"bouchain1", "Text1_0", "7,2", "7.2", [](const Hull& h) { return h.XFwd[0]; }, 7.2, "0"},
+    {"bouchain2", "Text3_0", "1,2", "1.2", [](const Hull& h) { return h.ZFwd[4]; }, 1.2, "1e999"},
+};
+
+}  // namespace
+
+class DefinitionScreensTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The board with the chine-1 screen over it; for a row of chines 2-3, chine 1 validated
+    // first and the chines-2/3 screen opened, as the board allows.
+    void init() {
+        h_ = DefaultHarness();
+        h_->windows.dessin().begin();
+        const char* tag = QTest::currentDataTag();
+        screen_ = &kScreens[tag && QLatin1String(tag) == QLatin1String("chines 2-3") ? 1 : 0];
+        if (screen_ == &kScreens[1]) openChines23();
+        before_ = h_->doc.hull;
+    }
+    void cleanup() { h_.reset(); }
+
+    void valider_data() { addScreenRows(); }
+    void valider() {
+        const Screen& s = *screen_;
+        Type(window(), s.box, s.good);
+        Click(window(), "valider");
+        QVERIFY(h_->dialogs.messages.empty());
+        QCOMPARE(Shown(), QString("dessin"));
+        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
+        QCOMPARE(s.stored(h_->doc.hull), s.value);
+        QVERIFY(!SameHull(h_->doc.hull, before_) && AllFinite(h_->doc.hull));
+        QVERIFY(Child(h_->windows.dessin(), "dessine")->isEnabled());
+        activateScreen();  // shown again, it holds what the hull now holds
+        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
+    }
+
+    // Said with a beep, its box light red, the hull and the screen kept; corrected, the box is
+    // white again and the hull takes it.
+    void refusedByValider_data() { addScreenRows(); }
+    void refusedByValider() {
+        const Screen& s = *screen_;
+        Type(window(), s.box, s.refused);
+        Click(window(), "valider");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(h_->dialogs.beeps >= 1);
+        QVERIFY(SameHull(h_->doc.hull, before_));
+        QVERIFY(window().isVisible());
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), s.box)), kBoxRefused);
+        Type(window(), s.box, s.good);
+        Click(window(), "valider");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(!window().isVisible());
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), s.box)), kBoxWhite);
+        QCOMPARE(s.stored(h_->doc.hull), s.value);
+    }
+
+    // Going to the board without Valider validates the screen all the same.
+    void leavingValidates_data() { addScreenRows(); }
+    void leavingValidates() {
+        const Screen& s = *screen_;
+        QVERIFY(Activate(window()));
+        Type(window(), s.box, s.good);
+        QVERIFY(Activate(h_->windows.dessin()));
+        QTRY_VERIFY(!window().isVisible());
+        QCOMPARE(s.stored(h_->doc.hull), s.value);
+        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
+        QVERIFY(h_->dialogs.messages.empty());
+    }
+
+    void leavingWithARefusedEntryKeepsTheScreen_data() { addScreenRows(); }
+    void leavingWithARefusedEntryKeepsTheScreen() {
+        const Screen& s = *screen_;
+        QVERIFY(Activate(window()));
+        Type(window(), s.box, s.refused);
+        h_->windows.dessin().activateWindow();  // the screen takes the focus back at once
+        QTRY_COMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(window().isVisible());
+        QVERIFY(SameHull(h_->doc.hull, before_));
+        // The screen comes back to the front, still holding the entry to correct.
+        QTRY_VERIFY(window().isActiveWindow());
+        QCOMPARE(BoxText(window(), s.box), QString(s.refused));
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+    }
+
+    void closingValidates_data() { addScreenRows(); }
+    void closingValidates() {
+        const Screen& s = *screen_;
+        Type(window(), s.box, s.good);
+        QVERIFY(window().close());
+        QCOMPARE(s.stored(h_->doc.hull), s.value);
+        Type(window(), s.box, s.refused);
+        activateScreen();  // refilled from the hull
+        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
+        Type(window(), s.box, s.refused);
+        QVERIFY(!window().close());
+        QVERIFY(window().isVisible());
+        QCOMPARE(s.stored(h_->doc.hull), s.value);
+    }
+
+    // Hidden by the board (its Quit), a screen validates nothing.
+    void hidingIsNoValidation_data() { addScreenRows(); }
+    void hidingIsNoValidation() {
+        Type(window(), screen_->box, screen_->good);
+        window().hide();
+        QVERIFY(SameHull(h_->doc.hull, before_));
+        QVERIFY(h_->dialogs.messages.empty());
+    }
+
+    // Numbers as numbers, angles as integers, both inclinations as absolute values.
+    void chine1FillsTheBoxesFromTheHull() {
+        h_->doc.hull.XFwd[0] = 6.25;
+        h_->doc.hull.StemAngle = -7;
+        Bouchain1& s = h_->windows.bouchain1();
+        s.activate();
+        const char* const boxes[][2] = {{"Text1_0", "6.25"},
+                                        {"Text1_2", ".95"},
+                                        {"Text2_3", "12"},
+                                        {"Text2_5", "7"},
+                                        {"Text2_6", "25"}};
+        for (const auto& [box, shown] : boxes) QCOMPARE(BoxText(s, box), QString(shown));
+    }
+
+    // The stem inclination box is open only with a half width forward, as typed.
+    void chine1StemInclinationOnlyWithAHalfWidthForward() {
+        Bouchain1& s = h_->windows.bouchain1();
+        QVERIFY(!Child(s, "Text2_5")->isEnabled());  // the default forefoot is pointed
+        const std::pair<const char*, bool> rows[] = {{"0", false},  {"0,0", false}, {"abc", false},
+                                                     {"", false},   {"0,2", true},  {".05", true},
+                                                     {"-0.1", true}};
+        for (const auto& [halfWidth, enabled] : rows) {
+            Type(s, "Text1_3", halfWidth);
+            QVERIFY2(Child(s, "Text2_5")->isEnabled() == enabled, halfWidth);
+        }
+    }
+
+    void chine1MessageSpeaksTheLanguage() {
+        h_->doc.hull.Language = 1;
+        h_->windows.bouchain1().activate();
+        Type(h_->windows.bouchain1(), "Text1_0", "0");
+        Click(h_->windows.bouchain1(), "valider");
+        QCOMPARE(h_->dialogs.messages.at(0).text, std::string("The length LWL cannot be 0."));
+    }
+
+    // Over many hulls a builder could type, Valider without a change keeps the hull's lines: each
+    // box is filled from and read back to the same value.
+    void chine1ValidatingUnchangedBoxesKeepsTheLines() {
+        Bouchain1& s = h_->windows.bouchain1();
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            h_->doc.hull = RandomHull(seed);
+            const Hull before = h_->doc.hull;
+            s.activate();
+            Click(s, "valider");
+            QVERIFY2(h_->dialogs.messages.empty(), qPrintable(QString::number(seed)));
+            QVERIFY(AllFinite(h_->doc.hull));
+            for (int p = 0; p < kPointCount; p += 8) {
+                QVERIFY(qAbs(h_->doc.hull.LineY[1][p] - before.LineY[1][p]) < 1e-9);
+                QVERIFY(qAbs(h_->doc.hull.LineZ[1][p] - before.LineZ[1][p]) < 1e-9);
+            }
+        }
+    }
+
+    void chines23FillsTheBoxesFromTheHull() {
+        Bouchain2& s = openChines23();
+        const char* const boxes[][2] = {{"Text1_0", ".3"},
+                                        {"Text2_1", ".6"},
+                                        {"Text3_2", "1.05"},
+                                        {"Text1_3", "50"},
+                                        {"Text3_3", "85"}};
+        for (const auto& [box, shown] : boxes) QCOMPARE(BoxText(s, box), QString(shown));
+    }
+
+    // A click on each box, and the four boxes and flags after it (+1 kept, -1 turned in).
+    void chines23EachCheckBoxReachesTheRule() {
+        Bouchain2& s = openChines23();
+        const char* const rows[][3] = {// box, ticks of Marotte 2, 3, Tableau 2, 3 before, after
+                                       {"ChkMarotte_3", "0000", "0100"},
+                                       {"ChkMarotte_2", "1100", "0100"},
+                                       {"ChkTableau_2", "0000", "0011"},
+                                       {"ChkTableau_3", "0011", "0000"}};
+        const char* names[4] = {"ChkMarotte_2", "ChkMarotte_3", "ChkTableau_2", "ChkTableau_3"};
+        Hull& hull = h_->doc.hull;
+        const auto flag = [&hull](int j) -> int16_t& {
+            return (j < 2 ? hull.StemTurnIn : hull.TransomTurnIn)[2 + j % 2];
+        };
+        for (const auto& [box, before, after] : rows) {
+            for (int j = 0; j < 4; ++j) flag(j) = before[j] == '1' ? -1 : 1;
+            s.hide();
+            s.activate();  // filled from the flags
+            for (int j = 0; j < 4; ++j)
+                QCOMPARE(Child<QCheckBox>(s, names[j])->isChecked(), before[j] == '1');
+            Child<QCheckBox>(s, box)->click();
+            for (int j = 0; j < 4; ++j) {
+                QVERIFY2(Child<QCheckBox>(s, names[j])->isChecked() == (after[j] == '1'), box);
+                QCOMPARE(flag(j), int16_t(after[j] == '1' ? -1 : 1));
+            }
+            QCOMPARE(hull.StemTurnIn[4], int16_t{-1});
+            QCOMPARE(hull.TransomTurnIn[4], int16_t{-1});
+        }
+    }
+
+private:
+    void addScreenRows() {
+        QTest::addColumn<int>("screen");
+        QTest::newRow("chine 1") << 0;
+        QTest::newRow("chines 2-3") << 1;
+    }
+    QWidget& window() { return Window(screen_->name); }
+    void activateScreen() {
+        if (screen_ == &kScreens[0])
+            h_->windows.bouchain1().activate();
+        else
+            h_->windows.bouchain2().activate();
+    }
+    Bouchain2& openChines23() {
+        Click(h_->windows.bouchain1(), "valider");
+        Click(h_->windows.dessin(), "Command1_1");
+        return h_->windows.bouchain2();
+    }
+
+    std::unique_ptr<Harness> h_;
+    const Screen* screen_ = nullptr;
+    Hull before_;  // the hull as the screen was shown
+};
+
+QTEST_MAIN(DefinitionScreensTest)
+#include "definition_screens_test.moc"
