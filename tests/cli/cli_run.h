@@ -5,8 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -41,6 +40,11 @@ inline const char* const kExactFigureNames[] = {"volume",
                                                 "Cwp",
                                                 "wettedSurface"};
 
+// The default hull as voriel-cli design saves it (DesignSavesTheGoldenHulls proves it so).
+inline std::string BoatFile() {
+    return TestData("golden/d50/boat.D50");
+}
+
 // The lines of a command's output, each ended by a line break.
 inline std::vector<std::string> OutputLines(const std::string& text) {
     std::vector<std::string> out;
@@ -72,6 +76,31 @@ protected:
         return {WEXITSTATUS(raw), Slurp(dir_ + "/out"), Slurp(dir_ + "/err")};
     }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
+
+    // The JSON a command prints, which must succeed with nothing on stderr.
+    nlohmann::json json(const std::vector<std::string>& args) const {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        return nlohmann::json::parse(r.out, nullptr, false);
+    }
+
+    // A refused command prints nothing on stdout. A failure (status 1) is the one line
+    // "voriel-cli: " + says...; a usage error (status 2) names `says` and shows the usage.
+    void expectRefused(const std::vector<std::string>& args, int status,
+                       const std::string& says) const {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, status) << says << ": " << r.err;
+        EXPECT_EQ(r.out, "") << says;
+        if (status == 1) {
+            EXPECT_EQ(r.err.rfind("voriel-cli: " + says, 0), 0u) << r.err;
+            EXPECT_EQ(OutputLines(r.err).size(), 1u) << r.err;
+        } else {
+            EXPECT_EQ(r.err.rfind("voriel-cli: ", 0), 0u) << r.err;
+            EXPECT_NE(r.err.find(says), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("Usage:"), std::string::npos) << r.err;
+        }
+    }
 
     std::string dir_;
 };

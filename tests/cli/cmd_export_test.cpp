@@ -2,31 +2,27 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
+
 #include "cli/cli_run.h"
 #include "support/temp_dir.h"
-#include "support/test_data.h"
 
 namespace voriel {
 namespace {
 
 using test::CliRun;
+using test::Exists;
+using test::OutputLines;
 using test::Slurp;
+using test::TempDir;
 using test::TestData;
 
 class ExportCli : public test::CliTest {
 protected:
-    // Designs a hull from the named boxes and saves it as name.D50 in the test folder.
-    std::string design(const std::string& name, std::vector<std::string> entries = {}) {
-        entries.insert(entries.begin(), "design");
-        entries.push_back("-o");
-        entries.push_back(path(name + ".D50"));
-        const CliRun r = run(entries);
-        EXPECT_EQ(r.status, 0) << r.err;
+    // The default hull saved as name.D50 in the test folder.
+    std::string hull(const std::string& name) const {
+        std::ofstream(path(name + ".D50"), std::ios::binary) << Slurp(test::BoatFile());
         return path(name + ".D50");
-    }
-
-    static bool startsWith(const std::string& text, const std::string& start) {
-        return text.compare(0, start.size(), start) == 0;
     }
 };
 
@@ -47,152 +43,135 @@ std::string goldenCopy(const std::string& hull, const std::string& file, const s
 // stage and the language asked for: the golden files.
 TEST_F(ExportCli, AllWritesTheGoldenFilesOfTheStageAndLanguage) {
     const struct {
-        const char* hull;
-        const char* stage;
-        const char* lang;
-        std::vector<std::string> files;
+        std::string hull, stage, lang;
+        std::vector<std::string> files;  // after the hull's name
     } cases[] = {
         {"pram",
          "0",
          "en",
-         {"pram.XYZ", "pram.DXF", "pram_P0.XYZ", "pram_D1.XYZ", "pram_PLANK.DXF", "pram_DECK.DXF",
-          "pram_STAT_41.DXF", "pram.WRL"}},
+         {".XYZ", ".DXF", "_P0.XYZ", "_D1.XYZ", "_PLANK.DXF", "_DECK.DXF", "_STAT_41.DXF", ".WRL"}},
         {"steep",
          "1",
          "fr",
-         {"steep.XYZ", "steep.DXF", "steep_P0.XYZ", "steep_P1.XYZ", "steep_P2.XYZ", "steep_P3.XYZ",
-          "steep_D1.XYZ", "steep_D2.XYZ", "steep_D3.XYZ", "steep_D4.XYZ", "steep_TR.XYZ",
-          "steep_PLANK.DXF", "steep_DECK.DXF", "steep_STAT_41.DXF", "steep.WRL"}},
+         {".XYZ", ".DXF", "_P0.XYZ", "_P1.XYZ", "_P2.XYZ", "_P3.XYZ", "_D1.XYZ", "_D2.XYZ",
+          "_D3.XYZ", "_D4.XYZ", "_TR.XYZ", "_PLANK.DXF", "_DECK.DXF", "_STAT_41.DXF", ".WRL"}},
     };
     for (const auto& c : cases) {
-        const std::string folder = path(std::string(c.hull) + "/nested");
-        const CliRun r = run({"export", TestData("golden/d50/" + std::string(c.hull) + ".D50"),
-                              "--all", folder, "--stage", c.stage, "--lang", c.lang});
+        const std::string folder = path(c.hull + "/nested");
+        const CliRun r = run({"export", TestData("golden/d50/" + c.hull + ".D50"), "--all", folder,
+                              "--stage", c.stage, "--lang", c.lang});
         ASSERT_EQ(r.status, 0) << r.err;
         std::vector<std::string> expected;
-        for (const std::string& f : c.files) {
+        for (const std::string& end : c.files) {
+            const std::string f = c.hull + end;
             expected.push_back(folder + "/" + f);
             EXPECT_TRUE(Slurp(folder + "/" + f) ==
                         Slurp(TestData(goldenCopy(c.hull, f, c.stage, c.lang))))
                 << f << " differs from its golden copy";
         }
-        EXPECT_EQ(test::OutputLines(r.out), expected);
+        EXPECT_EQ(OutputLines(r.out), expected);
     }
 }
 
 TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
-    const std::string file = design("yawl");
-    const CliRun r = run({"export", file, "--lang", "en", "--lines-xyz", path("l.xyz"), "--dev-dxf",
-                          dir_, "--station", "2,57", "--station-dxf", path("s.dxf")});
+    const CliRun r = run({"export", hull("yawl"), "--lang", "en", "--lines-xyz", path("l.xyz"),
+                          "--dev-dxf", dir_, "--station", "2,57", "--station-dxf", path("s.dxf")});
     ASSERT_EQ(r.status, 0) << r.err;
     // The lines file renames the hull "l" before the development files are proposed.
-    EXPECT_EQ(test::OutputLines(r.out),
-              (std::vector<std::string>{path("l.xyz"), path("l_PLANK.DXF"), path("l_DECK.DXF"),
-                                        path("s.dxf")}));
-    EXPECT_TRUE(startsWith(Slurp(path("l.xyz")), "l\tVoriel 2000\r\nLINE \t Keel\r\n"));
-    EXPECT_TRUE(startsWith(Slurp(path("l_PLANK.DXF")), "999\r\nl - Planks  - development"));
-    EXPECT_TRUE(startsWith(Slurp(path("s.dxf")), "999\r\nstation  35\r\n"));
-    EXPECT_FALSE(test::Exists(path("yawl.WRL")));
+    EXPECT_EQ(OutputLines(r.out), (std::vector<std::string>{path("l.xyz"), path("l_PLANK.DXF"),
+                                                            path("l_DECK.DXF"), path("s.dxf")}));
+    EXPECT_EQ(Slurp(path("l.xyz")).rfind("l\tVoriel 2000\r\nLINE \t Keel\r\n", 0), 0u);
+    EXPECT_EQ(Slurp(path("l_PLANK.DXF")).rfind("999\r\nl - Planks  - development", 0), 0u);
+    EXPECT_EQ(Slurp(path("s.dxf")).rfind("999\r\nstation  35\r\n", 0), 0u);
+    EXPECT_FALSE(Exists(path("yawl.WRL")));
+
+    // --all creates its folder first, so a station file named inside it is written with the rest.
+    const CliRun all = run({"export", hull("skiff"), "--all", path("saved"), "--station", "3",
+                            "--station-dxf", path("saved/station.DXF")});
+    ASSERT_EQ(all.status, 0) << all.err;
+    const auto written = OutputLines(all.out);
+    ASSERT_EQ(written.size(), 16u);  // 15 files of a pointed bow, and the station named
+    EXPECT_EQ(written.front(), path("saved/station.DXF"));
+    EXPECT_EQ(TempDir::List(path("saved")).size(), 16u);
+    EXPECT_EQ(Slurp(path("saved/station.DXF")).rfind("999\r\nstation  41\r\n", 0), 0u);
 }
 
 // Every target is checked before the first file is written: a refused one writes nothing at
-// all, and leaves no folder that --all created.
+// all, and leaves no folder that --all created; wrong usage shows the usage.
 TEST_F(ExportCli, ARefusedTargetIsFoundBeforeAnyFileIsWritten) {
-    const std::string file = design("ketch");
+    const std::string file = hull("ketch");
     ASSERT_EQ(mkfifo(path("pipe.WRL").c_str(), 0644), 0);
     ASSERT_EQ(mkdir(path("folder.DXF").c_str(), 0755), 0);
     ASSERT_EQ(mkdir(path("sub").c_str(), 0755), 0);
     std::ofstream(path("taken")) << "a file where the folder should go";
     const std::string hullFile = Slurp(file);
-    struct Case {
-        std::vector<std::string> options;
-        std::string error;  // after "voriel-cli: "
-    };
-    const std::vector<Case> cases = {
-        {{"--lines-dxf", path("ok.DXF"), "--vrml", path("missing/x.WRL")},
-         path("missing/x.WRL") + ": No such file or directory"},
+    const struct {
+        std::vector<std::string> args;  // after "export"
+        int status;
+        std::string says;
+    } cases[] = {
+        {{file, "--lines-dxf", path("ok.DXF"), "--vrml", path("missing/x.WRL")},
+         1,
+         path("missing/x.WRL") + ": No such file or directory\n"},
         // The development folders are not created: the first file names the problem.
-        {{"--lines-dxf", path("ok.DXF"), "--dev-xyz", path("x")},
-         path("x/ok_P0.XYZ") + ": No such file or directory"},
-        {{"--lines-xyz", path("ok.XYZ"), "--vrml", path("pipe.WRL")},
-         path("pipe.WRL") + ": this is not a regular file"},
-        {{"--vrml", path("ok.WRL"), "--lines-dxf", path("folder.DXF")},
-         path("folder.DXF") + ": Is a directory"},
+        {{file, "--lines-dxf", path("ok.DXF"), "--dev-xyz", path("x")},
+         1,
+         path("x/ok_P0.XYZ") + ": No such file or directory\n"},
+        {{file, "--lines-xyz", path("ok.XYZ"), "--vrml", path("pipe.WRL")},
+         1,
+         path("pipe.WRL") + ": this is not a regular file\n"},
+        {{file, "--vrml", path("ok.WRL"), "--lines-dxf", path("folder.DXF")},
+         1,
+         path("folder.DXF") + ": Is a directory\n"},
         // The hull file, reached by another spelling of its path.
-        {{"--vrml", path("ok.WRL"), "--lines-dxf", path("sub/../ketch.D50")},
+        {{file, "--vrml", path("ok.WRL"), "--lines-dxf", path("sub/../ketch.D50")},
+         1,
          path("sub/../ketch.D50") +
-             ": this is the hull file being exported; it is not overwritten"},
-        {{"--all", path("fresh/out"), "--station-dxf", path("taken/s.DXF")},
-         path("taken/s.DXF") + ": Not a directory"},
-        {{"--lines-dxf", path("ok.DXF"), "--all", path("taken")},
-         path("taken") + ": Not a directory"},
+             ": this is the hull file being exported; it is not overwritten\n"},
+        {{file, "--all", path("fresh/out"), "--station-dxf", path("taken/s.DXF")},
+         1,
+         path("taken/s.DXF") + ": Not a directory\n"},
+        {{file, "--lines-dxf", path("ok.DXF"), "--all", path("taken")},
+         1,
+         path("taken") + ": Not a directory\n"},
+        {{path("nothing.D50"), "--all", path("a")},
+         1,
+         path("nothing.D50") + ": No such file or directory\n"},
+        {{file}, 2, "Usage: export"},                                     // nothing to write
+        {{file, "--station", "3", "--vrml", path("v")}, 2, "--station"},  // without its file
+        {{file, "--stage", "2", "--all", path("a")}, 2, "--stage"},
+        {{file, "--lang", "de", "--all", path("a")}, 2, "--lang"},
+        {{"--all", path("a")}, 2, "Usage: export"},  // no hull file
     };
-    const std::vector<std::string> before = test::TempDir::List(dir_);
-    for (const Case& c : cases) {
-        std::vector<std::string> args = {"export", file};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        const CliRun r = run(args);
-        EXPECT_EQ(r.status, 1) << c.error;
-        EXPECT_EQ(r.err, "voriel-cli: " + c.error + "\n");
-        EXPECT_TRUE(r.out.empty()) << r.out;
-        EXPECT_EQ(test::TempDir::List(dir_), before) << c.error;
+    std::ofstream(path("out")), std::ofstream(path("err"));  // as each run leaves them
+    const std::vector<std::string> before = TempDir::List(dir_);
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"export"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        expectRefused(args, c.status, c.says);
+        EXPECT_EQ(TempDir::List(dir_), before) << c.says;
     }
     EXPECT_EQ(Slurp(path("taken")), "a file where the folder should go");
     EXPECT_EQ(Slurp(file), hullFile);
 }
 
-// --all creates its folder first, so a station file named inside it is written with the rest.
-TEST_F(ExportCli, AllCreatesItsFolderBeforeTheTargetsAreChecked) {
-    const std::string file = design("skiff");
-    const CliRun r = run({"export", file, "--all", path("saved"), "--station", "3", "--station-dxf",
-                          path("saved/station.DXF")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto written = test::OutputLines(r.out);
-    ASSERT_EQ(written.size(), 16u);  // 15 files of a pointed bow, and the station named
-    EXPECT_EQ(written.front(), path("saved/station.DXF"));
-    EXPECT_EQ(test::TempDir::List(path("saved")).size(), 16u);
-    EXPECT_TRUE(startsWith(Slurp(path("saved/station.DXF")), "999\r\nstation  41\r\n"));
-}
-
 // A failure once the targets are checked (a full disk, here a file size limit) stops the writing
 // and names the files already written.
 TEST_F(ExportCli, AFailureWhileWritingNamesTheFilesAlreadyWritten) {
-    const std::string file = design("dory");
+    const std::string file = hull("dory");
     ASSERT_EQ(mkdir(path("x").c_str(), 0755), 0);
     // The nine tables are a few kilobytes, the plank DXF far more than the 20 kB allowed.
     const CliRun r = run({"export", file, "--dev-xyz", path("x"), "--dev-dxf", path("x")},
                          "trap '' XFSZ; ulimit -f 40; ");
     EXPECT_EQ(r.status, 1);
-    const auto written = test::OutputLines(r.out);
+    const auto written = OutputLines(r.out);
     ASSERT_EQ(written.size(), 9u) << r.err;
     std::string list;
     for (const std::string& w : written) list += (list.empty() ? "" : ", ") + w;
     EXPECT_EQ(r.err, "voriel-cli: " + path("x/dory_PLANK.DXF") +
                          ": File too large; already written: " + list + "\n");
-    EXPECT_FALSE(test::Exists(path("x/dory_PLANK.DXF")));
-    EXPECT_FALSE(test::Exists(path("x/dory_DECK.DXF")));
-}
-
-TEST_F(ExportCli, WrongUsageShowsTheUsageAndWritesNothing) {
-    const std::string file = design("cat");
-    const std::vector<std::vector<std::string>> wrong = {
-        {"export", file},                                         // nothing to write
-        {"export", file, "--station", "3", "--vrml", path("v")},  // a station without its file
-        {"export", file, "--stage", "2", "--all", path("a")},
-        {"export", file, "--lang", "de", "--all", path("a")},
-        {"export", "--all", path("a")},  // no hull file
-    };
-    for (const auto& args : wrong) {
-        const CliRun r = run(args);
-        EXPECT_EQ(r.status, 2) << args.back();
-        EXPECT_NE(r.err.find("Usage: export"), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty());
-    }
-    EXPECT_FALSE(test::Exists(path("a")));
-    EXPECT_FALSE(test::Exists(path("v")));
-    const CliRun missing = run({"export", path("nothing.D50"), "--all", path("a")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "voriel-cli: " + path("nothing.D50") + ": No such file or directory\n");
+    EXPECT_FALSE(Exists(path("x/dory_PLANK.DXF")));
+    EXPECT_FALSE(Exists(path("x/dory_DECK.DXF")));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "develop/panel_development.h"
-#include "develop/triangle_helpers.h"
 #include "hull/definition_screens.h"
 #include "support/test_hulls.h"
 
@@ -22,50 +21,45 @@ struct P3 {
 using Edge = std::function<P3(int)>;
 
 double Dist(const P3& a, const P3& b) {
-    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) +
-                     (a.z - b.z) * (a.z - b.z));
+    return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
 }
 
-P3 Lower(const Development& d, int j) {
-    return {d.DevXi[j], d.DevYi[j], 0};
-}
-P3 Upper(const Development& d, int j) {
-    return {d.DevXs[j], d.DevYs[j], 0};
-}
-
-// Every triangle of the strip (the two at the aft end, then two per quadrilateral split along
-// U(j) L(j+1)) has the flat side lengths of its 3-D sides, relative error under 1e-9; a side
-// shorter than a thousandth of `scale` is held to 1e-12 * scale.
+// Every triangle of the strip (L0 L1 U1 and U0 L1 U1 at the aft end, then L(j) U(j) L(j+1) and
+// L(j+1) U(j) U(j+1) per quadrilateral) has the flat side lengths of its 3-D sides, relative error
+// under 1e-9; a side shorter than a thousandth of `scale` is held to 1e-12 * scale. Each side is
+// checked once: the triangles are fixed by their sides.
 void ExpectTrianglesKeepTheirSides(const Development& d, const Edge& L, const Edge& U, double scale,
                                    const std::string& what) {
+    const auto point = [&](bool upper, bool flat, int j) {
+        if (flat) return upper ? P3{d.DevXs[j], d.DevYs[j], 0} : P3{d.DevXi[j], d.DevYi[j], 0};
+        return upper ? U(j) : L(j);
+    };
     int failures = 0;
-    const auto side = [&](const P3& a, const P3& b, const P3& fa, const P3& fb, int j) {
-        const double t = Dist(a, b), f = Dist(fa, fb);
+    const auto side = [&](bool upperA, int a, bool upperB, int b) {
+        const double t = Dist(point(upperA, false, a), point(upperB, false, b));
+        const double f = Dist(point(upperA, true, a), point(upperB, true, b));
         if (std::fabs(f - t) > 1e-9 * std::max(t, 1e-3 * scale) && failures++ < 3) {
-            ADD_FAILURE() << what << ": triangle at " << j << ", 3-D side " << t << ", flat " << f;
+            ADD_FAILURE() << what << ": side " << a << "-" << b << ", 3-D " << t << ", flat " << f;
         }
     };
-    const auto triangle = [&](int j, P3 a, P3 b, P3 c, P3 fa, P3 fb, P3 fc) {
-        side(a, b, fa, fb, j);
-        side(b, c, fb, fc, j);
-        side(c, a, fc, fa, j);
-    };
-    const auto fl = [&](int j) { return Lower(d, j); };
-    const auto fu = [&](int j) { return Upper(d, j); };
-    triangle(0, L(1), U(1), L(0), fl(1), fu(1), fl(0));
-    triangle(0, L(1), U(1), U(0), fl(1), fu(1), fu(0));
+    side(false, 1, true, 1);
+    side(false, 0, false, 1);
+    side(false, 0, true, 1);
+    side(true, 0, false, 1);
+    side(true, 0, true, 1);
     for (int j = 1; j < d.last; ++j) {
-        triangle(j, L(j), U(j), L(j + 1), fl(j), fu(j), fl(j + 1));
-        triangle(j, L(j + 1), U(j), U(j + 1), fl(j + 1), fu(j), fu(j + 1));
+        side(true, j, false, j + 1);
+        side(false, j, false, j + 1);
+        side(true, j, true, j + 1);
+        side(false, j + 1, true, j + 1);
     }
 }
 
 void ExpectOnBothAxesAndFinite(const Development& d, const std::string& what) {
     double minX = HUGE_VAL, minY = HUGE_VAL;
     for (int j = 0; j <= d.last; ++j) {
-        for (double v : {d.DevXi[j], d.DevYi[j], d.DevXs[j], d.DevYs[j]}) {
+        for (double v : {d.DevXi[j], d.DevYi[j], d.DevXs[j], d.DevYs[j]})
             ASSERT_TRUE(std::isfinite(v)) << what << " point " << j;
-        }
         minX = std::min({minX, d.DevXi[j], d.DevXs[j]});
         minY = std::min({minY, d.DevYi[j], d.DevYs[j]});
     }
@@ -73,86 +67,90 @@ void ExpectOnBothAxesAndFinite(const Development& d, const std::string& what) {
     EXPECT_EQ(minY, 0.0) << what;
 }
 
-Edge LinePoint(const Hull& h, int line) {
-    return [&h, line](int j) { return P3{h.LineX[line][j], h.LineY[line][j], h.LineZ[line][j]}; };
-}
-Edge RulingEnd(const Hull& h, int row) {
-    return [&h, row](int j) {
-        return P3{h.BottomRulingX[row][j], h.BottomRulingY[row][j], h.BottomRulingZ[row][j]};
-    };
+template <class Points>
+Edge Line(const Points& x, const Points& y, const Points& z, int line) {
+    return [&x, &y, &z, line](int j) { return P3{x[line][j], y[line][j], z[line][j]}; };
 }
 
-// The bottom and the three planks of thousands of hulls a builder could enter.
+// The bottom and the three planks of thousands of hulls a builder could enter keep their
+// triangles and lie on the axes; on the first 300 each reference chord lies along X.
 TEST(DevelopPlate, EveryTriangleKeepsItsSidesOnRandomHulls) {
     for (uint32_t seed = 1; seed <= 2500; ++seed) {
         const Hull h = test::RandomHull(seed);
-        const double scale = h.XFwd[0];
         const std::string s = "seed " + std::to_string(seed);
-        const Development bottom = DevelopPanel(h, Panel::Bottom);
-        ASSERT_EQ(bottom.last, 83);
-        ExpectOnBothAxesAndFinite(bottom, s + " bottom");
-        ExpectTrianglesKeepTheirSides(bottom, RulingEnd(h, 0), RulingEnd(h, 1), scale,
-                                      s + " bottom");
-        for (int k = 1; k <= 3; ++k) {
-            const Development plank = DevelopPanel(h, static_cast<Panel>(k));
-            ASSERT_EQ(plank.last, 82);
-            const std::string what = s + " plank " + std::to_string(k);
-            ExpectOnBothAxesAndFinite(plank, what);
-            ExpectTrianglesKeepTheirSides(plank, LinePoint(h, k), LinePoint(h, k + 1), scale, what);
+        for (int k = 0; k <= 3; ++k) {
+            const Development d = DevelopPanel(h, static_cast<Panel>(k));
+            ASSERT_EQ(d.last, k == 0 ? 83 : 82);
+            const std::string what = s + " panel " + std::to_string(k);
+            ExpectOnBothAxesAndFinite(d, what);
+            const auto& [x, y, z] = std::tie(h.BottomRulingX, h.BottomRulingY, h.BottomRulingZ);
+            ExpectTrianglesKeepTheirSides(
+                d, k == 0 ? Line(x, y, z, 0) : Line(h.LineX, h.LineY, h.LineZ, k),
+                k == 0 ? Line(x, y, z, 1) : Line(h.LineX, h.LineY, h.LineZ, k + 1), h.XFwd[0],
+                what);
+            if (seed > 300) continue;
+            const double tol = 1e-9 * h.XFwd[0];
+            const int m = h.MaxBeamIndex;
+            if (k == 0) {
+                EXPECT_NEAR(d.DevYi[m - 2], d.DevYi[m + 2], tol) << what;
+                EXPECT_LT(d.DevXi[m - 2], d.DevXi[m + 2]) << what;
+            } else {
+                EXPECT_NEAR(k == 1 ? d.DevYi[0] : d.DevYs[0], k == 1 ? d.DevYi[82] : d.DevYs[82],
+                            tol)
+                    << what;
+            }
         }
         if (HasFailure()) break;
-    }
-}
-
-// Each panel is turned so that its reference chord lies along X.
-TEST(DevelopPlate, ReferenceChordsLieAlongXOnRandomHulls) {
-    for (uint32_t seed = 1; seed <= 300; ++seed) {
-        const Hull h = test::RandomHull(seed);
-        const double tol = 1e-9 * h.XFwd[0];
-        const int k = h.MaxBeamIndex;
-        const Development bottom = DevelopPanel(h, Panel::Bottom);
-        EXPECT_NEAR(bottom.DevYi[k - 2], bottom.DevYi[k + 2], tol) << "seed " << seed;
-        EXPECT_LT(bottom.DevXi[k - 2], bottom.DevXi[k + 2]);
-        const Development p1 = DevelopPanel(h, Panel::Plank1);
-        EXPECT_NEAR(p1.DevYi[0], p1.DevYi[82], tol) << "seed " << seed;
-        for (Panel p : {Panel::Plank2, Panel::Plank3}) {
-            const Development d = DevelopPanel(h, p);
-            EXPECT_NEAR(d.DevYs[0], d.DevYs[82], tol) << "seed " << seed;
-        }
     }
 }
 
 // Lines n and n + 1 of a synthetic point set: point j at origin + j*step*u (+ width*v above).
 struct Strip {
     LinePoints X{}, Y{}, Z{};
+    Edge line(int n) const { return Line(X, Y, Z, n); }
 };
 
 Strip ParallelStrip(int n, double step, double width) {
-    const double ux = 0.8, uy = 0.36, uz = -0.48;  // unit vector
-    const double vx = 0.0, vy = 0.8, vz = 0.6;     // unit vector square to u
+    const double u[] = {0.8, 0.36, -0.48}, v[] = {0.0, 0.8, 0.6};  // unit vectors square
     Strip s;
     for (int j = 0; j < kPointCount; ++j) {
-        const double t = j * step;
-        s.X[n][j] = 1.5 + t * ux;
-        s.Y[n][j] = -0.7 + t * uy;
-        s.Z[n][j] = 0.2 + t * uz;
-        s.X[n + 1][j] = s.X[n][j] + width * vx;
-        s.Y[n + 1][j] = s.Y[n][j] + width * vy;
-        s.Z[n + 1][j] = s.Z[n][j] + width * vz;
+        s.X[n][j] = 1.5 + j * step * u[0];
+        s.Y[n][j] = -0.7 + j * step * u[1];
+        s.Z[n][j] = 0.2 + j * step * u[2];
+        s.X[n + 1][j] = s.X[n][j] + width * v[0];
+        s.Y[n + 1][j] = s.Y[n][j] + width * v[1];
+        s.Z[n + 1][j] = s.Z[n][j] + width * v[2];
     }
     return s;
 }
 
-TEST(DevelopPlate, PlankBetweenParallelEquallySpacedLinesIsARectangle) {
-    for (int n : {1, 2, 3}) {
-        const Strip s = ParallelStrip(n, 0.075, 0.31);
-        const Development d = DevelopPlate(80, static_cast<int16_t>(n), s.X, s.Z, s.Y, 40);
+// A plank between parallel, equally spaced lines is a rectangle; where chine 2 touches chine 1 at
+// a station (exactly, or within rounding) the rung there has no direction of its own, and the
+// plank must not turn about the touching point.
+TEST(DevelopPlate, PlankBetweenParallelLinesIsARectangleEvenWhereTheyTouch) {
+    const struct {
+        int n;
+        double width, gap, tol;  // gap: chine 2 less chine 1 at stations 12 and 40; NaN: apart
+    } cases[] = {{1, 0.31, NAN, 1e-12}, {2, 0.31, NAN, 1e-12}, {3, 0.31, NAN, 1e-12},
+                 {1, 0.3, 0.0, 1e-9},   {1, 0.3, 1e-15, 1e-9}, {1, 0.3, 3e-12, 1e-9}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("n " + std::to_string(c.n) + " gap " + std::to_string(c.gap));
+        Strip s = ParallelStrip(c.n, 0.075, c.width);
+        const bool touching = !std::isnan(c.gap);
+        for (const int j : {12, 40}) {
+            if (!touching) continue;
+            s.X[2][j] = s.X[1][j];
+            s.Y[2][j] = s.Y[1][j] + c.gap;
+            s.Z[2][j] = s.Z[1][j];
+        }
+        const Development d = DevelopPlate(80, static_cast<int16_t>(c.n), s.X, s.Z, s.Y, 40);
         ASSERT_EQ(d.last, 82);
         for (int j = 0; j <= 82; ++j) {
-            EXPECT_NEAR(d.DevXi[j], j * 0.075, 1e-12) << "n " << n << " j " << j;
-            EXPECT_NEAR(d.DevXs[j], j * 0.075, 1e-12) << "n " << n << " j " << j;
-            EXPECT_NEAR(d.DevYi[j], 0.0, 1e-12) << "n " << n << " j " << j;
-            EXPECT_NEAR(d.DevYs[j], 0.31, 1e-12) << "n " << n << " j " << j;
+            EXPECT_NEAR(d.DevXi[j], j * 0.075, c.tol) << j;
+            EXPECT_NEAR(d.DevYi[j], 0.0, c.tol) << j;
+            if (touching && (j == 12 || j == 40)) continue;
+            EXPECT_NEAR(d.DevXs[j], j * 0.075, c.tol) << j;
+            EXPECT_NEAR(d.DevYs[j], c.width, c.tol) << j;
         }
     }
 }
@@ -194,60 +192,24 @@ TEST(DevelopPlate, CoincidingEndPointsRepeatTheirNeighbour) {
     EXPECT_NEAR(d.DevXi[82], 8.1, 1e-12);
 }
 
-// A plank whose upper line has shrunk to one point: the upper chord has no length, the plank
-// is not turned, and the fan of triangles keeps its sides.
-TEST(DevelopPlate, UpperLineShrunkToAPointGivesAFiniteFan) {
-    Strip s = ParallelStrip(2, 0.05, 0.3);
-    for (int j = 0; j < kPointCount; ++j) {
-        s.X[3][j] = 3.0;
-        s.Y[3][j] = 0.9;
-        s.Z[3][j] = 1.1;
-    }
-    const Development d = DevelopPlate(80, 2, s.X, s.Y, s.Z, 40);
+// Degenerate strips keep their sides: an upper line shrunk to one point (no upper chord: the
+// plank is not turned, a fan), and a triangle within a millionth of not closing.
+TEST(DevelopPlate, DegenerateStripsKeepTheirSides) {
+    Strip fan = ParallelStrip(2, 0.05, 0.3);
+    for (int j = 0; j < kPointCount; ++j) fan.X[3][j] = 3.0, fan.Y[3][j] = 0.9, fan.Z[3][j] = 1.1;
+    const Development d = DevelopPlate(80, 2, fan.X, fan.Y, fan.Z, 40);
     ExpectOnBothAxesAndFinite(d, "fan");
-    const auto line = [&s](int n) {
-        return [&s, n](int j) { return P3{s.X[n][j], s.Y[n][j], s.Z[n][j]}; };
-    };
-    ExpectTrianglesKeepTheirSides(d, line(2), line(3), 4.0, "fan");
+    ExpectTrianglesKeepTheirSides(d, fan.line(2), fan.line(3), 4.0, "fan");
     for (int j = 1; j <= 82; ++j) EXPECT_EQ(d.DevXs[j], d.DevXs[0]);
-}
 
-// A triangle within a millionth of not closing is still a triangle: its sides are kept.
-TEST(DevelopPlate, NearlyStraightTriangleKeepsItsSides) {
-    Strip s = ParallelStrip(1, 0.1, 0.4);
     // Chine 2's last point far ahead, almost on the line through chine 1's last point and
     // chine 2's point 81.
-    const double ax = s.X[1][82] - s.X[2][81], ay = s.Y[1][82] - s.Y[2][81],
-                 az = s.Z[1][82] - s.Z[2][81];
-    s.X[2][82] = s.X[2][81] + 3 * ax;
-    s.Y[2][82] = s.Y[2][81] + 3 * ay + 4e-4;
-    s.Z[2][82] = s.Z[2][81] + 3 * az;
-    const Development d = DevelopPlate(80, 1, s.X, s.Y, s.Z, 40);
-    const auto line = [&s](int n) {
-        return [&s, n](int j) { return P3{s.X[n][j], s.Y[n][j], s.Z[n][j]}; };
-    };
-    ExpectTrianglesKeepTheirSides(d, line(1), line(2), 8.0, "nearly straight");
-}
-
-// Chine 2 touching chine 1 at one station (exactly, or within rounding): the reference rung there
-// has no direction of its own, and the plank must not turn about the touching point.
-TEST(DevelopPlate, LinesTouchingAtOneStationKeepTheStripStraight) {
-    for (const double gap : {0.0, 1e-15, 3e-12}) {
-        Strip s = ParallelStrip(1, 0.075, 0.3);
-        for (const int j : {12, 40}) {
-            s.X[2][j] = s.X[1][j];
-            s.Y[2][j] = s.Y[1][j] + gap;
-            s.Z[2][j] = s.Z[1][j];
-        }
-        const Development d = DevelopPlate(80, 1, s.X, s.Z, s.Y, 40);
-        for (int j = 0; j <= 82; ++j) {
-            EXPECT_NEAR(d.DevXi[j], j * 0.075, 1e-9) << "gap " << gap << " j " << j;
-            EXPECT_NEAR(d.DevYi[j], 0.0, 1e-9) << "gap " << gap << " j " << j;
-            if (j == 12 || j == 40) continue;
-            EXPECT_NEAR(d.DevXs[j], j * 0.075, 1e-9) << "gap " << gap << " j " << j;
-            EXPECT_NEAR(d.DevYs[j], 0.3, 1e-9) << "gap " << gap << " j " << j;
-        }
-    }
+    Strip s = ParallelStrip(1, 0.1, 0.4);
+    s.X[2][82] = s.X[2][81] + 3 * (s.X[1][82] - s.X[2][81]);
+    s.Y[2][82] = s.Y[2][81] + 3 * (s.Y[1][82] - s.Y[2][81]) + 4e-4;
+    s.Z[2][82] = s.Z[2][81] + 3 * (s.Z[1][82] - s.Z[2][81]);
+    ExpectTrianglesKeepTheirSides(DevelopPlate(80, 1, s.X, s.Y, s.Z, 40), s.line(1), s.line(2), 8.0,
+                                  "nearly straight");
 }
 
 // The builder enters the next chine at the same heights as the one below: the two lines run
@@ -261,13 +223,9 @@ TEST(DevelopPlate, ChinesEnteredAtTheSameHeightsGiveAPlankOfNoWidth) {
             screen.Columns[column + 1][box] = screen.Columns[column][box];
         ASSERT_FALSE(ValidateChines23Screen(h, screen).has_value());
         const int k = column + 2;
+        const Edge line = Line(h.LineX, h.LineY, h.LineZ, k);
         double length = 0;
-        for (int j = 1; j <= 82; ++j) {
-            const double dx = h.LineX[k][j] - h.LineX[k][j - 1];
-            const double dy = h.LineY[k][j] - h.LineY[k][j - 1];
-            const double dz = h.LineZ[k][j] - h.LineZ[k][j - 1];
-            length += std::sqrt(dx * dx + dy * dy + dz * dz);
-        }
+        for (int j = 1; j <= 82; ++j) length += Dist(line(j), line(j - 1));
         const Development d = DevelopPanel(h, static_cast<Panel>(k));
         ExpectOnBothAxesAndFinite(d, "plank " + std::to_string(k));
         for (int j = 0; j <= 82; ++j) {
@@ -278,18 +236,15 @@ TEST(DevelopPlate, ChinesEnteredAtTheSameHeightsGiveAPlankOfNoWidth) {
     }
 }
 
-TEST(DevelopPlate, ArgumentsOutOfRangeDevelopNothing) {
+// Arguments out of range develop nothing; a max-beam index from a damaged record still turns the
+// bottom on points that exist.
+TEST(DevelopPlate, ArgumentsOutOfRangeAreRefusedOrHeld) {
     const Hull h = test::ValidatedDefaultHull();
     EXPECT_EQ(DevelopPlate(81, 1, h.BottomRulingX, h.BottomRulingY, h.BottomRulingZ, 40).last, -1);
     EXPECT_EQ(DevelopPlate(81, 1, h.LineX, h.LineY, h.LineZ, 40).last, -1);
     EXPECT_EQ(DevelopPlate(80, 5, h.LineX, h.LineY, h.LineZ, 40).last, -1);
     EXPECT_EQ(DevelopPlate(-1, 1, h.LineX, h.LineY, h.LineZ, 40).last, -1);
     EXPECT_EQ(DevelopPlate(10, 1, h.LineX, h.LineY, h.LineZ, 40).last, 12);
-}
-
-// A max-beam index from a damaged record still turns the bottom on points that exist.
-TEST(DevelopPlate, MaxBeamIndexOutsideTheGridIsHeldInside) {
-    const Hull h = test::ValidatedDefaultHull();
     for (const int16_t k : {int16_t{-5}, int16_t{0}, int16_t{1}, int16_t{82}, int16_t{300}}) {
         const Development d =
             DevelopPlate(81, 0, h.BottomRulingX, h.BottomRulingY, h.BottomRulingZ, k);

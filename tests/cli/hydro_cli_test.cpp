@@ -1,0 +1,209 @@
+// voriel-cli hydro, mass, curves and stability: each option reaches the computation, the shapes
+// of JSON, CSV and the text for a person, the refusals.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "cli/cli_run.h"
+
+namespace {
+
+using voriel::test::CliRun;
+using voriel::test::kExactFigureNames;
+using voriel::test::OutputLines;
+
+class HydroCliTest : public voriel::test::CliTest {
+protected:
+    const std::string boat_ = voriel::test::BoatFile();
+};
+
+// Every number of a JSON value, arrays and objects walked through; null (a non-finite double) is
+// not a number and fails.
+void expectAllFinite(const nlohmann::json& j, const std::string& where) {
+    if (j.is_array() || j.is_object()) {
+        for (const auto& item : j) expectAllFinite(item, where);
+    } else if (!j.is_string() && !j.is_boolean()) {
+        ASSERT_TRUE(j.is_number()) << where << ": " << j.dump();
+        EXPECT_TRUE(std::isfinite(j.get<double>())) << where;
+    }
+}
+
+// The window's results; hydro adds the exact figures under "exact".
+void expectHydroShape(const nlohmann::json& d, const std::string& where) {
+    for (const char* key : {"WaterZ", "WaterX", "WaterHalfBreadth", "SectionArea"})
+        EXPECT_EQ(d[key].size(), 83u) << where << " " << key;
+    EXPECT_EQ(d["buoyancy"].size(), 3u);
+    for (const char* key : {"volume", "z", "pitchDeg", "waterplaneArea", "TotalMass"})
+        EXPECT_TRUE(d[key].is_number()) << where << " " << key;
+    EXPECT_TRUE(d["message"].is_string() && d["results"].is_string()) << where;
+    expectAllFinite(d, where);
+}
+
+// Each option of hydro, its text read as the window's box reads it, reaches the computation.
+TEST_F(HydroCliTest, EachOptionReachesTheHydrostatics) {
+    auto d = json({"hydro", boat_, "--waterline", "0,1", "--json"});
+    expectHydroShape(d, "waterline");
+    EXPECT_EQ(d["z"], 0.1);
+    EXPECT_EQ(d["message"], "Le bouchain 1 est immergé");
+    EXPECT_EQ(std::string(d["results"]).rfind("Surface du plan de flottaison  = ", 0), 0u);
+    EXPECT_EQ(d["exact"]["status"], "afloat");
+    for (const char* name : kExactFigureNames) EXPECT_TRUE(d["exact"].contains(name)) << name;
+
+    d = json({"hydro", boat_, "--lang", "en", "--waterline", "0.1", "--pitch", "0,5", "--json"});
+    EXPECT_EQ(d["message"], "Chine 1 is immersed");
+    EXPECT_NEAR(d["pitchDeg"].get<double>(), 0.5, 1e-12);
+
+    d = json({"hydro", boat_, "--displacement", "0,8", "--mass-centre", "2,4", "--json"});
+    expectHydroShape(d, "displacement");
+    EXPECT_NEAR(d["volume"].get<double>(), 0.8, 0.0001);
+    EXPECT_NEAR(d["buoyancy"][0].get<double>(), 2.4, 0.002 * 6);
+    EXPECT_NEAR(d["exact"]["volume"].get<double>(), 0.8, 1e-8);
+
+    d = json({"hydro", boat_, "--displacement", "500", "--json"});
+    EXPECT_EQ(d["level"], 5);
+    EXPECT_EQ(d["message"], "ATTENTION : déplacement trop élevé, le bateau coule !");
+    EXPECT_EQ(d["exact"]["status"], "submerged");
+    expectAllFinite(d, "sinking");
+}
+
+// ROW=TEXT entries reach their boxes; the table shows texts; --float hands the total over.
+TEST_F(HydroCliTest, MassEntriesReachTheirRowsAndFloatHandsTheTotalOver) {
+    const auto d = json({"mass", boat_, "density.3=0,04", "mass.13=300", "x.13=2,4", "x.11=-1",
+                         "area.12=1,5", "--json"});
+    ASSERT_EQ(d["rows"].size(), 19u);
+    for (const auto& row : d["rows"])
+        for (const char* key : {"density", "area", "mass", "x"}) EXPECT_TRUE(row[key].is_string());
+    EXPECT_EQ(d["rows"][3]["density"], "0.1");
+    EXPECT_EQ(d["rows"][13]["mass"], "300.000");
+    EXPECT_EQ(d["rows"][13]["x"], "2.400");
+    EXPECT_EQ(d["rows"][11]["x"], "0.000");
+    EXPECT_EQ(d["rows"][12]["area"], "1.500");
+    EXPECT_FALSE(d.contains("hydro"));
+    expectAllFinite(d, "mass");
+
+    const auto f =
+        json({"mass", boat_, "mass.13=300", "x.13=2.4", "--float", "--lang", "en", "--json"});
+    ASSERT_TRUE(f.contains("hydro"));
+    expectHydroShape(f["hydro"], "mass --float");
+    EXPECT_NEAR(f["hydro"]["volume"].get<double>(), std::round(f["TotalMass"].get<double>()) / 1000,
+                0.0006);
+    EXPECT_EQ(f["hydro"]["message"], "Chine 1 is immersed");
+}
+
+TEST_F(HydroCliTest, PeopleGetTheWindowsTextsThenTheExactTable) {
+    CliRun r = run({"hydro", boat_, "--waterline", "0,1", "--lang", "en"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Displacement (m3)  ", 0), 0u) << r.out;
+    const auto diagnosis = r.out.find("Chine 1 is immersed\nWaterline plane area  = ");
+    ASSERT_NE(diagnosis, std::string::npos);
+    EXPECT_LT(diagnosis, r.out.find("\nExact figures (true hull surface):\n"));
+    EXPECT_NE(r.out.find("  Wetted surface "), std::string::npos);
+
+    r = run({"mass", boat_});
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 20);  // headings, 18 rows, total
+    EXPECT_NE(r.out.find("\nTotal "), std::string::npos);
+    EXPECT_NE(r.out.find("Premier bordé"), std::string::npos);
+    r = run({"mass", boat_, "--float", "--lang", "en"});
+    EXPECT_NE(r.out.find("\nEquipment 3 "), std::string::npos);
+    EXPECT_NE(r.out.find("Exact figures (true hull surface):"), std::string::npos);
+
+    r = run({"curves", boat_, "--levels", "3", "--lang", "en"});
+    EXPECT_EQ(OutputLines(r.out).size(), 5u);  // title, header, three levels
+    EXPECT_EQ(r.out.rfind("Curves of form", 0), 0u);
+}
+
+TEST_F(HydroCliTest, CurvesGiveEveryFigureAtEachLevelInJsonAndCsv) {
+    const auto d = json({"curves", boat_, "--levels", "7", "--json"});
+    ASSERT_EQ(d["levels"].size(), 7u);
+    double previous = 0;
+    for (const auto& level : d["levels"]) {
+        for (const char* name : kExactFigureNames) EXPECT_TRUE(level.contains(name)) << name;
+        for (const char* name : {"TPC", "MCT", "z"}) EXPECT_TRUE(level[name].is_number()) << name;
+        EXPECT_EQ(level["status"], "afloat");
+        EXPECT_GT(level["volume"].get<double>(), previous);
+        previous = level["volume"];
+    }
+    EXPECT_NEAR(d["levels"][6]["z"].get<double>(), d["sheerZ"].get<double>(), 1e-12);
+
+    const auto rows = OutputLines(run({"curves", boat_, "--levels", "4", "--csv"}).out);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].rfind("z,draft,volume,", 0), 0u);
+    for (const auto& row : rows)
+        EXPECT_EQ(std::count(row.begin(), row.end(), ','),
+                  std::count(rows[0].begin(), rows[0].end(), ','));
+}
+
+TEST_F(HydroCliTest, StabilityGivesKnAloneOrGzWithItsAnglesAndAreas) {
+    const auto kn = json({"stability", boat_, "--displacement", "1,2", "--json"});
+    ASSERT_EQ(kn["points"].size(), 19u);
+    EXPECT_EQ(kn["points"][0]["KN"], 0.0);
+    EXPECT_FALSE(kn.contains("GZ") || kn["points"][3].contains("GZ"));
+    EXPECT_EQ(kn["points"][18]["heel"], 90.0);
+
+    const auto gz = json({"stability", boat_, "--displacement", "1.2", "--kg", "0.9", "--json"});
+    for (const char* name : {"maxGZ", "angleOfMaxGZ", "area30", "area40", "KG", "vanishingAngle"})
+        EXPECT_TRUE(gz[name].is_number()) << name;
+    // --kg reaches the curve: GZ = KN - KG sin(heel), here at 30 degrees.
+    EXPECT_EQ(gz["points"][6]["heel"], 30.0);
+    EXPECT_NEAR(gz["points"][6]["GZ"].get<double>(), kn["points"][6]["KN"].get<double>() - 0.45,
+                1e-9);
+    const auto high = json({"stability", boat_, "--displacement", "1.2", "--kg", "50", "--json"});
+    EXPECT_EQ(high["vanishingAngle"], 0.0);  // a very high KG: never stable
+
+    const auto rows =
+        OutputLines(run({"stability", boat_, "--displacement", "1.2", "--kg", "0.9", "--csv"}).out);
+    ASSERT_EQ(rows.size(), 20u);
+    EXPECT_EQ(rows[0], "heel,KN,GZ,deckImmersed");
+}
+
+// Wrong usage shows the usage; entries the computation refuses fail in one line naming the file
+// and the box.
+TEST_F(HydroCliTest, RefusalsNameTheirOptionAndFile) {
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string says;  // after "voriel-cli: FILE: " for a failure
+    } cases[] = {
+        {{"hydro", boat_}, 2, "Usage: hydro"},
+        {{"hydro", boat_, "--waterline", "1", "--lang", "de"}, 2, "--lang"},
+        {{"hydro", boat_, "--waterline", "1", "--mass-centre", "2"}, 2, "--mass-centre"},
+        {{"hydro", boat_, "--displacement", "1", "--mass-centre", "2.4m"},
+         2,
+         "--mass-centre takes a number, not \"2.4m\""},
+        {{"mass", boat_, "mass.12=3"}, 2, "unknown name \"mass.12\"; valid names: density.1"},
+        {{"mass", boat_, "density.1"}, 2, "density.1"},
+        {{"curves", boat_, "--levels", "0"}, 2, "--levels"},
+        {{"curves", boat_, "--levels", "many"}, 2, "--levels"},
+        {{"curves", boat_, "--json", "--csv"}, 2, "Usage: curves"},
+        {{"stability", boat_}, 2, "--displacement"},
+        {{"stability", boat_, "--displacement", "0"}, 2, "--displacement"},
+        {{"stability", boat_, "--displacement", "-1"}, 2, "--displacement"},
+        {{"stability", boat_, "--displacement", "2m3"}, 2, "--displacement"},
+        {{"stability", boat_, "--displacement", "1", "--kg", "x"}, 2, "--kg"},
+        {{"stability", boat_, "--displacement", "1", "--json", "--csv"}, 2, "Usage: stability"},
+        {{"hydro", boat_, "--displacement", "1", "--pitch", "1e999"},
+         1,
+         "--pitch: Invalid value in Text3(0): \"1e999\""},
+        {{"hydro", boat_, "--displacement", "1.7e308", "--waterline", "1,7e308"},
+         1,
+         "Values too large: the computation gives no finite result"},
+        {{"mass", boat_, "density.2=1e999"}, 1, "density.2: Invalid value in Text1(2): \"1e999\""},
+        // A row that would show " Inf." and drop out of the total.
+        {{"mass", boat_, "--float", "density.1=1e308"},
+         1,
+         "Values too large: the totals are not finite numbers"},
+        {{"mass", boat_, "--float", "mass.13=1e308", "x.13=5"},
+         1,
+         "Values too large: the totals are not finite numbers"},
+        {{"stability", boat_, "--displacement", "1000"}, 1, "the hull holds at most 13.347 m3"},
+    };
+    for (const auto& c : cases) {
+        expectRefused(c.args, c.status, c.status == 1 ? boat_ + ": " + c.says : c.says);
+    }
+    expectRefused({"hydro", path("missing.D50"), "--waterline", "1"}, 1,
+                  path("missing.D50") + ": No such file or directory");
+    expectRefused({"curves", path("missing.D50")}, 1, path("missing.D50"));
+}
+
+}  // namespace
