@@ -1,35 +1,27 @@
-// The Print menu's commands with fake dialogs, and the printer canvas on a real PDF: pages, the
-// print zones where the fixed-pitch font puts them, failures shown under the command's title.
+// The Print menu's commands and the full-size templates with fake print dialogs, on real PDF
+// files: the pages each command prints, cancels and failures said under the command's title,
+// the template options kept, and the printer canvas's pages and print zones.
 #include <QApplication>
 #include <QtTest>
-#include <cstdio>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "board/print_page.h"
-#include "board/station_sections.h"
 #include "support/pdf_tools.h"
 #include "support/temp_dir.h"
-#include "support/test_hulls.h"
 #include "text/print_line.h"
-#include "windows/fake_dialogs.h"
 #include "windows/fake_print_dialogs.h"
-#include "windows/print_commands.h"
-#include "windows/printed_document.h"
 #include "windows/printer_canvas.h"
 #include "windows/window_harness.h"
 
 using namespace voriel;
+using namespace voriel::test;
 
 namespace {
 
-using test::FakePrintDialogs;
-
 // The left edge (pt) of each word pdftotext finds on the first page.
-std::vector<std::pair<std::string, double>> wordsLeft(const std::string& pdf) {
-    const std::string html = test::Capture("pdftotext -bbox -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
+std::vector<std::pair<std::string, double>> WordsLeft(const std::string& pdf) {
+    const std::string html = Capture("pdftotext -bbox -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
     std::vector<std::pair<std::string, double>> out;
     std::size_t pos = 0;
     while ((pos = html.find("<word xMin=\"", pos)) != std::string::npos) {
@@ -44,7 +36,7 @@ std::vector<std::pair<std::string, double>> wordsLeft(const std::string& pdf) {
 
 }  // namespace
 
-class PrintCommandsTest : public QObject {
+class PrintingTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -63,21 +55,20 @@ private slots:
         QFETCH(int, stage);
         QFETCH(int, pages);
         QFETCH(QString, title);
-        test::TempDir dir;
-        const Document doc = test::BoatDocument(stage);
-        test::FakeDialogs dialogs;
+        TempDir dir;
+        FakeDialogs dialogs;
         FakePrintDialogs print;
         print.pdf = dir / "out.pdf";
         QPrinter printer;
         const auto run = command == 0   ? PrintDrawingCommand
                          : command == 1 ? PrintDevelopmentCommand
                                         : PrintAllCommand;
-        run(doc, dialogs, print, printer, "2024-05-17");
+        run(BoatDocument(stage), dialogs, print, printer, "2024-05-17");
         QCOMPARE(print.titles, std::vector<std::string>{title.toStdString()});
         QVERIFY(dialogs.messages.empty());
         QCOMPARE(dialogs.waitCount, 1);
         QCOMPARE(dialogs.waitDepth, 0);
-        QCOMPARE(test::PdfPages(dir / "out.pdf"), pages);
+        QCOMPARE(PdfPages(dir / "out.pdf"), pages);
         QCOMPARE(dir.entries(), std::vector<std::string>{"out.pdf"});
         // The printer keeps the file the user chose for the next command.
         QCOMPARE(printer.outputFileName().toStdString(), dir / "out.pdf");
@@ -86,40 +77,106 @@ private slots:
     // A cancel prints nothing; a failure is said under the command's title and leaves no file,
     // and so is a PDF printer with no file named, instead of being silently skipped.
     void aCancelOrAFailurePrintsNothing() {
-        test::TempDir dir;
-        const Document doc = test::BoatDocument(1);
+        TempDir dir;
         QPrinter printer;
         for (const bool cancel : {true, false}) {
-            test::FakeDialogs dialogs;
+            FakeDialogs dialogs;
             FakePrintDialogs print;
             print.accept = !cancel;
             print.pdf = dir / (cancel ? "out.pdf" : "missing/out.pdf");
-            PrintAllCommand(doc, dialogs, print, printer, "2024-05-17");
+            PrintAllCommand(BoatDocument(1), dialogs, print, printer, "2024-05-17");
             QCOMPARE(print.titles.size(), std::size_t(1));
+            QCOMPARE(dialogs.waitCount, cancel ? 0 : 1);
             QCOMPARE(dialogs.waitDepth, 0);
             QVERIFY(dir.entries().empty());
             QCOMPARE(dialogs.messages.size(), std::size_t(cancel ? 0 : 1));
-            if (cancel) {
-                QCOMPARE(dialogs.waitCount, 0);
-                continue;
+            if (!cancel) {
+                QCOMPARE(dialogs.messages[0].title, std::string(kPrintAllTitle));
+                QVERIFY(dialogs.messages[0].text.find("missing/out.pdf") != std::string::npos);
             }
-            QCOMPARE(dialogs.messages[0].title, std::string(kPrintAllTitle));
-            QVERIFY(dialogs.messages[0].text.find("missing/out.pdf") != std::string::npos);
         }
-        test::FakeDialogs dialogs;
+        FakeDialogs dialogs;
         FakePrintDialogs unnamed;
         QPrinter pdfPrinter;
         pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
         pdfPrinter.setOutputFileName(QString());
-        PrintDrawingCommand(doc, dialogs, unnamed, pdfPrinter, "2024-05-17");
+        PrintDrawingCommand(BoatDocument(1), dialogs, unnamed, pdfPrinter, "2024-05-17");
         QCOMPARE(dialogs.messages.size(), std::size_t(1));
         QCOMPARE(dialogs.messages[0].title, std::string(kPrintDrawingTitle));
+    }
+
+    // The bottom's templates at stage 0, as the command plans them on the printer's page; the
+    // options typed (a decimal comma accepted) are used and kept for the next print.
+    void templatesPrintWithTheOptionsTypedAndKeepThem() {
+        TempDir dir;
+        const Document doc = BoatDocument(0);
+        FakeDialogs dialogs;
+        FakeTemplateDialogs print;
+        print.pdf = dir / "templates.pdf";
+        print.sx = "1,01";
+        print.overlap = "12";
+        QPrinter printer(QPrinter::HighResolution);
+        TemplatePrintOptions options;
+        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+        QCOMPARE(print.titles, std::vector<std::string>{kPrintTemplatesTitle});
+        QCOMPARE(print.shown, (std::vector<std::string>{"1.0", "1.0", "10.0"}));
+        QVERIFY(dialogs.messages.empty());
+        QCOMPARE(dialogs.waitCount, 1);
+        QCOMPARE(dialogs.waitDepth, 0);
+        QCOMPARE(options.scale.SX, 1.01);
+        QCOMPARE(options.scale.SY, 1.0);
+        QCOMPARE(options.overlapMm, 12.0);
+        TemplateRequest r;
+        r.scale = options.scale;
+        r.overlapMm = 12.0;
+        const QRectF page = printer.pageRect(QPrinter::Point);
+        QCOMPARE(PdfPages(dir / "templates.pdf"),
+                 PlanTemplates(doc.hull, doc.board, r, float(page.width() * 20),
+                               float(page.height() * 20))
+                     .pages);
+        QCOMPARE(dir.entries(), std::vector<std::string>{"templates.pdf"});
+        PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
+        QCOMPARE(print.shown, (std::vector<std::string>{"1.01", "1.0", "12.0"}));
+    }
+
+    // A cancel, a refused option or a PDF that cannot be written: nothing printed, no file left,
+    // and the refusal or failure said under the command's title.
+    void templatesCancelledRefusedOrFailedPrintNothing() {
+        TempDir dir;
+        QPrinter printer;
+        TemplatePrintOptions options;
+        struct Row {
+            bool accept;
+            const char *sy, *pdf, *said;  // said: what the message holds ("": no message)
+            int waits;                    // the hourglass only once the printing starts
+        };
+        const Row rows[] = {{false, "1.0", "out.pdf", "", 0},
+                            // the millimetres measured typed in place of the factor
+                            {true, "99", "out.pdf", "SX and SY", 0},
+                            {true, "1.0", "missing/out.pdf", "missing/out.pdf", 1}};
+        for (const Row& r : rows) {
+            FakeDialogs dialogs;
+            FakeTemplateDialogs print;
+            print.accept = r.accept;
+            print.sy = r.sy;
+            print.pdf = dir / r.pdf;
+            PrintTemplatesCommand(BoatDocument(1), dialogs, print, printer, options, "2024-05-17");
+            QCOMPARE(dialogs.messages.size(), std::size_t(*r.said ? 1 : 0));
+            if (*r.said) {
+                QCOMPARE(dialogs.messages[0].title, std::string(kPrintTemplatesTitle));
+                QVERIFY(dialogs.messages[0].text.find(r.said) != std::string::npos);
+            }
+            QCOMPARE(options.scale.SY, 1.0);  // what was refused is not kept
+            QCOMPARE(dialogs.waitCount, r.waits);
+            QCOMPARE(dialogs.waitDepth, 0);
+            QVERIFY(dir.entries().empty());
+        }
     }
 
     // The canvas's page is the printable area of the paper, its pages are counted, and the
     // fixed-pitch font puts every print zone 14 characters (1680 twips, 84 pt) apart on paper.
     void printerCanvasPagesAndPrintZones() {
-        test::TempDir dir;
+        TempDir dir;
         QPrinter printer(QPrinter::HighResolution);
         SetPdfPrinter(printer, Paper::A4, dir / "zones.pdf");
         {
@@ -140,8 +197,8 @@ private slots:
             canvas.endDoc();
             QVERIFY(!canvas.failed());
         }
-        QCOMPARE(test::PdfPages(dir / "zones.pdf"), 2);
-        const auto words = wordsLeft(dir / "zones.pdf");
+        QCOMPARE(PdfPages(dir / "zones.pdf"), 2);
+        const auto words = WordsLeft(dir / "zones.pdf");
         QCOMPARE(words.size(), std::size_t(4));
         const double margin = kPrintMarginMm * 72.0 / 25.4;
         for (std::size_t i = 0; i < words.size(); ++i)
@@ -150,7 +207,7 @@ private slots:
     }
 
     void printerCanvasThatCannotStartSaysSo() {
-        test::TempDir dir;
+        TempDir dir;
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(dir / "missing/x.pdf"));
@@ -162,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PrintCommandsTest)
-#include "print_commands_test.moc"
+QTEST_MAIN(PrintingTest)
+#include "printing_test.moc"

@@ -1,0 +1,379 @@
+// The hydrostatics and mass-budget windows: computing again on activation, deactivation, close,
+// Enter and the mode buttons; the exact figures beside the results; Quit drawing the waterline on
+// the board; the mass table's boxes, its computation on Enter and on leaving a box, and Compute
+// (or leaving the window) handing the total to the hydrostatics; refused entries changing nothing.
+// (Their captions: the flow test; the computations themselves: the core's hydro tests.)
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "hydro/exact_hydrostatics.h"
+#include "text/number_text.h"
+#include "windows/courbes.h"
+#include "windows/entry_box.h"
+#include "windows/hydro1.h"
+#include "windows/mass1.h"
+#include "windows/window_harness.h"
+
+using namespace voriel;
+using namespace voriel::test;
+
+namespace {
+
+double BoxValue(QWidget& w, const char* box) {
+    return Val(BoxText(w, box).toStdString());
+}
+
+// The exact panel's figures by control name, in the order of CoreFigures: three decimals, but
+// one for the pitch and none for the displacements (kg).
+const QStringList kFigures =
+    QString(
+        "waterlineZ pitch volume displacementFresh displacementSea "
+        "waterlineLength waterlineBeam draft waterplaneArea LCF buoyancyX "
+        "buoyancyY buoyancyZ KB BMt BMl KMt KMl Cb Cp Cm Cwp wettedSurface")
+        .split(' ');
+int Decimals(const QString& figure) {
+    return figure == "pitch" ? 1 : figure.startsWith("displacement") ? 0 : 3;
+}
+template <typename... V>
+std::vector<double> Values(V... v) {
+    return {double(v)...};
+}
+std::vector<double> CoreFigures(const ExactCondition& c) {
+    const ExactFigures& f = c.figures;
+    return Values(c.waterlineZ, c.pitch * 180 / kHydroPi, f.volume, f.displacementFresh,
+                  f.displacementSea, f.waterlineLength, f.waterlineBeam, f.draft, f.waterplaneArea,
+                  f.LCF, f.buoyancy[0], f.buoyancy[1], f.buoyancy[2], f.KB, f.BMt, f.BMl, f.KMt,
+                  f.KMl, f.Cb, f.Cp, f.Cm, f.Cwp, f.wettedSurface);
+}
+
+QString FigureText(QWidget& window, const QString& name) {
+    return Child<QLabel>(window, qPrintable("Exact_" + name))->text();
+}
+
+// The panel's figures against the core's for the document as it stands; the mismatches, one a
+// line, empty when the panel shows the core's result.
+QString PanelWrong(QWidget& window, const Document& doc) {
+    const auto core = CoreFigures(ExactBesideWindow(doc.hull, doc.hydro, doc.totals));
+    if (kFigures.size() != int(core.size())) return "a figure without its name";
+    QString wrong;
+    for (std::size_t i = 0; i < core.size(); ++i) {
+        const QString shown = FigureText(window, kFigures[int(i)]);
+        const bool number = !shown.isEmpty() && !shown.contains("nan", Qt::CaseInsensitive) &&
+                            !shown.contains("inf", Qt::CaseInsensitive);
+        if (!number || !std::isfinite(core[i]) ||
+            std::fabs(Val(shown.toStdString()) - core[i]) >
+                0.5 * std::pow(10.0, -Decimals(kFigures[int(i)])) + 1e-9)
+            wrong += QString("%1: \"%2\" for %3\n").arg(kFigures[int(i)], shown).arg(core[i]);
+    }
+    return wrong;
+}
+
+// A waterline height a fraction of the way from the keel's lowest point to the sheer's.
+QString WaterlineAt(const Hull& hull, double fraction) {
+    const double keel = *std::min_element(hull.LineZ[Keel].begin(), hull.LineZ[Keel].end());
+    const double sheer = *std::min_element(hull.LineZ[Sheer].begin(), hull.LineZ[Sheer].end());
+    return QString::fromStdString(Format(keel + fraction * (sheer - keel), "0.000"));
+}
+
+void FloatAt(QWidget& hydro, const QString& z) {
+    Type(hydro, "Text1_1", z);
+    Click(hydro, "Option1_1");
+}
+
+// Each mass row's boxes Text1..Text4: i input (green), r result or b blank (both pink).
+const char* const kBoxKinds[kMassRows] = {
+    "brrr",                                          // totals
+    "irrr", "irrr", "irrr", "irrr", "irrr", "irrr",  // plates
+    "irrr", "irrr", "irrr", "irrr",                  // floor and decks
+    "iiri", "iiri",                                  // bulkheads
+    "bbii", "bbii", "bbii", "bbii", "bbii", "bbii",  // loads
+};
+
+QString BoxName(int column, int row) {
+    return QStringLiteral("Text%1_%2").arg(column).arg(row);
+}
+
+double Number(QWidget& w, int column, int row) {
+    return BoxValue(w, qPrintable(BoxName(column, row)));
+}
+
+// The displacement the hydrostatics must show for the mass table's total.
+QString TotalInTonnes(QWidget& mass) {
+    return QString::fromStdString(Format(Number(mass, 3, 0) / 1000, "0.000"));
+}
+
+}  // namespace
+
+class Hydro1Mass1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        h_ = DefaultHarness();
+        WalkToRedrawnBoard(*h_);
+        hydro_ = &h_->windows.hydro1();
+        hydro_->activate();
+    }
+    void cleanup() { h_.reset(); }
+
+    // The exact figures follow every computation: waterline, displacement, trim over a centre of
+    // gravity; the displacement mode floats the true hull at the window's displacement.
+    void exactFiguresAreTheCoresAfterEveryComputation() {
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
+        const double low = Val(FigureText(*hydro_, "volume").toStdString());
+        FloatAt(*hydro_, "0,15");
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
+        QVERIFY(Val(FigureText(*hydro_, "volume").toStdString()) > low + 0.1);
+        QCOMPARE(FigureText(*hydro_, "waterlineZ"), QString("0.150"));
+
+        Type(*hydro_, "Text1_0", "1,2");
+        Click(*hydro_, "Option1_0");
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
+        QCOMPARE(FigureText(*hydro_, "volume"), QString("1.200"));
+        QCOMPARE(FigureText(*hydro_, "displacementFresh"), QString("1200"));
+        QCOMPARE(FigureText(*hydro_, "displacementSea"), QString("1230"));
+
+        h_->doc.totals.MassCentreX = 2.4;  // a mass budget's centre: both methods trim over it
+        Click(*hydro_, "Calcul1");
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
+        QVERIFY(FigureText(*hydro_, "pitch") != QString("0.0"));
+        QVERIFY(qAbs(Val(FigureText(*hydro_, "buoyancyX").toStdString()) - 2.4) <= 0.0125);
+
+        // A refused entry blanks them.
+        FloatAt(*hydro_, "1e999");
+        for (const QString& f : kFigures) QCOMPARE(FigureText(*hydro_, f), QString());
+        FloatAt(*hydro_, "0.1");
+        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
+    }
+
+    // Dry, afloat, the deck edge under water, the whole hull under water: said in both languages.
+    void exactStatusSaysWhereTheWaterIs() {
+        struct Row {
+            double fraction;  // of the way from the keel to the lowest sheer
+            const char *french, *english;
+        };
+        const Row rows[] = {
+            {-0.5, "Rien n'est immergé", "Nothing is under water"},
+            {0.3, "À flot, le livet hors de l'eau", "Afloat, the deck edge clear of the water"},
+            {1.05, "ATTENTION : le livet est immergé !", "WARNING: the deck edge is under water!"},
+            {20.0, "ATTENTION : la coque est entièrement sous l'eau, elle coule !",
+             "WARNING: the whole hull is under water, she sinks!"},
+        };
+        for (const Row& r : rows) {
+            for (const int language : {0, 1}) {
+                h_->doc.hull.Language = int16_t(language);
+                FloatAt(*hydro_, WaterlineAt(h_->doc.hull, r.fraction));
+                QCOMPARE(CaptionOf(*hydro_, "ExactStatus"),
+                         QString::fromUtf8(language == 0 ? r.french : r.english));
+            }
+            QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
+        }
+    }
+
+    // With no mass yet the hull is first floated at a hundredth of its length, in the boxes too.
+    void firstActivationFloatsAtAHundredthOfTheLength() {
+        QCOMPARE(BoxText(*hydro_, "Text1_1"), QString("0.060"));
+        QVERIFY(Child<QRadioButton>(*hydro_, "Option1_1")->isChecked());
+        QCOMPARE(BoxText(*hydro_, "Text3_0"), QString("0.0"));
+        QVERIFY(BoxValue(*hydro_, "Text1_0") > 0);
+        QCOMPARE(CaptionOf(*hydro_, "Label2_0"), QString::fromUtf8("Le bouchain 1 est immergé"));
+        QCOMPARE(h_->dialogs.waitDepth, 0);
+        QVERIFY(h_->dialogs.waitCount >= 1);
+    }
+
+    // A waterline typed, then the window activated or left: either computes again.
+    void activationOrDeactivationComputesAgain() {
+        for (const bool typedWhileAway : {true, false}) {
+            QWidget elsewhere;
+            QVERIFY(Activate(typedWhileAway ? elsewhere : *hydro_));
+            const double before = BoxValue(*hydro_, "Text1_0");
+            Type(*hydro_, "Text1_1", typedWhileAway ? "0,12" : "0,14");
+            QVERIFY(Activate(typedWhileAway ? *hydro_ : elsewhere));
+            QTRY_COMPARE(BoxText(*hydro_, "Text1_1"), QString(typedWhileAway ? "0.120" : "0.140"));
+            QVERIFY(BoxValue(*hydro_, "Text1_0") > before);
+        }
+    }
+
+    // Enter in a box chooses that box's mode and computes.
+    void enterChoosesTheModeOfItsBox() {
+        const double volume = BoxValue(*hydro_, "Text1_0");  // floated at 0.060 m
+        const QString twice = QString::fromStdString(Format(2 * volume, "0.000"));
+        Enter(*hydro_, "Text1_0", QString(twice).replace('.', ','));
+        QVERIFY(Child<QRadioButton>(*hydro_, "Option1_0")->isChecked());
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{0});
+        QCOMPARE(BoxText(*hydro_, "Text1_0"), twice);
+        QVERIFY(BoxValue(*hydro_, "Text1_1") > 0.06);
+        Enter(*hydro_, "Text1_1", "0.03");
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});
+        QVERIFY(BoxValue(*hydro_, "Text1_0") < volume);
+    }
+
+    void aRefusedHydrostaticsEntryChangesNothing() {
+        const double volume = h_->doc.hydro.Volume;
+        Type(*hydro_, "Text3_0", "1e999");
+        Click(*hydro_, "Calcul1");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(h_->doc.hydro.Volume, volume);
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*hydro_, "Text3_0")), kBoxRefused);
+        QCOMPARE(CaptionOf(*hydro_, "Label2_0"),
+                 QString::fromStdString(h_->dialogs.messages[0].text));
+        // Activation and deactivation say it in the window, without a message box each time.
+        QWidget elsewhere;
+        QVERIFY(Activate(elsewhere));
+        QVERIFY(Activate(*hydro_));
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        Type(*hydro_, "Text3_0", "0");
+        Click(*hydro_, "Calcul1");
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*hydro_, "Text3_0")), kBoxWhite);
+    }
+
+    // Closing computes again and hides the mass budget and the curves; Quit hides them too and
+    // draws the waterline in the sheer's colour on the board.
+    void closeAndQuitHideTheOtherWindows() {
+        h_->windows.mass1().activate();
+        Click(*hydro_, "Courbes");
+        QCOMPARE(Shown(), QString("dessin hydro1 Mass1 courbes"));
+        Type(*hydro_, "Text1_1", "0.15");
+        Child<QRadioButton>(*hydro_, "Option1_1")->setChecked(true);
+        h_->doc.hydro.HydroMode = 1;
+        QVERIFY(hydro_->close());
+        QCOMPARE(BoxText(*hydro_, "Text1_1"), QString("0.150"));
+        QCOMPARE(Shown(), QString("dessin"));
+
+        Dessin& board = h_->windows.dessin();
+        const int32_t c = h_->doc.hull.LineColor[4];
+        const QRgb sheer = qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+        Click(board, "dessine");
+        const int before = PixelsOf(board, sheer);
+        hydro_->activate();
+        h_->windows.mass1().activate();
+        Click(*hydro_, "Courbes");
+        FloatAt(*hydro_, "0.2");
+        Click(*hydro_, "fin2");
+        QCOMPARE(Shown(), QString("dessin"));
+        QVERIFY(PixelsOf(board, sheer) > before + 100);
+        for (int i = 0; i < kPointCount; ++i)
+            QVERIFY(qAbs(h_->doc.hydro.WaterZ[i] - 0.2) < 1e-12);  // no pitch: level water
+    }
+
+    // The mass table as activation shows it: green boxes to type in, pink ones for the results.
+    void massTableShownOnActivation() {
+        Mass1& mass = openMass();
+        for (int row = 0; row < kMassRows; ++row) {
+            for (int c = 1; c <= 4; ++c) {
+                QLineEdit* box = Child<QLineEdit>(mass, qPrintable(BoxName(c, row)));
+                const bool input = kBoxKinds[row][c - 1] == 'i';
+                QCOMPARE(BoxColour(*box), input ? kBoxInput : kBoxResult);
+                QCOMPARE(box->isReadOnly(), !input);
+                if (kBoxKinds[row][c - 1] == 'b') QCOMPARE(box->text(), QString(" "));
+            }
+        }
+        QCOMPARE(BoxText(mass, "Text1_1"), QString("12.0"));
+        QCOMPARE(BoxText(mass, "Text1_7"), QString("0.0"));
+        QVERIFY(Number(mass, 2, 1) > 0);  // the bottom's area
+        QCOMPARE(h_->doc.totals.TotalMass, Number(mass, 3, 0));
+        QVERIFY(Number(mass, 3, 0) > 0);
+        QVERIFY(qAbs(h_->doc.totals.MassCentreX - Number(mass, 4, 0)) <= 0.0005);
+    }
+
+    // Enter computes (and only computes: the hydrostatics keeps its own displacement); so does
+    // leaving a box; the area and position columns show the values as the table holds them.
+    void massEnterAndLeavingABoxCompute() {
+        Mass1& mass = openMass();
+        const double bottom = Number(mass, 3, 1);
+        const double total = Number(mass, 3, 0);
+        Enter(mass, "Text1_1", "24");
+        QVERIFY(qAbs(Number(mass, 3, 1) - 2 * bottom) <= 0.011);
+        QVERIFY(qAbs(Number(mass, 3, 0) - (total + bottom)) <= 0.02);
+        QCOMPARE(BoxText(mass, "Text1_1"), QString("24.0"));
+        QCOMPARE(h_->doc.hull.PanelDensity[0], 24.0);
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});
+
+        QVERIFY(Activate(mass));
+        const double before = Number(mass, 3, 0);
+        QLineEdit* engine = Child<QLineEdit>(mass, "Text3_13");
+        engine->setFocus(Qt::TabFocusReason);
+        engine->setText("150,5");
+        Child<QLineEdit>(mass, "Text4_13")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(BoxText(mass, "Text3_13"), QString("150.500"));
+        QVERIFY(qAbs(Number(mass, 3, 0) - (before + 150.5)) <= 0.002);
+
+        const char* const rows[][3] = {{"Text4_14", "99", "6.000"},   // a load beyond the stem
+                                       {"Text2_12", "-2", "0.000"}};  // a negative bulkhead area
+        for (const auto& [box, typed, shown] : rows) {
+            Enter(mass, box, typed);
+            QCOMPARE(BoxText(mass, box), QString(shown));
+        }
+        QVERIFY(h_->dialogs.messages.empty());
+    }
+
+    void massComputeHandsTheTotalToTheHydrostatics() {
+        Mass1& mass = openMass();
+        Type(mass, "Text3_14", "300");  // ballast
+        Type(mass, "Text4_14", "2.5");
+        Click(mass, "Calcul1");
+        QVERIFY(Number(mass, 3, 0) > 300);
+        QVERIFY(Child<QRadioButton>(*hydro_, "Option1_0")->isChecked());
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{0});
+        QCOMPARE(BoxText(*hydro_, "Text1_0"), TotalInTonnes(mass));
+        // The hydrostatics floated the hull at that displacement and trimmed it.
+        QVERIFY(qAbs(h_->doc.hydro.Volume - Number(mass, 3, 0) / 1000) < 0.001);
+        QVERIFY(qAbs(h_->doc.hydro.BuoyancyX - h_->doc.totals.MassCentreX) <=
+                0.002 * h_->doc.hull.XFwd[1] + 1e-9);
+        QVERIFY(h_->dialogs.messages.empty());
+
+        // Leaving the window hands over too.
+        const QString handed = BoxText(*hydro_, "Text1_0");
+        QVERIFY(Activate(mass));
+        Type(mass, "Text3_15", "240");  // passengers, no Enter
+        QVERIFY(Activate(*hydro_));
+        QTRY_COMPARE(BoxText(mass, "Text3_15"), QString("240.000"));
+        QCOMPARE(BoxText(*hydro_, "Text1_0"), TotalInTonnes(mass));
+        QVERIFY(BoxText(*hydro_, "Text1_0") != handed);
+    }
+
+    void aRefusedMassEntryIsShownAndHandsNothingOver() {
+        Mass1& mass = openMass();
+        const MassTotals totals = h_->doc.totals;
+        const double density = h_->doc.hull.PanelDensity[1];
+        Enter(mass, "Text1_2", "1e999");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QCOMPARE(BoxColour(*Child<QLineEdit>(mass, "Text1_2")), kBoxRefused);
+        // Kept to be corrected, also when leaving and coming back (the message box does that).
+        QWidget elsewhere;
+        QVERIFY(Activate(elsewhere));
+        QVERIFY(Activate(mass));
+        QCOMPARE(BoxText(mass, "Text1_2"), QString("1e999"));
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        Click(mass, "Calcul1");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{2});
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});
+        QCOMPARE(h_->doc.totals.MassCentreX, totals.MassCentreX);
+        QCOMPARE(h_->doc.hull.PanelDensity[1], density);
+        QVERIFY(!CaptionOf(mass, "status").isEmpty());
+        Type(mass, "Text1_2", "12");
+        Click(mass, "Calcul1");
+        QCOMPARE(BoxColour(*Child<QLineEdit>(mass, "Text1_2")), kBoxInput);
+        QVERIFY(CaptionOf(mass, "status").isEmpty());
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{0});
+    }
+
+private:
+    Mass1& openMass() {
+        h_->windows.mass1().activate();
+        return h_->windows.mass1();
+    }
+
+    std::unique_ptr<Harness> h_;
+    Hydro1* hydro_ = nullptr;
+};
+
+QTEST_MAIN(Hydro1Mass1Test)
+#include "hydro1_mass1_test.moc"
