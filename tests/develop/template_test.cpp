@@ -1,0 +1,602 @@
+// Full-size templates: the accuracy report and the marking table (worked out by hand, and true on
+// real hulls), the plan of the document, and the sheets read back from the recording: the outline
+// put together again from every sheet lies on the developed outline at 1:1 and covers all of it,
+// neighbours share their crosses, the calibration scales everything.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "board/print_page.h"
+#include "board/station_sections.h"
+#include "canvas/page_recording_canvas.h"
+#include "develop/end_plates.h"
+#include "develop/plate_development.h"
+#include "develop/template_accuracy.h"
+#include "develop/template_cover.h"
+#include "develop/template_document.h"
+#include "support/recorded_calls.h"
+#include "support/test_hulls.h"
+
+namespace voriel {
+namespace {
+
+using test::RecordedCall;
+
+constexpr double kTolerance = 0.5;  // twips
+
+struct HullOnBoard {
+    Hull hull;
+    BoardState board;
+};
+
+// A hull at a stage with the station sections of a redraw: seed 0 the default hull "boat", any
+// other a random hull.
+HullOnBoard OnBoard(uint32_t seed, int16_t stage = 1) {
+    HullOnBoard out{seed == 0 ? test::ValidatedDefaultHull() : test::RandomHull(seed), {}};
+    out.hull.HullFileName = seed == 0 ? "boat" : "random";
+    out.board.ChineView = stage;
+    ComputeAllStationSections(out.hull, out.board);
+    return out;
+}
+
+double SegmentDistance(double px, double py, double ax, double ay, double bx, double by,
+                       double* along = nullptr) {
+    const double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+    const double t =
+        std::clamp(len2 > 0 ? ((px - ax) * dx + (py - ay) * dy) / len2 : 0.0, 0.0, 1.0);
+    if (along) *along = t;
+    return std::hypot(px - ax - t * dx, py - ay - t * dy);
+}
+
+// Distance (m) from a flat point to the plate's closed outline.
+double OutlineDistance(const TemplatePlate& plate, const FlatPoint& p) {
+    const std::vector<FlatPoint> o = PlateOutline(plate);
+    double best = HUGE_VAL;
+    for (std::size_t i = 0; i + 1 < o.size(); ++i)
+        best = std::min(best, SegmentDistance(p.x, p.y, o[i].x, o[i].y, o[i + 1].x, o[i + 1].y));
+    return best;
+}
+
+// A plank between lines 1 and 2 of points 0..last given by a function, developed as the planks
+// are.
+TemplatePlate Strip(int last, const std::function<SpacePoint(int line, int j)>& point) {
+    LinePoints x{}, y{}, z{};
+    for (int line = 1; line <= 2; ++line) {
+        for (int j = 0; j <= last; ++j) {
+            const SpacePoint p = point(line, j);
+            x[line][j] = p.x, y[line][j] = p.y, z[line][j] = p.z;
+        }
+    }
+    const Development d = DevelopPlate(static_cast<int16_t>(last - 2), 1, x, z, y, 41);
+    TemplatePlate plate;
+    plate.panel = TemplatePanel::Plank1;
+    for (int j = 0; j <= d.last; ++j) {
+        plate.lower3.push_back({x[1][j], y[1][j], z[1][j]});
+        plate.upper3.push_back({x[2][j], y[2][j], z[2][j]});
+        plate.lower.push_back({d.DevXi[j], d.DevYi[j]});
+        plate.upper.push_back({d.DevXs[j], d.DevYs[j]});
+    }
+    return plate;
+}
+
+TEST(TemplateAccuracy, DevelopableStripsShowNoDifference) {
+    const struct {
+        const char* name;
+        std::function<SpacePoint(int, int)> point;
+    } cases[] = {
+        // A flat strip, tilted and curved in its own plane.
+        {"flat",
+         [](int line, int j) {
+             const double s = 0.05 * j,
+                          v = (line == 1 ? 0.0 : 0.3 + 0.1 * std::sin(s)) + 0.2 * s * s;
+             return SpacePoint{s, 0.6 * v, 0.8 * v + 0.1};
+         }},
+        // Both edges on the generators of a cone from the apex (-1, 0, 0).
+        {"cone",
+         [](int line, int j) {
+             const double t = 0.02 * j, r = line == 1 ? 2.0 : 2.6 + 0.01 * j;
+             const double n = std::hypot(1.0, 0.4);
+             return SpacePoint{-1.0 + r / n, r * 0.4 * std::cos(t) / n, r * 0.4 * std::sin(t) / n};
+         }},
+        // A cylinder round the X axis, each rung along a generator.
+        {"cylinder",
+         [](int line, int j) {
+             const double t = 0.03 * j, x = line == 1 ? 0.1 * j : 0.1 * j + 0.5 + 0.002 * j;
+             return SpacePoint{x, std::cos(t), std::sin(t)};
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PlateAccuracy a = MeasurePlateAccuracy(Strip(82, c.point));
+        EXPECT_EQ(a.quadrilaterals, 82);
+        EXPECT_NEAR(a.largestMm, 0.0, 1e-6);
+        EXPECT_NEAR(a.rmsMm, 0.0, 1e-6);
+        EXPECT_NEAR(a.lower3dMm, a.lowerFlatMm, 1e-6);
+        EXPECT_NEAR(a.upper3dMm, a.upperFlatMm, 1e-6);
+    }
+}
+
+// L(j) = (j, 0, 0), U(j) = (j, 1, 0) but U(2) lifted to (2, 1, 1). Quadrilateral 0 is flat.
+// Quadrilateral 1 is split along U(1) L(2) (length sqrt 2): its lower triangle is half a unit
+// square, its upper one (L(2), U(1), U(2)) equilateral of side sqrt 2, laid on the far side of
+// the diagonal. Flat, L(1) U(2) = (sqrt 2 + sqrt 6) / 2; in the hull, |(1, 1, 1)| = sqrt 3.
+TEST(TemplateAccuracy, TwistedQuadrilateralShowsItsDiagonal) {
+    const PlateAccuracy a = MeasurePlateAccuracy(Strip(2, [](int line, int j) {
+        return SpacePoint{double(j), line == 1 ? 0.0 : 1.0, line == 2 && j == 2 ? 1.0 : 0.0};
+    }));
+    const double expected = (std::sqrt(3.0) - (std::sqrt(2.0) + std::sqrt(6.0)) / 2) * 1000;
+    EXPECT_EQ(a.quadrilaterals, 2);
+    EXPECT_NEAR(a.largestMm, expected, 1e-9);  // negative: the plate must shrink across it
+    EXPECT_EQ(a.largestAt, 1);
+    EXPECT_NEAR(a.rmsMm, std::fabs(expected) / std::sqrt(2.0), 1e-9);
+    // The edges are laid true; the area is the unit square, half of one and the equilateral
+    // triangle.
+    EXPECT_NEAR(a.lower3dMm, 2000.0, 1e-9);
+    EXPECT_NEAR(a.upperFlatMm, a.upper3dMm, 1e-9);
+    EXPECT_NEAR(a.areaM2, 1.5 + std::sqrt(3.0) / 2, 1e-9);
+}
+
+// 1000 mm x 200 mm, lower edge on the x axis, a point every 100 mm.
+TemplatePlate Rectangle() {
+    TemplatePlate p;
+    p.panel = TemplatePanel::Plank2;
+    for (int j = 0; j <= 10; ++j) {
+        p.lower.push_back({0.1 * j, 0.0});
+        p.upper.push_back({0.1 * j, 0.2});
+        p.lower3.push_back({0.1 * j, 0.0, 0.0});
+        p.upper3.push_back({0.1 * j, 0.2, 0.0});
+    }
+    return p;
+}
+
+// A rectangle by hand; where the square line misses an edge the table says so rather than make
+// a number up.
+TEST(TemplateMarking, RectangleByHand) {
+    const MarkingTable t =
+        MakeMarkingTable(Rectangle(), {{"St 6 x=0.250", 1, {0.25, 0.2}, {0, -1}}});
+    EXPECT_DOUBLE_EQ(t.lengthMm, 1000.0);
+    ASSERT_EQ(t.rows.size(), 12u);  // 0, 100, ..., 1000 and the mark
+    for (std::size_t i = 0; i < t.rows.size(); ++i) {
+        EXPECT_NEAR(*t.rows[i].lowerMm, 0.0, 1e-9);
+        EXPECT_NEAR(*t.rows[i].upperMm, 200.0, 1e-9);
+        EXPECT_GE(t.rows[i].alongMm, i > 0 ? t.rows[i - 1].alongMm : 0.0);
+    }
+    EXPECT_NEAR(t.rows[3].alongMm, 250.0, 1e-9);
+    EXPECT_EQ(t.rows[3].mark, "St 6 x=0.250");
+    EXPECT_EQ(t.rows[3].markEdge, 1);
+    EXPECT_EQ(t.rows[2].mark, "");
+    EXPECT_EQ(MarkingMm(12.26), 12.5);
+    EXPECT_EQ(MarkingMm(-12.74), -12.5);
+
+    TemplatePlate p = Rectangle();
+    p.upper.back() = {0.95, 0.2};  // the upper edge stops 50 mm short
+    p.upper[9] = {0.9, 0.2};
+    const MarkingRow last = MakeMarkingTable(p, {}).rows.back();
+    EXPECT_NEAR(last.alongMm, 1000.0, 1e-9);
+    EXPECT_TRUE(last.lowerMm.has_value());
+    EXPECT_FALSE(last.upperMm.has_value());
+}
+
+// The marking table of a plate: a row every 100 mm, the printed numbers (to 0.5 mm) give points
+// on the outline within 0.5 mm, and each station mark comes back from its row.
+void ExpectTableTrue(const TemplatePlate& plate, const std::vector<TemplateMark>& marks) {
+    const MarkingTable t = MakeMarkingTable(plate, marks);
+    ASSERT_FALSE(t.rows.empty());
+    EXPECT_NEAR(t.rows.front().alongMm, 0.0, 1e-9);
+    EXPECT_NEAR(t.rows.back().alongMm, t.lengthMm, 1e-6);
+    int regular = 0;
+    for (const MarkingRow& r : t.rows) {
+        if (r.markEdge < 0 && r.alongMm < t.lengthMm - 1e-6) {
+            EXPECT_NEAR(r.alongMm, 100.0 * regular++, 1e-6);
+        }
+        for (const auto* offset : {&r.lowerMm, &r.upperMm}) {
+            if (!*offset) continue;
+            const FlatPoint q = MarkingPoint(t, MarkingMm(r.alongMm), MarkingMm(**offset));
+            EXPECT_LT(OutlineDistance(plate, q), 0.0005) << r.alongMm << " " << r.mark;
+        }
+    }
+    for (const TemplateMark& m : marks) {
+        int found = 0;
+        for (const MarkingRow& r : t.rows) {
+            if (r.mark != m.label || r.markEdge != m.edge) continue;
+            ++found;
+            const auto& offset = m.edge == 0 ? r.lowerMm : r.upperMm;
+            ASSERT_TRUE(offset.has_value());
+            const FlatPoint q = MarkingPoint(t, MarkingMm(r.alongMm), MarkingMm(*offset));
+            EXPECT_LT(std::hypot(q.x - m.at.x, q.y - m.at.y), 0.0005) << m.label;
+        }
+        EXPECT_GT(found, 0) << m.label;
+    }
+}
+
+// Whatever the hull, every plate keeps both edges' lengths, has an area and a finite report, its
+// marks lie on its outline and its marking table is true.
+TEST(TemplatePlate, HullPlatesKeepTheirEdgesAndTheirTablesAreTrue) {
+    for (uint32_t seed = 0; seed <= 12; ++seed) {
+        const HullOnBoard b = OnBoard(seed);
+        for (const TemplatePanel panel : AvailableTemplatePanels(b.hull, b.board)) {
+            SCOPED_TRACE(std::to_string(seed) + " " + TemplatePanelKey(panel));
+            const TemplatePlate plate = MakeTemplatePlate(b.hull, b.board, panel);
+            const PlateAccuracy a = MeasurePlateAccuracy(plate);
+            EXPECT_GT(a.quadrilaterals, 0);
+            EXPECT_NEAR(a.lower3dMm, a.lowerFlatMm, 1e-6);
+            EXPECT_NEAR(a.upper3dMm, a.upperFlatMm, 1e-6);
+            EXPECT_GT(a.areaM2, 0.0);
+            EXPECT_TRUE(std::isfinite(a.largestMm) && std::isfinite(a.rmsMm));
+            EXPECT_LE(a.rmsMm, std::fabs(a.largestMm) + 1e-12);
+            const std::vector<TemplateMark> marks = TemplateMarks(b.hull, plate, 1);
+            EXPECT_FALSE(marks.empty());
+            for (const TemplateMark& m : marks) {
+                EXPECT_LT(OutlineDistance(plate, m.at), 1e-9) << m.label;
+                EXPECT_NEAR(std::hypot(m.across.x, m.across.y), 1.0, 1e-9) << m.label;
+            }
+            ExpectTableTrue(plate, marks);
+        }
+    }
+}
+
+// The stations marked: every fifth and the max beam, each named once per edge it crosses.
+TEST(TemplateMarking, StationsMarkedOnThePlanks) {
+    const HullOnBoard b = OnBoard(0);
+    const TemplatePlate plank = MakeTemplatePlate(b.hull, b.board, TemplatePanel::Plank1);
+    const std::vector<TemplateMark> marks = TemplateMarks(b.hull, plank, 0);
+    int edges[2] = {0, 0}, bmax = 0;
+    for (const TemplateMark& m : marks) {
+        ++edges[m.edge == 0 ? 0 : 1];
+        bmax += m.label.find("Bmax") != std::string::npos;
+    }
+    // Stations 1, 6, ..., 81 and the max-beam station, on both edges of the plank.
+    const int stations = 17 + ((b.hull.MaxBeamIndex - 1) % 5 == 0 ? 0 : 1);
+    EXPECT_EQ(edges[0], stations);
+    EXPECT_EQ(edges[1], stations);
+    EXPECT_EQ(bmax, 2);
+    EXPECT_EQ(marks.front().label, "St 1 x=0.000");
+}
+
+TEST(TemplatePlan, RefusedRequestsSayWhyAndPrintNothing) {
+    const HullOnBoard boat = OnBoard(0), early = OnBoard(0, 0);
+    HullOnBoard broken = OnBoard(0);
+    broken.hull.LineY[Chine2][40] = NAN;
+    const PageArea a4 = PrintableArea(Paper::A4);
+    const auto plank1 = std::vector<TemplatePanel>{TemplatePanel::Plank1};
+    const struct {
+        const HullOnBoard& board;
+        TemplateRequest request;
+        float width;
+        const char* says;
+    } cases[] = {
+        {boat, {{}, {0.5, 1.0}, 10.0, ""}, a4.width, "calibration factors"},
+        {boat, {{}, {1.0, 1.3}, 10.0, ""}, a4.width, "calibration factors"},
+        {boat, {{}, {NAN, 1.0}, 10.0, ""}, a4.width, "calibration factors"},
+        {boat, {{}, {}, 2.0, ""}, a4.width, "overlap"},
+        {boat, {{TemplatePanel::Bow}, {}, 10.0, ""}, a4.width, "pointed bow"},
+        {early, {plank1, {}, 10.0, ""}, a4.width, "not defined at this stage"},
+        {boat, {}, 2000.0f, "too small"},
+        {broken, {plank1, {}, 10.0, ""}, a4.width, "plank1: the plate cannot be laid out"},
+    };
+    for (const auto& c : cases) {
+        const TemplatePlan plan =
+            PlanTemplates(c.board.hull, c.board.board, c.request, c.width, a4.height);
+        EXPECT_NE(plan.error.find(c.says), std::string::npos) << c.says << ": " << plan.error;
+        EXPECT_TRUE(plan.plates.empty()) << c.says;
+        // Nothing is printed for a refused plan, not even the end of a document.
+        PageRecordingCanvas canvas(c.width, a4.height);
+        PrintTemplates(c.board.hull, plan, c.request, canvas);
+        EXPECT_EQ(canvas.recording(), "") << c.says;
+        EXPECT_EQ(canvas.documentsEnded(), 0) << c.says;
+    }
+    // The broken plate alone is refused: the others still print.
+    EXPECT_EQ(PlanTemplates(broken.hull, broken.board, {{TemplatePanel::Bottom}, {}, 10.0, ""},
+                            a4.width, a4.height)
+                  .error,
+              "");
+}
+
+TEST(TemplatePlan, PlatesOfEachStageInTheirOrder) {
+    const PageArea a4 = PrintableArea(Paper::A4);
+    const HullOnBoard early = OnBoard(0, 0);
+    const TemplatePlan first = PlanTemplates(early.hull, early.board, {}, a4.width, a4.height);
+    ASSERT_EQ(first.plates.size(), 1u);
+    EXPECT_EQ(first.plates[0].plate.panel, TemplatePanel::Bottom);
+
+    // Asked in any order and twice, printed once each in the document's order.
+    const HullOnBoard boat = OnBoard(0);
+    TemplateRequest r;
+    r.panels = {TemplatePanel::Transom, TemplatePanel::Bottom, TemplatePanel::Transom};
+    const TemplatePlan two = PlanTemplates(boat.hull, boat.board, r, a4.width, a4.height);
+    ASSERT_EQ(two.plates.size(), 2u);
+    EXPECT_EQ(two.plates[0].plate.panel, TemplatePanel::Bottom);
+    EXPECT_EQ(two.plates[1].plate.panel, TemplatePanel::Transom);
+    // Calibration sheet, then each plate's plan, sheets and marking table.
+    int pages = 1;
+    for (const PlannedPlate& p : two.plates) {
+        EXPECT_EQ(p.firstPage, pages + 1);
+        pages += 1 + p.tiling.printedCount + p.markingPages;
+    }
+    EXPECT_EQ(two.pages, pages);
+    EXPECT_EQ(two.sheets, two.plates[0].tiling.printedCount + two.plates[1].tiling.printedCount);
+
+    // A pram bow has its bow plate last.
+    uint32_t seed = 1;
+    while (!HasBowPlate(test::RandomHull(seed)) && seed < 50) ++seed;
+    const HullOnBoard pram = OnBoard(seed);
+    EXPECT_EQ(AvailableTemplatePanels(pram.hull, pram.board).back(), TemplatePanel::Bow);
+}
+
+// On A4, 197.3 mm x 270.9 mm of each page take the plate (the header band aside): with 10 mm of
+// overlap each sheet adds 187.3 mm across and 260.9 mm down, and 15 mm of paper stays round the
+// outline. A rectangle l x w mm needs ceil((l + 30) / step) sheets each way.
+TEST(TemplatePlan, RectanglesLieTheWayThatTakesFewestSheets) {
+    const struct {
+        double x, y;  // flat size, mm
+        int sheets;
+        bool turned;
+        int rows, cols;
+    } cases[] = {
+        {100, 100, 1, false, 1, 1},   // fits either way: left as drawn
+        {1000, 50, 4, true, 4, 1},    // down the page: 1030 / 260.9; across it would be 6
+        {50, 1000, 4, false, 4, 1},   // already along the page's length
+        {170, 240, 2, true, 1, 2},    // turned 270 x 200 mm: 2 sheets, else 2 x 2
+        {2000, 300, 16, true, 8, 2},  // 2030 / 260.9 -> 8 rows, 330 / 187.3 -> 2 columns
+    };
+    const PageArea a4 = PrintableArea(Paper::A4);
+    const SheetArea area{a4.width, a4.height - kTemplateHeaderBand, kTemplateHeaderBand};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + " x " + std::to_string(c.y));
+        TemplatePlate p;
+        for (int j = 0; j <= 10; ++j) {
+            p.lower.push_back({c.x / 1000 * j / 10, 0.0});
+            p.upper.push_back({c.x / 1000 * j / 10, c.y / 1000});
+        }
+        const TemplateTiling t = TileTemplate(p, area, {}, 10.0, kTemplateMarginMm);
+        EXPECT_EQ(t.printedCount, c.sheets);
+        EXPECT_EQ(t.turned, c.turned);
+        EXPECT_EQ(t.rows, c.rows);
+        EXPECT_EQ(t.cols, c.cols);
+        // Neighbours share the overlap exactly.
+        if (t.cols > 1) {
+            EXPECT_NEAR(SheetWindow(t, 0, 0).u1 - SheetWindow(t, 0, 1).u0, 10 * kTwipsPerMm, 1e-6);
+        }
+    }
+}
+
+// The calibration sheet's square (100 mm) and ruler (200 mm with a tick every millimetre) at
+// their true size, scaled by the calibration: the square is four lines end to end, closing
+// where they started, sides square to the page; the ruler the longest upright line.
+TEST(TemplatePlan, CalibrationSquareAndRulerMeasureTrueAndScale) {
+    const HullOnBoard b = OnBoard(0);
+    const PageArea a4 = PrintableArea(Paper::A4);
+    for (const TemplateScale& s : {TemplateScale{1.0, 1.0}, {1.02, 0.97}, {0.8, 1.2}}) {
+        TemplateRequest r;
+        r.scale = s;
+        PageRecordingCanvas canvas(a4.width, a4.height);
+        DrawCalibrationSheet(b.hull, PlanTemplates(b.hull, b.board, r, a4.width, a4.height), r,
+                             canvas);
+        bool ok = false;
+        std::vector<std::array<float, 4>> lines;
+        for (const RecordedCall& c : test::ReadRecording(canvas.recording(), ok))
+            if (c.op == "line") lines.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
+        ASSERT_TRUE(ok);
+        double squareW = 0, squareH = 0, ruler = 0, rulerX = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const auto& a = lines[i];
+            if (a[0] == a[2] && std::fabs(a[3] - a[1]) > ruler)
+                ruler = std::fabs(a[3] - a[1]), rulerX = a[0];
+            if (i + 3 >= lines.size()) continue;
+            bool closed = a[1] == a[3] && lines[i + 1][0] == lines[i + 1][2] &&
+                          lines[i + 3][2] == a[0] && lines[i + 3][3] == a[1];
+            for (std::size_t k = 1; k < 4; ++k)
+                closed = closed && lines[i + k][0] == lines[i + k - 1][2] &&
+                         lines[i + k][1] == lines[i + k - 1][3];
+            if (closed)
+                squareW = std::fabs(a[2] - a[0]),
+                squareH = std::fabs(lines[i + 1][3] - lines[i + 1][1]);
+        }
+        const auto ticks = std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
+            return l[0] == rulerX && l[1] == l[3];
+        });
+        EXPECT_NEAR(squareW, 100 * kTwipsPerMm * s.SX, 0.01) << s.SX;
+        EXPECT_NEAR(squareH, 100 * kTwipsPerMm * s.SY, 0.01) << s.SY;
+        EXPECT_NEAR(ruler, 200 * kTwipsPerMm * s.SY, 0.01) << s.SY;
+        EXPECT_EQ(ticks, 201);
+    }
+}
+
+// The document printed on a recording printer of the paper's printable area, its calls cut into
+// pages (page 1 first).
+struct RecordedTemplates {
+    TemplatePlan plan;
+    std::vector<std::vector<RecordedCall>> pages;
+};
+
+RecordedTemplates RecordTemplates(const HullOnBoard& b, const TemplateRequest& request,
+                                  Paper paper) {
+    const PageArea area = PrintableArea(paper);
+    RecordedTemplates out{PlanTemplates(b.hull, b.board, request, area.width, area.height),
+                          std::vector<std::vector<RecordedCall>>(1)};
+    PageRecordingCanvas canvas(area.width, area.height);
+    PrintTemplates(b.hull, out.plan, request, canvas);
+    bool ok = false;
+    for (const RecordedCall& c : test::ReadRecording(canvas.recording(), ok)) {
+        if (c.op == "page")
+            out.pages.emplace_back();
+        else
+            out.pages.back().push_back(c);
+    }
+    EXPECT_TRUE(ok);
+    return out;
+}
+
+struct Sheet {
+    int page, row, col;
+};
+
+// The page (from 1) of each printed sheet of a plate, row after row.
+std::vector<Sheet> SheetPages(const PlannedPlate& p) {
+    std::vector<Sheet> out;
+    int page = p.firstPage;
+    for (int r = 0; r < p.tiling.rows; ++r)
+        for (int c = 0; c < p.tiling.cols; ++c)
+            if (p.tiling.isPrinted(r, c)) out.push_back({++page, r, c});
+    return out;
+}
+
+// The plane point of a page point on a sheet, the calibration taken out.
+PlanePoint PlaneOfPage(const TemplatePlan& plan, const PlannedPlate& p, const TemplateScale& s,
+                       const Sheet& sheet, float x, float y) {
+    const PlaneRect w = SheetWindow(p.tiling, sheet.row, sheet.col);
+    return {x / s.SX + w.u0, (y - plan.area.top) / s.SY + w.v0};
+}
+
+// Every piece of the outline drawn on the plate's sheets (the pen-width-2 lines in the plate's
+// colour below the header band) lies on one segment of the outline at 1:1, every sheet has some,
+// and the pieces cover every segment.
+void ExpectOutlineReassembled(const Hull& h, const RecordedTemplates& rec, const PlannedPlate& p,
+                              const TemplateScale& s) {
+    std::vector<std::pair<PlanePoint, PlanePoint>> pieces;
+    const int32_t colour = h.LineColor[static_cast<std::size_t>(p.plate.colour)];
+    for (const Sheet& sheet : SheetPages(p)) {
+        const std::size_t before = pieces.size();
+        for (const RecordedCall& c : rec.pages[static_cast<std::size_t>(sheet.page - 1)]) {
+            if (c.op != "line" || c.width != 2 || c.color != colour) continue;
+            EXPECT_GE(std::min(c.args[1], c.args[3]), rec.plan.area.top - kTolerance);
+            pieces.push_back({PlaneOfPage(rec.plan, p, s, sheet, c.args[0], c.args[1]),
+                              PlaneOfPage(rec.plan, p, s, sheet, c.args[2], c.args[3])});
+        }
+        EXPECT_GT(pieces.size(), before) << "sheet " << SheetLabel(sheet.row, sheet.col);
+    }
+    std::vector<PlanePoint> o;
+    for (const FlatPoint& q : PlateOutline(p.plate)) o.push_back(PlaneOf(p.tiling, q));
+    std::vector<std::vector<std::pair<double, double>>> covered(o.size());
+    for (const auto& [a, b] : pieces) {
+        // A piece counts for every segment it lies on: an outline may fold back over itself.
+        bool onOutline = false;
+        for (std::size_t i = 0; i + 1 < o.size(); ++i) {
+            double ta, tb;
+            if (SegmentDistance(a.u, a.v, o[i].u, o[i].v, o[i + 1].u, o[i + 1].v, &ta) >
+                    kTolerance ||
+                SegmentDistance(b.u, b.v, o[i].u, o[i].v, o[i + 1].u, o[i + 1].v, &tb) > kTolerance)
+                continue;
+            onOutline = true;
+            covered[i].push_back({std::min(ta, tb), std::max(ta, tb)});
+        }
+        EXPECT_TRUE(onOutline) << "a piece from (" << a.u << ", " << a.v << ")";
+    }
+    for (std::size_t i = 0; i + 1 < o.size(); ++i) {
+        const double length = std::hypot(o[i + 1].u - o[i].u, o[i + 1].v - o[i].v);
+        std::sort(covered[i].begin(), covered[i].end());
+        double reached = 0.0;
+        for (const auto& [from, to] : covered[i]) {
+            if ((from - reached) * length > kTolerance) break;
+            reached = std::max(reached, to);
+        }
+        EXPECT_GE(reached * length, length - kTolerance) << "outline segment " << i;
+    }
+}
+
+// Each printed sheet has the four crosses of its corners; a neighbour shares two of them, a
+// diagonal neighbour one.
+void ExpectCrossesShared(const RecordedTemplates& rec, const PlannedPlate& p,
+                         const TemplateScale& s) {
+    std::map<std::pair<int, int>, std::vector<PlanePoint>> centres;
+    for (const Sheet& sheet : SheetPages(p)) {
+        for (const RecordedCall& c : rec.pages[static_cast<std::size_t>(sheet.page - 1)])
+            if (c.op == "circle")
+                centres[{sheet.row, sheet.col}].push_back(
+                    PlaneOfPage(rec.plan, p, s, sheet, c.args[0], c.args[1]));
+    }
+    const auto shared = [&](const std::vector<PlanePoint>& a, std::pair<int, int> other) {
+        const auto it = centres.find(other);
+        if (it == centres.end()) return -1;
+        int n = 0;
+        for (const PlanePoint& q : a)
+            for (const PlanePoint& r : it->second)
+                n += std::hypot(q.u - r.u, q.v - r.v) <= kTolerance;
+        return n;
+    };
+    for (const auto& [rc, points] : centres) {
+        const auto [row, col] = rc;
+        EXPECT_EQ(points.size(), 4u);
+        for (const int n : {shared(points, {row, col + 1}), shared(points, {row + 1, col})})
+            EXPECT_TRUE(n == -1 || n == 2) << n;
+        const int diagonal = shared(points, {row + 1, col + 1});
+        EXPECT_TRUE(diagonal == -1 || diagonal == 1) << diagonal;
+    }
+}
+
+// The default hull on both papers and under calibration, and random hulls with a bow plate where
+// they have one, in both languages.
+TEST(TemplateSheets, OutlinesReassembleAtFullSize) {
+    const struct {
+        uint32_t seed;
+        Paper paper;
+        TemplateScale scale;
+        double overlap;
+    } cases[] = {{0, Paper::A4, {1.0, 1.0}, 10.0},
+                 {0, Paper::Letter, {1.0, 1.0}, 10.0},
+                 {0, Paper::A4, {1.02, 0.97}, 25.0},
+                 {1, Paper::A4, {}, 10.0},
+                 {2, Paper::A4, {}, 10.0},
+                 {3, Paper::Letter, {}, 10.0},
+                 {4, Paper::A4, {}, 10.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.seed);
+        HullOnBoard b = OnBoard(c.seed);
+        b.hull.Language = static_cast<int16_t>(c.seed % 2);
+        TemplateRequest r{{}, c.scale, c.overlap, "2024-05-17"};
+        if (c.seed != 0) {
+            r.panels = {TemplatePanel::Plank1, TemplatePanel::Transom};
+            if (HasBowPlate(b.hull)) r.panels.push_back(TemplatePanel::Bow);
+        }
+        const RecordedTemplates rec = RecordTemplates(b, r, c.paper);
+        ASSERT_EQ(rec.plan.error, "");
+        ASSERT_EQ(static_cast<int>(rec.pages.size()), rec.plan.pages);
+        for (const PlannedPlate& p : rec.plan.plates) {
+            SCOPED_TRACE(TemplatePanelKey(p.plate.panel));
+            ExpectOutlineReassembled(b.hull, rec, p, r.scale);
+            ExpectCrossesShared(rec, p, r.scale);
+        }
+    }
+}
+
+// A metre of the plate is its twips on the sheet, turned or not; every sheet is printed because
+// the outline runs through the part of it that is kept once cut, and no sheet left out has any
+// of the outline there.
+TEST(TemplateSheets, FullSizeAndPrintedSheetsAreThoseTheOutlineCrosses) {
+    EXPECT_NEAR(kTwipsPerMetre, 56692.913385826771, 1e-8);
+    const HullOnBoard b = OnBoard(0);
+    const std::vector<FlatPoint> plank2 =
+        PlateOutline(MakeTemplatePlate(b.hull, b.board, TemplatePanel::Plank2));
+    for (const bool turned : {false, true}) {
+        TemplateTiling t;
+        t.turned = turned;
+        for (std::size_t i = 0; i + 1 < plank2.size(); ++i) {
+            const PlanePoint a = PlaneOf(t, plank2[i]), c = PlaneOf(t, plank2[i + 1]);
+            EXPECT_NEAR(std::hypot(a.u - c.u, a.v - c.v),
+                        std::hypot(plank2[i].x - plank2[i + 1].x, plank2[i].y - plank2[i + 1].y) *
+                            kTwipsPerMetre,
+                        1e-6);
+        }
+    }
+    const PageArea a4 = PrintableArea(Paper::A4);
+    for (const PlannedPlate& p : PlanTemplates(b.hull, b.board, {}, a4.width, a4.height).plates) {
+        const std::vector<FlatPoint> o = PlateOutline(p.plate);
+        for (int r = 0; r < p.tiling.rows; ++r) {
+            for (int c = 0; c < p.tiling.cols; ++c) {
+                bool crossed = false;
+                for (std::size_t i = 0; i + 1 < o.size() && !crossed; ++i) {
+                    PlanePoint u = PlaneOf(p.tiling, o[i]), v = PlaneOf(p.tiling, o[i + 1]);
+                    crossed = ClipSegment(SheetCell(p.tiling, r, c), u, v);
+                }
+                EXPECT_EQ(p.tiling.isPrinted(r, c), crossed) << SheetLabel(r, c);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace voriel
