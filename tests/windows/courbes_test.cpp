@@ -154,8 +154,10 @@ private slots:
 
     void captions_data() { AddLanguageRows(); }
     void captions() {
-        VERIFY_CAPTIONS_OF_ROW(*h_, *curves_, "curves");
         QFETCH(int, language);
+        h_->doc.hull.Language = int16_t(language);
+        curves_->activate();
+        VERIFY_CAPTIONS(*curves_, "curves", language);
         QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
                  QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
         QVERIFY(CaptionOf(*curves_, "GzFigures")

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/print_page.h"
+#include "board/station_sections.h"
 #include "support/pdf_tools.h"
 #include "support/temp_dir.h"
 #include "text/print_line.h"
@@ -18,6 +19,17 @@ using namespace voriel;
 using namespace voriel::test;
 
 namespace {
+
+// The default hull named "boat" at a stage, with the station sections a redraw computes: what
+// the print commands read.
+Document BoatDocument(int stage) {
+    Document doc;
+    doc.hull = ValidatedDefaultHull();
+    doc.hull.HullFileName = "boat";
+    doc.board.ChineView = static_cast<int16_t>(stage);
+    ComputeAllStationSections(doc.hull, doc.board);
+    return doc;
+}
 
 // The left edge (pt) of each word pdftotext finds on the first page.
 std::vector<std::pair<std::string, double>> WordsLeft(const std::string& pdf) {
@@ -204,18 +216,6 @@ private slots:
         for (std::size_t i = 0; i < words.size(); ++i)
             QVERIFY2(std::abs(words[i].second - (margin + 84.0 * static_cast<double>(i))) < 1.0,
                      words[i].first.c_str());
-    }
-
-    void printerCanvasThatCannotStartSaysSo() {
-        TempDir dir;
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(dir / "missing/x.pdf"));
-        PrinterCanvas canvas(printer);
-        QVERIFY(canvas.failed());
-        canvas.textLine("nothing");
-        canvas.endDoc();
-        QVERIFY(dir.entries().empty());
     }
 };
 

@@ -10,14 +10,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
-#include <QWidget>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "board/station_sections.h"
-#include "hull/hull.h"
 #include "support/test_data.h"
 #include "support/test_hulls.h"
 #include "windows/app_windows.h"
@@ -30,44 +26,11 @@
 
 namespace voriel::test {
 
-// One control's expected caption in both languages; "window" is the title bar.
-struct ExpectedCaption {
-    std::string control, french, english;
-};
-
-// The captions of a window as golden/captions/<window>.txt lists them: one control a line, its
-// name, French and English caption separated by tabs, "\n" standing for a line break.
-inline std::vector<ExpectedCaption> Captions(const std::string& window) {
-    const std::string path = TestData("golden/captions/" + window + ".txt");
-    std::ifstream in(path);
-    std::vector<ExpectedCaption> out;
-    for (std::string line; std::getline(in, line);) {
-        for (std::size_t at; (at = line.find("\\n")) != std::string::npos;)
-            line.replace(at, 2, "\n");
-        const std::size_t a = line.find('\t'), b = line.find('\t', a + 1);
-        if (b == std::string::npos) qFatal("%s: not control<tab>french<tab>english", path.c_str());
-        out.push_back({line.substr(0, a), line.substr(a + 1, b - a - 1), line.substr(b + 1)});
-    }
-    if (out.empty()) qFatal("no captions in %s", path.c_str());
-    return out;
-}
-
 struct Harness {
     Document doc;
     FakeDialogs dialogs;
     AppWindows windows{doc, dialogs};
 };
-
-// The default hull named "boat" at a stage, with the station sections a redraw computes: what
-// the print commands read.
-inline Document BoatDocument(int stage) {
-    Document doc;
-    doc.hull = ValidatedDefaultHull();
-    doc.hull.HullFileName = "boat";
-    doc.board.ChineView = static_cast<int16_t>(stage);
-    ComputeAllStationSections(doc.hull, doc.board);
-    return doc;
-}
 
 // A harness holding the default hull, as the program starts.
 inline std::unique_ptr<Harness> DefaultHarness() {
@@ -83,32 +46,44 @@ inline void AddLanguageRows() {
     QTest::newRow("English") << 1;
 }
 
-// The text a control shows: a label's or button's text, a group box's title, a menu entry's
-// text, the window title.
-inline QString CaptionOf(QWidget& window, const std::string& control) {
-    const QString name = QString::fromStdString(control);
-    if (name == QLatin1String("window")) return window.windowTitle();
-    QWidget* w = window.findChild<QWidget*>(name);
+template <typename T = QWidget>
+T* Child(QWidget& window, const char* name) {
+    T* w = window.findChild<T*>(QString::fromLatin1(name));
+    if (w == nullptr) qFatal("no control %s in %s", name, qPrintable(window.objectName()));
+    return w;
+}
+
+// The text a control shows: a label's or button's text, a group box's title, a menu's or menu
+// entry's text, the window title ("window").
+inline QString CaptionOf(QWidget& window, const QString& control) {
+    if (control == QLatin1String("window")) return window.windowTitle();
+    QWidget* w = window.findChild<QWidget*>(control);
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
     if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
     if (auto* menu = qobject_cast<QMenu*>(w)) return menu->title();
-    if (auto* action = w ? nullptr : window.findChild<QAction*>(name)) return action->text();
-    return QStringLiteral("<no control %1>").arg(name);
+    if (auto* action = w ? nullptr : window.findChild<QAction*>(control)) return action->text();
+    return QStringLiteral("<no control %1>").arg(control);
 }
 
-// The captions of the golden file the window shows wrong for the language, one a line; empty
-// when all are right.
+// The captions the window shows wrong for the language, one a line (empty when all are right),
+// against golden/captions/<file>.txt: one control a line, its name, French and English caption
+// separated by tabs, "\n" standing for a line break.
 inline std::string CaptionsWrong(QWidget& window, const std::string& file, int language) {
-    std::string wrong;
-    for (const ExpectedCaption& c : Captions(file)) {
-        const QString expected = QString::fromStdString(language == 0 ? c.french : c.english);
-        const QString shown = CaptionOf(window, c.control);
-        if (shown != expected)
-            wrong += c.control + ": \"" + shown.toStdString() + "\" instead of \"" +
-                     expected.toStdString() + "\"\n";
+    const std::string path = TestData("golden/captions/" + file + ".txt");
+    std::ifstream in(path);
+    std::string wrong, line;
+    int lines = 0;
+    for (; std::getline(in, line); ++lines) {
+        const QStringList fields = QString::fromStdString(line).replace("\\n", "\n").split('\t');
+        if (fields.size() != 3) return path + ": not control<tab>french<tab>english: " + line;
+        const QString shown = CaptionOf(window, fields[0]);
+        if (shown != fields[1 + language])
+            wrong +=
+                (fields[0] + ": \"" + shown + "\" instead of \"" + fields[1 + language] + "\"\n")
+                    .toStdString();
     }
-    return wrong;
+    return lines > 0 ? wrong : "no captions in " + path;
 }
 
 #define VERIFY_CAPTIONS(window, file, language)                           \
@@ -117,26 +92,9 @@ inline std::string CaptionsWrong(QWidget& window, const std::string& file, int l
         QVERIFY2(wrong_.empty(), wrong_.c_str());                         \
     } while (false)
 
-// For the current row's language (AddLanguageRows): the hull switched to it, the window
-// activated, and its captions checked against the golden file.
-#define VERIFY_CAPTIONS_OF_ROW(harness, window, file)    \
-    do {                                                 \
-        QFETCH(int, language);                           \
-        (harness).doc.hull.Language = int16_t(language); \
-        (window).activate();                             \
-        VERIFY_CAPTIONS(window, file, language);         \
-    } while (false)
-
 // The whole record compared: defining values, angles, flags and every computed point.
 inline bool SameHull(const Hull& a, const Hull& b) {
     return SameShape(a, b) && a.PanelDensity == b.PanelDensity && a.HullFileName == b.HullFileName;
-}
-
-template <typename T = QWidget>
-T* Child(QWidget& window, const char* name) {
-    T* w = window.findChild<T*>(QString::fromLatin1(name));
-    if (w == nullptr) qFatal("no control %s in %s", name, qPrintable(window.objectName()));
-    return w;
 }
 
 inline void Click(QWidget& window, const char* button) {
@@ -145,6 +103,29 @@ inline void Click(QWidget& window, const char* button) {
 
 inline void Trigger(QWidget& window, const char* action) {
     Child<QAction>(window, action)->trigger();
+}
+
+// Replaces a box's text as the builder would type it.
+inline void Type(QWidget& window, const char* box, const QString& text) {
+    Child<QLineEdit>(window, box)->setText(text);
+}
+
+// Types into a box and presses Enter in it.
+inline void Enter(QWidget& window, const char* box, const QString& text) {
+    Type(window, box, text);
+    QTest::keyClick(Child(window, box), Qt::Key_Return);
+}
+
+inline QString BoxText(QWidget& window, const char* box) {
+    return Child<QLineEdit>(window, box)->text();
+}
+
+// Makes the window the active one and waits until it is.
+inline bool Activate(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window, 2000);
 }
 
 // One of the program's windows by its name (its objectName), once it is made.
@@ -164,45 +145,20 @@ inline QString Shown() {
     return shown.join(' ');
 }
 
-// Replaces a box's text as the builder would type it.
-inline void Type(QWidget& window, const char* box, const QString& text) {
-    Child<QLineEdit>(window, box)->setText(text);
-}
-
-// Types into a box and presses Enter in it.
-inline void Enter(QWidget& window, const char* box, const QString& text) {
-    Type(window, box, text);
-    QTest::keyClick(Child(window, box), Qt::Key_Return);
-}
-
-inline QString BoxText(QWidget& window, const char* box) {
-    return Child<QLineEdit>(window, box)->text();
-}
-
-// The board's buttons and menu entries whose enabling walks the builder through the work.
-inline const char* const kBoardSteps[] = {"dessine",           "Developer",    "DessCouple",
-                                          "Command1_0",        "Command1_1",   "fmenu_Print",
-                                          "fmenu_S_XYZ",       "fmenu_S_DXF",  "fmenu_SD_DXF",
-                                          "fmenu_Station_DXF", "fmenu_S_VRML", "Hmenu"};
-
-// The enabling of kBoardSteps in order: '1' enabled, '0' disabled.
+// The enabling of the board's buttons and menu entries that walk the builder through the work,
+// in this order, '1' enabled: dessine, Developer, DessCouple, Command1_0, Command1_1, fmenu_Print,
+// fmenu_S_XYZ, fmenu_S_DXF, fmenu_SD_DXF, fmenu_Station_DXF, fmenu_S_VRML, Hmenu.
 inline QString Enabling(QWidget& board) {
     QString out;
-    for (const char* name : kBoardSteps) {
+    for (const char* name : {"dessine", "Developer", "DessCouple", "Command1_0", "Command1_1",
+                             "fmenu_Print", "fmenu_S_XYZ", "fmenu_S_DXF", "fmenu_SD_DXF",
+                             "fmenu_Station_DXF", "fmenu_S_VRML", "Hmenu"}) {
         QWidget* w = board.findChild<QWidget*>(QString::fromLatin1(name));
         const bool on = w && !qobject_cast<QMenu*>(w) ? w->isEnabled()
                                                       : Child<QAction>(board, name)->isEnabled();
         out += on ? '1' : '0';
     }
     return out;
-}
-
-// Makes the window the active one and waits until it is.
-inline bool Activate(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window, 2000);
 }
 
 // The drawing board's sheet as it is now.
