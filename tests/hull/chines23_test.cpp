@@ -12,33 +12,7 @@
 namespace voriel {
 namespace {
 
-// Typed on the chines-2/3 screen of the validated default hull (box 4 * column + row), then
-// Valider: what each box shows afterwards.
-TEST(Chines23, EntriesAreReadAndHeldInOrder) {
-    using Boxes = std::vector<std::pair<int, std::string>>;
-    const struct {
-        Boxes typed, shown;
-    } cases[] = {
-        {{{3, "10"}}, {{3, "17"}}},  // at least the deadrise 12 + 5
-        {{{3, "60"}, {7, "40"}, {11, "-200"}}, {{7, "60"}, {11, "170"}}},
-        {{{3, "95"}}, {{3, "90"}}},
-        {{{3, "1e30"}, {7, "1e30"}}, {{3, "90"}, {7, "170"}}},
-        // Heights below the line underneath are raised to it.
-        {{{0, "0.05"}, {1, "-1"}, {6, "0.1"}}, {{0, ".1"}, {1, "0"}, {6, ".3"}}},
-        {{{0, "0,35"}, {5, "0,65"}, {10, "1,1"}, {11, "87,5"}},
-         {{0, ".35"}, {5, ".65"}, {10, "1.1"}, {11, "88"}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed[0].second);
-        Hull h = test::ValidatedDefaultHull();
-        Chines23Screen s = FillChines23Screen(h);
-        for (const auto& [b, text] : c.typed) s.Columns[b / 4][b % 4] = text;
-        ASSERT_FALSE(ValidateChines23Screen(h, s).has_value());
-        for (const auto& [b, text] : c.shown)
-            EXPECT_EQ(FillChines23Screen(h).Columns[b / 4][b % 4], text) << b;
-        EXPECT_EQ(s.Columns[2][2].find(','), std::string::npos);  // the comma fix written back
-    }
-}
+// The entries of the screen: DefinitionScreens.EntriesAreReadClampedAndShownBack.
 
 TEST(Chines23, AVerticalPlankKeepsTheHalfWidthOfTheLineBelow) {
     Hull h = test::ValidatedDefaultHull();

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 
+#include "support/test_data.h"
 #include "support/test_hulls.h"
 
 namespace voriel {
@@ -16,56 +19,51 @@ std::string& box(Chine1Screen& s, int b) {
     return b < 7 ? s.Text1[b] : s.Text2[b - 7];
 }
 
-// Typed on the chine-1 screen of the default hull, then Valider: what each box shows afterwards
-// (15: the max-beam index, 16: the transom inclination as stored, negative).
-TEST(Chine1Screen, EntriesAreReadClampedAndShownBack) {
-    const struct {
-        Boxes typed, shown;
-    } cases[] = {
-        {{{0, "6,5"}, {7, "0,12"}}, {{0, "6.5"}, {7, ".12"}}},  // decimal commas
-        // Lengths are absolute, heights as entered (below 0 raised to 0).
-        {{{0, "-7"}, {2, "-3"}, {4, "-0.5"}, {8, "-0.2"}},
-         {{0, "7"}, {2, "3"}, {4, ".5"}, {8, "0"}}},
-        {{{0, "-7"}, {2, "-9"}}, {{2, "3.5"}}},  // the half max beam at most 0.5 LWL
-        {{{2, "0"}}, {{2, ".06"}}},
-        // The max-beam position clamped, then snapped down onto a station (|-2.4| = 32 * 6 / 80).
-        {{{1, "1.0"}}, {{1, "1.725"}, {15, "24"}}},
-        {{{1, "5.9"}}, {{1, "4.125"}, {15, "56"}}},
-        {{{1, "-2.4"}}, {{1, "2.4"}, {15, "33"}}},
-        // Half widths at most 0.99 of the half max beam; powers, deadrise and angles held.
-        {{{3, "5"}, {4, "-9"}, {7, "-1"}, {8, "-0.5"}}, {{3, ".9405"}, {4, ".9405"}, {7, "0"}}},
-        {{{5, "1"}, {6, "7"}}, {{5, "2.1"}, {6, "5"}}},
-        {{{10, "55"}, {12, "75"}, {13, "80"}}, {{10, "40"}, {12, "60"}, {16, "-70"}}},
-        // The keel advance lowered from 60 until the rulings neither overrun nor cross.
-        {{{11, "75"}}, {{11, "51"}}},
-        {{{11, "45"}}, {{11, "45"}}},
-        // Angles round halves to even, and an entry of any size is held.
-        {{{10, "12.5"}}, {{10, "12"}}},
-        {{{10, "13.5"}}, {{10, "14"}}},
-        {{{10, "1e30"}}, {{10, "40"}}},
-        {{{13, "-1e30"}}, {{16, "-70"}}},
-        {{{13, "-25"}}, {{16, "-25"}}},
-        {{{13, "25"}}, {{16, "-25"}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed[0].second);
-        Hull h;
-        SetDefaultHull(h);
-        Chine1Screen s = FillChine1Screen(h);
-        for (const auto& [b, text] : c.typed) box(s, b) = text;
-        ASSERT_FALSE(ValidateChine1Screen(h, s).has_value());
-        for (auto [b, text] : c.typed) {  // the comma fix is written back to the box
+// The box a name like "Text2(3)" stands for on the chine-1 screen or (screen 2) the chines-2/3
+// screen, whose Text1..Text3 are its columns.
+std::string& boxNamed(Chine1Screen& s1, Chines23Screen& s2, int screen, const std::string& name) {
+    const int array = name[4] - '0', index = name[6] - '0';
+    if (screen == 2) return s2.Columns[array - 1][index];
+    return array == 1 ? s1.Text1[index] : s1.Text2[index];
+}
+
+// The entries of tests/golden/definition_screens/entries.txt (which says their form): typed,
+// validated, and what the screen shows afterwards.
+TEST(DefinitionScreens, EntriesAreReadClampedAndShownBack) {
+    std::ifstream in(test::TestData("golden/definition_screens/entries.txt"));
+    int cases = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        SCOPED_TRACE(line);
+        std::istringstream words(line);
+        int screen = 0;
+        words >> screen;
+        Hull h = test::ValidatedDefaultHull();
+        if (screen == 1) SetDefaultHull(h);
+        Chine1Screen s1 = FillChine1Screen(h);
+        Chines23Screen s2 = FillChines23Screen(h);
+        std::vector<std::pair<std::string, std::string>> typed;
+        for (std::string w; words >> w && w != "=>";)
+            typed.emplace_back(w.substr(0, w.find('=')), w.substr(w.find('=') + 1));
+        for (const auto& [name, text] : typed) boxNamed(s1, s2, screen, name) = text;
+        const auto err = screen == 1 ? ValidateChine1Screen(h, s1) : ValidateChines23Screen(h, s2);
+        ASSERT_FALSE(err.has_value()) << err->english;
+        for (auto [name, text] : typed) {  // the comma fix is written back to the box
             std::replace(text.begin(), text.end(), ',', '.');
-            EXPECT_EQ(box(s, b), text);
+            EXPECT_EQ(boxNamed(s1, s2, screen, name), text);
         }
-        Chine1Screen after = FillChine1Screen(h);
-        for (const auto& [b, text] : c.shown)
-            EXPECT_EQ(b == 15   ? std::to_string(h.MaxBeamIndex)
-                      : b == 16 ? std::to_string(h.TransomAngle)
-                                : box(after, b),
-                      text)
-                << "box " << b;
+        Chine1Screen shown1 = FillChine1Screen(h);
+        Chines23Screen shown2 = FillChines23Screen(h);
+        for (std::string w; words >> w;) {
+            const std::string name = w.substr(0, w.find('='));
+            EXPECT_EQ(name == "MaxBeamIndex"   ? std::to_string(h.MaxBeamIndex)
+                      : name == "TransomAngle" ? std::to_string(h.TransomAngle)
+                                               : boxNamed(shown1, shown2, screen, name),
+                      w.substr(w.find('=') + 1));
+        }
+        ++cases;
     }
+    EXPECT_GE(cases, 24);  // the whole file was read
 }
 
 TEST(Chine1Screen, RefusedEntriesChangeNothing) {
