@@ -31,11 +31,7 @@ namespace {
 using Points = std::vector<QPointF>;
 
 // Each curve of form by its chart's name, read from the core's levels on its own.
-struct ExpectedCurve {
-    const char* view;
-    double (*value)(const FormLevel&);
-};
-const ExpectedCurve kCurves[] = {
+const std::pair<const char*, double (*)(const FormLevel&)> kCurves[] = {
     {"Chart_displacement", [](const FormLevel& l) { return l.figures.displacementFresh; }},
     {"Chart_KB", [](const FormLevel& l) { return l.figures.KB; }},
     {"Chart_KMt", [](const FormLevel& l) { return l.figures.KMt; }},
@@ -45,9 +41,9 @@ const ExpectedCurve kCurves[] = {
 };
 
 // The core's curve of form over the drafts where the hull floats.
-Points ExpectedForm(const std::vector<FormLevel>& levels, double (*value)(const FormLevel&)) {
+Points CoreForm(const Hull& hull, double (*value)(const FormLevel&)) {
     Points out;
-    for (const FormLevel& l : levels)
+    for (const FormLevel& l : ComputeCurvesOfForm(BuildExactHull(hull)))
         if (l.status == ExactStatus::Afloat) out.emplace_back(l.figures.draft, value(l));
     return out;
 }
@@ -75,42 +71,6 @@ QString Differences(const Points& shown, const Points& expected) {
     return {};
 }
 
-// The core's cross curves, computed afresh only when the hull or the displacement changed: they
-// are the slow part, and GZ for a KG over them is quick.
-struct CoreCross {
-    std::optional<Hull> hull;
-    double volume = -1, pitch = 0;
-    ExactHull exact;
-    CrossCurves cross;
-
-    // The core's GZ curve at the hydrostatics window's displacement and trim.
-    Points gz(const Document& doc, double kg) {
-        if (!hull || !SameShape(*hull, doc.hull) || volume != doc.hydro.Volume ||
-            pitch != doc.hydro.PitchAngle) {
-            hull = doc.hull, volume = doc.hydro.Volume, pitch = doc.hydro.PitchAngle;
-            exact = BuildExactHull(doc.hull);
-            cross = ComputeCrossCurves(exact, volume, pitch);
-        }
-        const GzCurve gz = ComputeGz(exact, cross, kg);
-        Points out;
-        for (std::size_t i = 0; i < cross.points.size(); ++i)
-            if (cross.points[i].status == ExactStatus::Afloat)
-                out.emplace_back(cross.points[i].heelDeg, gz.GZ[i]);
-        return out;
-    }
-};
-
-// KG entries the window refuses, and the start of what it says (in French).
-const std::pair<const char*, const char*> kRefusedKg[] = {
-    {"abc", "Valeur non valable pour KG : \"abc\""},
-    {"", "Valeur non valable pour KG : \"\""},
-    {"0.3m", "Valeur non valable pour KG : \"0.3m\""},
-    {"1e999", "Valeur non valable pour KG : \"1e999\""},
-    {"nan", "Valeur non valable pour KG : \"nan\""},
-    {"6,5", "KG hors limites : \"6,5\""},  // beyond the length
-    {"-7", "KG hors limites : \"-7\""},
-};
-
 }  // namespace
 
 // One harness for the whole run (the window's curves take a while to compute): each test starts
@@ -128,6 +88,7 @@ private slots:
         curves_ = &h_->windows.courbes();
         curves_->setPrintDialogs(print_);
         curves_->activate();
+        exact_ = BuildExactHull(h_->doc.hull);
     }
     void init() {
         h_->doc.hull.Language = 0;
@@ -165,11 +126,10 @@ private slots:
     }
 
     void formChartsHoldTheCoresCurves() {
-        const auto levels = ComputeCurvesOfForm(BuildExactHull(h_->doc.hull));
-        for (const ExpectedCurve& c : kCurves) {
-            const Points expected = ExpectedForm(levels, c.value);
+        for (const auto& [view, value] : kCurves) {
+            const Points expected = CoreForm(h_->doc.hull, value);
             QVERIFY(expected.size() >= 18);
-            QCOMPARE(Differences(SeriesPoints(*curves_, c.view), expected), QString());
+            QCOMPARE(Differences(SeriesPoints(*curves_, view), expected), QString());
         }
     }
 
@@ -180,12 +140,18 @@ private slots:
         Click(*curves_, "Tracer");
         const Points before = SeriesPoints(*curves_, "Chart_GZ", "GZ");
         const QString figures = CaptionOf(*curves_, "GzFigures");
-        for (const auto& [typed, french] : kRefusedKg) {
+        // Not numbers, then beyond the length either way.
+        const std::pair<const char*, bool> refused[] = {
+            {"abc", false}, {"", false},   {"0.3m", false}, {"1e999", false},
+            {"nan", false}, {"6,5", true}, {"-7", true}};
+        for (const auto& [typed, outOfRange] : refused) {
             Enter(*curves_, "KG", typed);
             Click(*curves_, "Tracer");
-            QVERIFY2(Child<QLabel>(*curves_, "KgMessage")->isVisible(), typed);
-            QVERIFY2(CaptionOf(*curves_, "KgMessage").startsWith(QString::fromUtf8(french)),
-                     qPrintable(CaptionOf(*curves_, "KgMessage")));
+            const QString said = QString::fromUtf8(outOfRange ? "KG hors limites : \""
+                                                              : "Valeur non valable pour KG : \"") +
+                                 typed + "\"";
+            QVERIFY(Child<QLabel>(*curves_, "KgMessage")->isVisible());
+            QVERIFY2(CaptionOf(*curves_, "KgMessage").startsWith(said), typed);
             QCOMPARE(BoxColour(*Child<QLineEdit>(*curves_, "KG")), kBoxRefused);
             QCOMPARE(Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), before), QString());
             QCOMPARE(CaptionOf(*curves_, "GzFigures"), figures);
@@ -201,38 +167,37 @@ private slots:
         QCOMPARE(gzWrong(0.2), QString());
     }
 
-    // Two pages, the KG in the box printed even without Enter; the figures as the window shows.
+    // Two pages, the KG in the box printed even without Enter; a cancel writes nothing, a
+    // failure is said under the command's title and leaves no file.
     void printsTwoPagesThroughTheDialog() {
         TempDir dir;
         print_.pdf = dir / "curves.pdf";
         Type(*curves_, "KG", "0,25");
         Click(*curves_, "Imprimer");
         QCOMPARE(print_.titles.size(), std::size_t{1});
-        QVERIFY(h_->dialogs.messages.empty());
         QCOMPARE(PdfPages(dir / "curves.pdf"), 2);
         const std::string text = PdfPageText(dir / "curves.pdf", 2);
         QVERIFY2(text.find("KG 0.250 m") != std::string::npos, text.c_str());
         QVERIFY(text.find("GZ maximal") != std::string::npos);
-        QCOMPARE(h_->dialogs.waitDepth, 0);
-    }
+        QVERIFY(h_->dialogs.messages.empty());
 
-    void aCancelledOrFailedPrintWritesNothing() {
-        TempDir dir;
-        print_.pdf = dir / "curves.pdf";
+        TempDir other;
+        print_.pdf = other / "curves.pdf";
         print_.accept = false;
         Click(*curves_, "Imprimer");
-        QVERIFY(dir.entries().empty());
-        QVERIFY(h_->dialogs.messages.empty());
+        QVERIFY(other.entries().empty() && h_->dialogs.messages.empty());
         print_.accept = true;
-        print_.pdf = dir / "missing/curves.pdf";
+        print_.pdf = other / "missing/curves.pdf";
         Click(*curves_, "Imprimer");
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QCOMPARE(h_->dialogs.messages[0].title, std::string("Voriel2000 Printing curves"));
         QVERIFY(h_->dialogs.messages[0].text.find("missing") != std::string::npos);
-        QVERIFY(dir.entries().empty());
+        QVERIFY(other.entries().empty());
+        QCOMPARE(h_->dialogs.waitDepth, 0);
     }
 
-    // A new displacement in the hydrostatics window: the GZ curve follows it.
+    // A new displacement in the hydrostatics window: the GZ curve follows it; nothing afloat:
+    // no curve, and the window says so.
     void gzFollowsTheHydrostaticsWindow() {
         Hydro1& hydro = h_->windows.hydro1();
         Type(*curves_, "KG", "0.3");
@@ -242,8 +207,6 @@ private slots:
         QVERIFY(qAbs(h_->doc.hydro.Volume - 1.5) < 1e-3);
         QCOMPARE(gzWrong(0.3), QString());
         QVERIFY(CaptionOf(*curves_, "GzFigures").startsWith("Déplacement 1.500 m³"));
-
-        // Nothing afloat: no curve, and the window says so.
         Type(hydro, "Text1_1", "-2");
         Click(hydro, "Option1_1");
         QVERIFY(SeriesPoints(*curves_, "Chart_GZ", "GZ").empty());
@@ -256,28 +219,37 @@ private slots:
     // Another hull validated on the chine-1 screen: the curves are the new hull's.
     void curvesFollowTheHull() {
         const Points before = SeriesPoints(*curves_, "Chart_displacement");
-        Bouchain1& screen = h_->windows.bouchain1();
-        screen.activate();
-        Type(screen, "Text1_2", "1.1");
-        Click(screen, "valider");
+        h_->windows.bouchain1().activate();
+        Type(h_->windows.bouchain1(), "Text1_2", "1.1");
+        Click(h_->windows.bouchain1(), "valider");
         curves_->activate();
-        const auto levels = ComputeCurvesOfForm(BuildExactHull(h_->doc.hull));
-        const Points expected = ExpectedForm(levels, kCurves[0].value);
+        const Points expected = CoreForm(h_->doc.hull, kCurves[0].second);
         QCOMPARE(Differences(SeriesPoints(*curves_, "Chart_displacement"), expected), QString());
         QVERIFY(!Differences(before, expected).isEmpty());
     }
 
 private:
-    // How the GZ chart differs from the core's curve for the KG; empty when it is the core's.
+    // How the GZ chart differs from the core's curve for the KG at the hydrostatics window's
+    // displacement and trim; empty when it is the core's. The core's cross curves (the slow part)
+    // are computed again only when the displacement changed.
     QString gzWrong(double kg) {
-        return Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), core_.gz(h_->doc, kg));
+        const HydroState& w = h_->doc.hydro;
+        if (cross_.points.empty() || cross_.volume != w.Volume || cross_.pitch != w.PitchAngle)
+            cross_ = ComputeCrossCurves(exact_, w.Volume, w.PitchAngle);
+        const GzCurve gz = ComputeGz(exact_, cross_, kg);
+        Points core;
+        for (std::size_t i = 0; i < cross_.points.size(); ++i)
+            if (cross_.points[i].status == ExactStatus::Afloat)
+                core.emplace_back(cross_.points[i].heelDeg, gz.GZ[i]);
+        return Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), core);
     }
 
     std::unique_ptr<Harness> h_;
     HydroState hydro_;
     Courbes* curves_ = nullptr;
     FakePrintDialogs print_;
-    CoreCross core_;
+    ExactHull exact_;    // the default hull's
+    CrossCurves cross_;  // the core's, at cross_.volume and cross_.pitch
 };
 
 QTEST_MAIN(CourbesTest)
