@@ -107,31 +107,49 @@ TEST_F(CliTest, AFileNameThatIsNotUtf8StillDumps) {
               "bateau");
 }
 
-// Wrong usage exits 2 with the usage; a failure exits 1 in one line; neither writes a file.
-TEST_F(CliTest, RefusalsExitWithTheirStatusAndWriteNothing) {
-    std::ofstream(path("bad.D50")) << "bad - Voriel 2000\r\n&NNNN\r\n 2.5\r\n";
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string says;
-    } cases[] = {
-        {{"design", "colour=red"}, 2, "unknown name \"colour\"; valid names: lwl"},
-        {{"design", "lwl"}, 2, "entry \"lwl\" is not of the form NAME=TEXT"},
-        {{"design", "stem-turned-in-2=yes"}, 2, "takes 1 (ticked) or 0 (cleared), not \"yes\""},
-        {{"frobnicate"}, 2, "A subcommand is required"},
-        {{}, 2, "A subcommand is required"},
-        {{"dump"}, 2, "FILE"},
-        {{"design", "lwl=0", "-o", path("zero.D50")}, 1, "The length LWL cannot be 0."},
-        // Entries each screen takes whose hull would print NaN somewhere.
-        {{"design", "lwl=1e160", "-o", path("nan.D50"), "--json"},
-         1,
-         "The hull cannot be computed from these values; nothing was changed."},
-        {{"dump", path("missing.D50")}, 1, path("missing.D50") + ": No such file or directory"},
-        {{"dump", path("bad.D50")}, 1, path("bad.D50")},
-        {{"design", "-o", path("nofolder/x.D50")}, 1, path("nofolder/x.D50")},
+// Every refusal of golden/cli/refusals.txt, in a folder laid out for them: the status, the
+// message, nothing on stdout, and every file and folder there as it was.
+TEST_F(CliTest, RefusalsSayWhyAndLoseNothing) {
+    for (const char* folder : {"folder.DXF", "folder.pdf", "sub"})
+        mkdir(path(folder).c_str(), 0755);
+    for (const char* fifo : {"pipe.D50", "pipe.WRL"}) mkfifo(path(fifo).c_str(), 0644);
+    const std::pair<const char*, std::string> files[] = {
+        {"ketch.D50", Slurp(voriel::test::BoatFile())},
+        {"bad.D50", "bad - Voriel 2000\r\n&NNNN\r\n 2.5\r\n"},
+        {"notes.D50", "not a hull\r\n"},
+        {"taken", "a file where the folder should go"},
+        {"kept.pdf", "the old file"}};
+    for (const auto& [name, text] : files) std::ofstream(path(name), std::ios::binary) << text;
+    const auto snapshot = [&] {
+        std::string out;
+        for (const std::string& name : TempDir::List(dir_)) {
+            if (name == "out" || name == "err") continue;
+            out += name + ":" + Slurp(path(name)) + "\n";
+            for (const std::string& inside : TempDir::List(path(name))) out += "  " + inside + "\n";
+        }
+        return out;
     };
-    for (const auto& c : cases) expectRefused(c.args, c.status, c.says);
-    EXPECT_EQ(TempDir::List(dir_), (std::vector<std::string>{"bad.D50", "err", "out"}));
+    const std::string before = snapshot();
+    const auto expand = [&](std::string text) {
+        for (const auto& [name, value] : {std::pair<std::string, std::string>{"$DIR", dir_},
+                                          {"$BOAT", voriel::test::BoatFile()}})
+            for (auto at = text.find(name); at != std::string::npos; at = text.find(name))
+                text.replace(at, name.size(), value);
+        return text;
+    };
+    std::ifstream rows(TestData("golden/cli/refusals.txt"));
+    int count = 0;
+    for (std::string line; std::getline(rows, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, '\t');) fields.push_back(expand(field));
+        SCOPED_TRACE(line);
+        expectRefused({fields.begin() + 2, fields.end()}, std::stoi(fields[0]), fields[1]);
+        EXPECT_EQ(snapshot(), before);
+        ++count;
+    }
+    EXPECT_GT(count, 80);
 }
 
 // -o: the path written is always named on stderr (so that the JSON on stdout stays pure); a
@@ -153,24 +171,6 @@ TEST_F(CliTest, DesignSavesWhereItSaysAndAsksForForce) {
     EXPECT_EQ(run({"design", "lwl=8", "-o", path("boat.D50")}).err, saved);  // named exactly
     EXPECT_EQ(lwl(), 8);
     EXPECT_EQ(TempDir::List(dir_), (std::vector<std::string>{"boat.D50", "err", "out"}));
-}
-
-// A FIFO in place of the hull file: every command refuses it in one line, without waiting.
-TEST_F(CliTest, EveryCommandRefusesAFileItMustNotRead) {
-    const std::string pipe = path("pipe.D50");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"dump", pipe},
-                                                 {"mass", pipe},
-                                                 {"hydro", pipe, "--waterline", "0.1"},
-                                                 {"export", pipe, "--vrml", path("x.WRL")},
-                                                 {"draw", pipe},
-                                                 {"curves", pipe},
-                                                 {"stability", pipe, "--displacement", "1"},
-                                                 {"print", pipe, "--what", "all", "--record"},
-                                                 {"templates", pipe, "--record"}}) {
-        expectRefused(args, 1, pipe + ": this is not a regular file\n");
-    }
-    EXPECT_FALSE(voriel::test::Exists(path("x.WRL")));
 }
 
 // Every error is one line of reasonable length, whatever the names and texts hold.

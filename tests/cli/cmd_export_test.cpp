@@ -96,65 +96,6 @@ TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
     EXPECT_EQ(Slurp(path("saved/station.DXF")).rfind("999\r\nstation  41\r\n", 0), 0u);
 }
 
-// Every target is checked before the first file is written: a refused one writes nothing at
-// all, and leaves no folder that --all created; wrong usage shows the usage.
-TEST_F(ExportCli, ARefusedTargetIsFoundBeforeAnyFileIsWritten) {
-    const std::string file = hull("ketch");
-    ASSERT_EQ(mkfifo(path("pipe.WRL").c_str(), 0644), 0);
-    ASSERT_EQ(mkdir(path("folder.DXF").c_str(), 0755), 0);
-    ASSERT_EQ(mkdir(path("sub").c_str(), 0755), 0);
-    std::ofstream(path("taken")) << "a file where the folder should go";
-    const std::string hullFile = Slurp(file);
-    const struct {
-        std::vector<std::string> args;  // after "export"
-        int status;
-        std::string says;
-    } cases[] = {
-        {{file, "--lines-dxf", path("ok.DXF"), "--vrml", path("missing/x.WRL")},
-         1,
-         path("missing/x.WRL") + ": No such file or directory\n"},
-        // The development folders are not created: the first file names the problem.
-        {{file, "--lines-dxf", path("ok.DXF"), "--dev-xyz", path("x")},
-         1,
-         path("x/ok_P0.XYZ") + ": No such file or directory\n"},
-        {{file, "--lines-xyz", path("ok.XYZ"), "--vrml", path("pipe.WRL")},
-         1,
-         path("pipe.WRL") + ": this is not a regular file\n"},
-        {{file, "--vrml", path("ok.WRL"), "--lines-dxf", path("folder.DXF")},
-         1,
-         path("folder.DXF") + ": Is a directory\n"},
-        // The hull file, reached by another spelling of its path.
-        {{file, "--vrml", path("ok.WRL"), "--lines-dxf", path("sub/../ketch.D50")},
-         1,
-         path("sub/../ketch.D50") +
-             ": this is the hull file being exported; it is not overwritten\n"},
-        {{file, "--all", path("fresh/out"), "--station-dxf", path("taken/s.DXF")},
-         1,
-         path("taken/s.DXF") + ": Not a directory\n"},
-        {{file, "--lines-dxf", path("ok.DXF"), "--all", path("taken")},
-         1,
-         path("taken") + ": Not a directory\n"},
-        {{path("nothing.D50"), "--all", path("a")},
-         1,
-         path("nothing.D50") + ": No such file or directory\n"},
-        {{file}, 2, "Usage: export"},                                     // nothing to write
-        {{file, "--station", "3", "--vrml", path("v")}, 2, "--station"},  // without its file
-        {{file, "--stage", "2", "--all", path("a")}, 2, "--stage"},
-        {{file, "--lang", "de", "--all", path("a")}, 2, "--lang"},
-        {{"--all", path("a")}, 2, "Usage: export"},  // no hull file
-    };
-    std::ofstream(path("out")), std::ofstream(path("err"));  // as each run leaves them
-    const std::vector<std::string> before = TempDir::List(dir_);
-    for (const auto& c : cases) {
-        std::vector<std::string> args = {"export"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        expectRefused(args, c.status, c.says);
-        EXPECT_EQ(TempDir::List(dir_), before) << c.says;
-    }
-    EXPECT_EQ(Slurp(path("taken")), "a file where the folder should go");
-    EXPECT_EQ(Slurp(file), hullFile);
-}
-
 // A failure once the targets are checked (a full disk, here a file size limit) stops the writing
 // and names the files already written.
 TEST_F(ExportCli, AFailureWhileWritingNamesTheFilesAlreadyWritten) {

@@ -1,5 +1,5 @@
-// voriel-cli draw: the golden drawings of the default hull, the actions in command-line order and
-// the refusals.
+// voriel-cli draw: the golden drawings of the default hull and the actions in command-line order
+// (the refusals are in golden/cli/refusals.txt).
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -62,31 +62,6 @@ TEST_F(DrawCliTest, ActionsRunInTheOrderGiven) {
     EXPECT_LT(draw({"--stage", "0"}).size(), base.size());
     EXPECT_EQ(draw({"--stage", "1", "--size", "13800,7000"}), base);
     EXPECT_NE(draw({"--size", "27600,7000"}).find("\nline 27500 "), std::string::npos);
-}
-
-TEST_F(DrawCliTest, BadArgumentsAreRefusedWithOneClearMessageAndNothingDrawn) {
-    std::ofstream(path("notes.D50")) << "not a hull\r\n";
-    const std::string boat = BoatFile();
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string says;
-    } cases[] = {
-        {{"draw", path("missing.D50")}, 1, path("missing.D50")},
-        {{"draw", path("notes.D50")}, 1, path("notes.D50")},
-        {{"draw"}, 2, "FILE"},
-        {{"draw", boat, "--stage", "2"}, 2, "--stage"},
-        {{"draw", boat, "--size", "13800"}, 2, "--size"},
-        {{"draw", boat, "--size", "500,7000"}, 2, "--size"},
-        {{"draw", boat, "--size", "a,b"}, 2, "--size"},
-        {{"draw", boat, "--zoom", "1,2,3"}, 2, "--zoom"},
-        {{"draw", boat, "--zoom", "1e9,0,0,0"}, 2, "--zoom"},
-        {{"draw", boat, "--pan", "1,2,3,x"}, 2, "--pan"},
-        {{"draw", boat, "--pan", "1,2,3,4,5"}, 2, "--pan"},
-        {{"draw", boat, "--stage", "0", "--station", "3"}, 2, "--station"},
-        {{"draw", boat, "--waterline", "1e999"}, 1, boat + ": --waterline"},
-    };
-    for (const auto& c : cases) expectRefused(c.args, c.status, c.says);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // voriel-cli hydro, mass, curves and stability: each option reaches the computation, the shapes
-// of JSON, CSV and the text for a person, the refusals.
+// of JSON, CSV and the text for a person (the refusals are in golden/cli/refusals.txt).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -155,55 +155,6 @@ TEST_F(HydroCliTest, StabilityGivesKnAloneOrGzWithItsAnglesAndAreas) {
         OutputLines(run({"stability", boat_, "--displacement", "1.2", "--kg", "0.9", "--csv"}).out);
     ASSERT_EQ(rows.size(), 20u);
     EXPECT_EQ(rows[0], "heel,KN,GZ,deckImmersed");
-}
-
-// Wrong usage shows the usage; entries the computation refuses fail in one line naming the file
-// and the box.
-TEST_F(HydroCliTest, RefusalsNameTheirOptionAndFile) {
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string says;  // after "voriel-cli: FILE: " for a failure
-    } cases[] = {
-        {{"hydro", boat_}, 2, "Usage: hydro"},
-        {{"hydro", boat_, "--waterline", "1", "--lang", "de"}, 2, "--lang"},
-        {{"hydro", boat_, "--waterline", "1", "--mass-centre", "2"}, 2, "--mass-centre"},
-        {{"hydro", boat_, "--displacement", "1", "--mass-centre", "2.4m"},
-         2,
-         "--mass-centre takes a number, not \"2.4m\""},
-        {{"mass", boat_, "mass.12=3"}, 2, "unknown name \"mass.12\"; valid names: density.1"},
-        {{"mass", boat_, "density.1"}, 2, "density.1"},
-        {{"curves", boat_, "--levels", "0"}, 2, "--levels"},
-        {{"curves", boat_, "--levels", "many"}, 2, "--levels"},
-        {{"curves", boat_, "--json", "--csv"}, 2, "Usage: curves"},
-        {{"stability", boat_}, 2, "--displacement"},
-        {{"stability", boat_, "--displacement", "0"}, 2, "--displacement"},
-        {{"stability", boat_, "--displacement", "-1"}, 2, "--displacement"},
-        {{"stability", boat_, "--displacement", "2m3"}, 2, "--displacement"},
-        {{"stability", boat_, "--displacement", "1", "--kg", "x"}, 2, "--kg"},
-        {{"stability", boat_, "--displacement", "1", "--json", "--csv"}, 2, "Usage: stability"},
-        {{"hydro", boat_, "--displacement", "1", "--pitch", "1e999"},
-         1,
-         "--pitch: Invalid value in Text3(0): \"1e999\""},
-        {{"hydro", boat_, "--displacement", "1.7e308", "--waterline", "1,7e308"},
-         1,
-         "Values too large: the computation gives no finite result"},
-        {{"mass", boat_, "density.2=1e999"}, 1, "density.2: Invalid value in Text1(2): \"1e999\""},
-        // A row that would show " Inf." and drop out of the total.
-        {{"mass", boat_, "--float", "density.1=1e308"},
-         1,
-         "Values too large: the totals are not finite numbers"},
-        {{"mass", boat_, "--float", "mass.13=1e308", "x.13=5"},
-         1,
-         "Values too large: the totals are not finite numbers"},
-        {{"stability", boat_, "--displacement", "1000"}, 1, "the hull holds at most 13.347 m3"},
-    };
-    for (const auto& c : cases) {
-        expectRefused(c.args, c.status, c.status == 1 ? boat_ + ": " + c.says : c.says);
-    }
-    expectRefused({"hydro", path("missing.D50"), "--waterline", "1"}, 1,
-                  path("missing.D50") + ": No such file or directory");
-    expectRefused({"curves", path("missing.D50")}, 1, path("missing.D50"));
 }
 
 }  // namespace
