@@ -91,14 +91,16 @@ TEST(PrintDocument, EnglishTexts) {
         int command, stage;
         std::size_t pages, page;
         const char* text;
-    } cases[] = {{2, 0, 9, 4, " --------------  X,Y,Z  of the keel "},
-                 {2, 0, 9, 5, " --------------  X,Y,Z  of first chine "},
-                 {2, 0, 9, 6, " Bottom"},
-                 {2, 0, 9, 7, " -------------- development of bottom"},
-                 {2, 0, 9, 8, " ----- EOF  development of bottom"},
-                 {1, 1, 5, 2, " Side plank 2 "},
-                 {1, 1, 5, 4, " Transom"},
-                 {1, 1, 5, 4, " station Bmax"}};
+    } cases[] = {
+        {2, 0, 9, 4, " --------------  X,Y,Z  of the keel "},
+        {2, 0, 9, 5, " --------------  X,Y,Z  of first chine "},
+        {2, 0, 9, 6, " Bottom"},
+        {2, 0, 9, 7, " -------------- development of bottom"},
+        {2, 0, 9, 8, " ----- EOF  development of bottom"},
+        {1, 1, 5, 2, " Side plank 2 "},
+        {1, 1, 5, 4, " Transom"},
+        {1, 1, 5, 4, " station Bmax"},
+    };
     for (const auto& c : cases) {
         const auto all = pages(print(h, c.command, c.stage).first);
         ASSERT_EQ(all.size(), c.pages) << c.text;

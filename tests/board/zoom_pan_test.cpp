@@ -78,14 +78,6 @@ TEST_F(ZoomPanTest, ABox300By10ZoomsBy27AndCentresOnTheSheetDraggedEitherWay) {
     const Transform zoomed = transformOf(board_);
     drag(1, 1300.0f, 2010.0f, {{1100.0f, 2100.0f}}, 1000.0f, 2000.0f);
     EXPECT_EQ(transformOf(board_), zoomed);
-    // A double click returns to the fitted view: the same drawing as a fresh redraw.
-    canvas_.forget();
-    BoardDoubleClick(hull_, board_, canvas_);
-    EXPECT_TRUE(fitted());
-    RecordingCanvas single(9000.0f, 6000.0f);
-    BoardState again = fitted_;
-    RedrawBoard(hull_, again, single);
-    EXPECT_EQ(canvas_.recording(), "clear\n" + single.recording());
 }
 
 TEST_F(ZoomPanTest, RepeatedZoomsStopAt32000TwipsPerMetre) {
@@ -110,10 +102,12 @@ TEST_F(ZoomPanTest, TheRubberBandIsErasedByItsSecondDrawingWhereverTheButtonCome
         int button;
         float upX, upY;
         const char* what;
-    } cases[] = {{1, 1250.0f, 2500.0f, "zoom box up where the last move was"},
-                 {1, 1100.0f, 2300.0f, "zoom box up elsewhere, too narrow to zoom"},
-                 {2, 1250.0f, 2500.0f, "pan line"},
-                 {2, 800.0f, 1700.0f, "pan line up elsewhere"}};
+    } cases[] = {
+        {1, 1250.0f, 2500.0f, "zoom box up where the last move was"},
+        {1, 1100.0f, 2300.0f, "zoom box up elsewhere, too narrow to zoom"},
+        {2, 1250.0f, 2500.0f, "pan line"},
+        {2, 800.0f, 1700.0f, "pan line up elsewhere"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         drag(c.button, 1000.0f, 2000.0f,

@@ -130,10 +130,12 @@ TEST(ExactClosedForm, ValleyBetweenKeptSectionsIsFound) {
     const struct {
         const char* what;
         double low, r;
-    } cases[] = {{"between two nodes", 2.1875, 0.01},
-                 {"near a node", 2.16, 0.005},
-                 {"beside a panel's end", 2.09, 0.003},
-                 {"beside the aft end", 0.004, 0.002}};
+    } cases[] = {
+        {"between two nodes", 2.1875, 0.01},
+        {"near a node", 2.16, 0.005},
+        {"beside a panel's end", 2.09, 0.003},
+        {"beside the aft end", 0.004, 0.002},
+    };
     for (const auto& c : cases) {
         const double r = c.r, h = bend * r * r;
         const double arc =

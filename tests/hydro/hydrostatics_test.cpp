@@ -73,11 +73,10 @@ TEST(WaterlineMode, PrismFloatsAsItsSectionTimesItsLengthPitchedOrNot) {
     const struct {
         double z, pitch, halfBreadth;
         int16_t level;
-    } cases[] = {{0.25, 0, 0.5, 0},
-                 {0.75, 0, 1.1, 1},
-                 {1.25, 0, 1.2, 2},
-                 {1.75, 0, 1.1, 3},
-                 {1.1, 1.5, 1.2, 2}};
+    } cases[] = {
+        {0.25, 0.0, 0.5, 0}, {0.75, 0.0, 1.1, 1}, {1.25, 0.0, 1.2, 2},
+        {1.75, 0.0, 1.1, 3}, {1.10, 1.5, 1.2, 2},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.z);
         const HydroRun r = compute(test::PrismHull(), 1, "", Str(c.z), Str(c.pitch));

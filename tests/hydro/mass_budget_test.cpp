@@ -109,6 +109,9 @@ TEST(MassTable, RandomHullTablesShowOnlyFiniteNumbers) {
     }
 }
 
+// Texts typed in boxes: column 1..4 (density, area, mass, position), row, text.
+using Typed = std::tuple<int, int, const char*>;
+
 // The default hull's table as activated.
 struct Budget {
     Hull hull = test::ValidatedDefaultHull();
@@ -117,8 +120,8 @@ struct Budget {
     MassTable table;
     Budget() { table = ActivateMassTable(hull, budget, totals); }
     std::optional<EntryError> compute() { return ComputeMassBudget(hull, budget, table, totals); }
-    // Texts typed in boxes: column 1..4 (density, area, mass, position), row, text.
-    void type(std::initializer_list<std::tuple<int, int, const char*>> entries) {
+    template <typename Entries>
+    void type(const Entries& entries) {
         for (const auto& [column, row, text] : entries)
             (*std::array{&table.Text1, &table.Text2, &table.Text3, &table.Text4}[column - 1])[row] =
                 text;
@@ -131,18 +134,10 @@ TEST(MassTable, ActivationShowsTheDefaultDensitiesAndTheAreasInTheirRows) {
     const char* const densities[] = {"12.0", "12.0", "12.0", "12.0", "12.0", "12.0",
                                      "0.0",  "0.0",  "0.0",  "12.0", "12.0", "0.0"};
     // Bottom, planks, transom, bow plate, then floor and decks.
-    const double rows[] = {a.PlateArea[0],
-                           a.PlateArea[1],
-                           a.PlateArea[2],
-                           a.PlateArea[3],
-                           a.TransomArea,
-                           a.BowPlateArea,
-                           a.DeckArea[0],
-                           a.DeckArea[1],
-                           a.DeckArea[2],
-                           a.DeckArea[3],
-                           0.0,
-                           0.0};
+    std::vector<double> rows(a.PlateArea.begin(), a.PlateArea.end());
+    rows.insert(rows.end(), {a.TransomArea, a.BowPlateArea});
+    rows.insert(rows.end(), a.DeckArea.begin(), a.DeckArea.end());
+    rows.insert(rows.end(), {0.0, 0.0});  // the bulkheads
     for (int n = 1; n <= 12; ++n) {
         EXPECT_EQ(b.table.Text1[n], densities[n - 1]) << n;
         EXPECT_EQ(b.table.Text2[n], Format(rows[n - 1], "0.000")) << n;
@@ -215,16 +210,11 @@ TEST(MassTable, TotalsAddUpTheRoundedValuesShown) {
 // bulkhead areas become 0, positions are held within the hull.
 TEST(MassTable, EntriesAreHeldWithinTheirLimits) {
     Budget b;
-    b.type({{1, 3, "0,04"},
-            {1, 6, "0.04"},
-            {1, 7, "-5"},
-            {4, 11, "-1"},
-            {4, 12, "99"},
-            {2, 11, "-2"},
-            {2, 12, "1,5"},
-            {1, 12, "10"},
-            {4, 18, "7,25"},
-            {3, 18, "20"}});
+    const Typed typed[] = {
+        {1, 3, "0,04"}, {1, 6, "0.04"}, {1, 7, "-5"},  {4, 11, "-1"},   {4, 12, "99"},
+        {2, 11, "-2"},  {2, 12, "1,5"}, {1, 12, "10"}, {4, 18, "7,25"}, {3, 18, "20"},
+    };
+    b.type(typed);
     ASSERT_FALSE(b.compute());
     EXPECT_EQ(b.hull.PanelDensity[2], 0.1);
     EXPECT_EQ(b.table.Text1[3], "0.1");
@@ -247,10 +237,9 @@ TEST(MassTable, EntriesAreHeldWithinTheirLimits) {
 // "Inf" and left out of the total.
 TEST(MassTable, EntryThatIsNotAFiniteNumberOrOverflowsIsRefusedAndNothingChanges) {
     const std::string tooLarge = "Values too large: the totals are not finite numbers";
-    using Typing = std::initializer_list<std::tuple<int, int, const char*>>;
     const struct {
         const char* what;
-        Typing typing;
+        std::vector<Typed> typing;
         std::string english, box = "Text3(0)";  // a total too large shows in the total's box
     } cases[] = {
         {"1e999 typed",
