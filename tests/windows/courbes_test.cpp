@@ -3,24 +3,11 @@
 // window, and printing through a fake print dialog to a PDF file.
 #include <QChart>
 #include <QChartView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QTest>
-#include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "hydro/curves_of_form.h"
 #include "hydro/stability.h"
 #include "support/pdf_tools.h"
-#include "support/temp_dir.h"
-#include "text/number_text.h"
-#include "windows/courbes.h"
-#include "windows/entry_box.h"
-#include "windows/fake_print_dialogs.h"
-#include "windows/hydro1.h"
 #include "windows/window_harness.h"
 
 using namespace voriel;

@@ -4,19 +4,10 @@
 // button's save, the question before replacing another file, the exports). (The enabling along
 // the walk and the captions: the flow test; the files' contents: the core's golden files.)
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QRegularExpression>
 #include <QStatusBar>
-#include <QTest>
-#include <fstream>
-#include <memory>
-#include <utility>
 
 #include "export/export_commands.h"
 #include "hull/hull_data_file.h"
-#include "support/temp_dir.h"
-#include "windows/fake_print_dialogs.h"
-#include "windows/lancement.h"
 #include "windows/qt_dialogs.h"
 #include "windows/window_harness.h"
 

@@ -1,13 +1,18 @@
-// Dialogs for the window tests: file dialogs answered from a queue, and a record of every request,
-// message, question, beep and wait cursor.
+// Dialogs for the window tests: file dialogs answered from a queue, with a record of every
+// request, message, question, beep and wait cursor; and the printer dialogs answered by a test:
+// a cancel, or OK after pointing the printer at a PDF.
 #pragma once
 
+#include <QPrinter>
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "windows/dialogs.h"
+#include "windows/print_commands.h"
+#include "windows/printed_document.h"
+#include "windows/template_commands.h"
 
 namespace voriel::test {
 
@@ -72,6 +77,45 @@ private:
 
     std::deque<std::optional<std::string>> answers_;
     std::deque<bool> confirmAnswers_;
+};
+
+class FakePrintDialogs : public PrintDialogs {
+public:
+    bool accept = true;
+    std::optional<std::string> pdf;
+    std::vector<std::string> titles;
+    int setups = 0;
+
+    bool print(QPrinter& printer, const std::string& title) override {
+        titles.push_back(title);
+        if (accept && pdf) SetPdfPrinter(printer, Paper::A4, *pdf);
+        return accept;
+    }
+    bool setup(QPrinter&) override {
+        ++setups;
+        return accept;
+    }
+};
+
+class FakeTemplateDialogs : public TemplatePrintDialogs {
+public:
+    bool accept = true;
+    std::optional<std::string> pdf;
+    std::optional<std::string> sx, sy, overlap;  // typed over what the dialog showed
+    std::vector<std::string> shown;              // SX, SY, overlap as the dialog showed them
+    std::vector<std::string> titles;
+
+    bool printTemplates(QPrinter& printer, const std::string& title, int16_t, std::string& sxText,
+                        std::string& syText, std::string& overlapText) override {
+        titles.push_back(title);
+        shown = {sxText, syText, overlapText};
+        if (!accept) return false;
+        if (pdf) SetPdfPrinter(printer, Paper::A4, *pdf);
+        if (sx) sxText = *sx;
+        if (sy) syText = *sy;
+        if (overlap) overlapText = *overlap;
+        return true;
+    }
 };
 
 }  // namespace voriel::test

@@ -2,15 +2,8 @@
 // with a redraw after each, Develop, Draw station, hydrostatics and mass budget, Compute, the
 // hydrostatics' Quit, the board's Quit, and back to the start window; the windows shown and the
 // board's enabling after every step, and every window's captions following the language chosen.
-#include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
-#include <QTest>
-#include <memory>
 
-#include "windows/hydro1.h"
-#include "windows/lancement.h"
-#include "windows/mass1.h"
 #include "windows/window_harness.h"
 
 using namespace voriel;
@@ -123,7 +116,11 @@ private slots:
         }
     }
 
-    void startOffersBothLanguagesBeforeAChoice() {
+    // Before a choice the start window offers both languages, centred on the screen; a language
+    // clicked sets its captions, kept when it is shown again.
+    void startWindowLanguages_data() { AddLanguageRows(); }
+    void startWindowLanguages() {
+        QFETCH(int, language);
         Harness h;
         Lancement& start = h.windows.lancement();
         start.activate();
@@ -132,22 +129,18 @@ private slots:
         QCOMPARE(CaptionOf(start, "Language_0"), QString::fromUtf8("Français"));
         QCOMPARE(CaptionOf(start, "Language_1"), QString("English"));
         QCOMPARE(h.doc.hull.Language, int16_t{0});
-    }
-
-    void startCaptionsFollowTheLanguageClicked_data() { AddLanguageRows(); }
-    void startCaptionsFollowTheLanguageClicked() {
-        QFETCH(int, language);
-        Harness h;
-        Lancement& start = h.windows.lancement();
-        start.activate();
+        const QPoint offset =
+            start.frameGeometry().center() - start.screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 40,
+                 qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+        QVERIFY(start.width() >= start.minimumSizeHint().width());
         // Through the other language first, so that the captions really change.
         Click(start, language == 0 ? "Language_1" : "Language_0");
         Click(start, language == 0 ? "Language_0" : "Language_1");
         QCOMPARE(h.doc.hull.Language, int16_t(language));
         VERIFY_CAPTIONS(start, "start", language);
-        // Shown again later (the default hull put back), it keeps the language chosen.
         start.hide();
-        start.activate();
+        start.activate();  // the default hull put back, the language kept
         QCOMPARE(h.doc.hull.Language, int16_t(language));
         VERIFY_CAPTIONS(start, "start", language);
         QVERIFY(
@@ -169,23 +162,10 @@ private slots:
             h.doc.hull.PlankAngle[2] = 44;
             h.doc.hull.HullFileName = "DORIS";
             h.doc.hull.PanelDensity[0] = 30;
-            if (real)
-                QVERIFY(Activate(start));
-            else
-                start.activate();
+            QVERIFY(!real || Activate(start));
+            if (!real) start.activate();
             QVERIFY(SameHull(h.doc.hull, defaults));
         }
-    }
-
-    void startCentredOnTheScreen() {
-        Harness h;
-        Lancement& start = h.windows.lancement();
-        start.activate();
-        const QRect area = start.screen()->availableGeometry();
-        const QPoint offset = start.frameGeometry().center() - area.center();
-        QVERIFY2(offset.manhattanLength() <= 40,
-                 qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
-        QVERIFY(start.width() >= start.minimumSizeHint().width());
     }
 };
 

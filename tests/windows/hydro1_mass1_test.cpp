@@ -3,23 +3,9 @@
 // the board; the mass table's boxes, its computation on Enter and on leaving a box, and Compute
 // (or leaving the window) handing the total to the hydrostatics; refused entries changing nothing.
 // (Their captions: the flow test; the computations themselves: the core's hydro tests.)
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QTest>
 #include <algorithm>
-#include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "hydro/exact_hydrostatics.h"
-#include "text/number_text.h"
-#include "windows/courbes.h"
-#include "windows/entry_box.h"
-#include "windows/hydro1.h"
-#include "windows/mass1.h"
 #include "windows/window_harness.h"
 
 using namespace voriel;

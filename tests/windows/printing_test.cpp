@@ -1,17 +1,11 @@
 // The Print menu's commands and the full-size templates with fake print dialogs, on real PDF
 // files: the pages each command prints, cancels and failures said under the command's title,
 // the template options kept, and the printer canvas's pages and print zones.
-#include <QApplication>
-#include <QtTest>
-#include <string>
-#include <vector>
 
 #include "board/print_page.h"
 #include "board/station_sections.h"
 #include "support/pdf_tools.h"
-#include "support/temp_dir.h"
 #include "text/print_line.h"
-#include "windows/fake_print_dialogs.h"
 #include "windows/printer_canvas.h"
 #include "windows/window_harness.h"
 

@@ -1,27 +1,39 @@
-// What the window tests share: a document, fake dialogs and the six windows, the captions each
-// window must show, and ways to read a control's caption, click, type and move the focus.
+// What the window tests share: a document, fake dialogs and the windows, the captions each window
+// must show, and ways to read a control's caption, click, type and move the focus.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "support/temp_dir.h"
 #include "support/test_data.h"
 #include "support/test_hulls.h"
+#include "text/number_text.h"
 #include "windows/app_windows.h"
 #include "windows/bouchain1.h"
 #include "windows/bouchain2.h"
+#include "windows/courbes.h"
 #include "windows/dessin.h"
 #include "windows/document.h"
+#include "windows/entry_box.h"
 #include "windows/fake_dialogs.h"
+#include "windows/hydro1.h"
+#include "windows/lancement.h"
+#include "windows/mass1.h"
 #include "windows/plan_widget.h"
 
 namespace voriel::test {
