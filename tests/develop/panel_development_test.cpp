@@ -19,23 +19,15 @@ bool SameOutline(const Development& a, const Development& b) {
            a.DevYs == b.DevYs;
 }
 
-// All lines defined: bottom, three planks in the profile beside the aft ends of the lines above
-// them, the transom from the aft section and a bow plate only for a pram bow.
+// All lines defined: bottom, three planks, the transom from the aft section and a bow plate only
+// for a pram bow (where each is drawn, in which colour, is the golden drawings').
 void ExpectDeveloperClick(const Hull& h, const BoardState& b, const std::string& seed) {
     const BoardDevelopment d = DeveloperClick(h, b);
     ASSERT_EQ(d.panels.size(), 4u);
-    EXPECT_EQ(d.panels[0].panel, Panel::Bottom);
-    for (int k = 1; k <= 3; ++k) {
-        const BoardPanel& p = d.panels[k];
-        EXPECT_EQ(p.panel, static_cast<Panel>(k));
-        EXPECT_EQ(p.count, 82);
-        EXPECT_EQ(p.colour, k);
-        EXPECT_EQ(p.dx, h.LineX[k + 1][0]);
-        EXPECT_TRUE(SameOutline(p.outline, DevelopPanel(h, static_cast<Panel>(k))));
+    for (int k = 0; k <= 3; ++k) {
+        EXPECT_EQ(d.panels[k].panel, static_cast<Panel>(k));
+        EXPECT_TRUE(SameOutline(d.panels[k].outline, DevelopPanel(h, static_cast<Panel>(k))));
     }
-    EXPECT_EQ(d.panels[1].dy, 0.0);
-    EXPECT_EQ(d.panels[2].dy, (h.LineZ[3][0] + h.LineZ[2][0]) / 2);
-    EXPECT_EQ(d.panels[3].dy, h.LineZ[4][0]);
     ASSERT_TRUE(d.transom.has_value());
     EXPECT_EQ((*d.transom)[13].half, h.LineY[Sheer][0]);
     ASSERT_EQ(d.bowPlate.has_value(), h.YFwd[1] > 0.001) << seed;

@@ -155,26 +155,6 @@ TEST(DevelopPlate, PlankBetweenParallelLinesIsARectangleEvenWhereTheyTouch) {
     }
 }
 
-// A flat bottom in the plane Z = -0.2: straight keel on the centreline, curved chine, rulings
-// raked forward; its development is its own plan.
-TEST(DevelopPlate, FlatBottomDevelopsIntoItsPlanShape) {
-    RulingPoints x{}, y{}, z{};
-    for (int j = 0; j < kRulingCount; ++j) {
-        x[0][j] = 0.05 * j;
-        x[1][j] = 0.05 * j - 0.1 * std::sin(j / 30.0);
-        y[1][j] = 0.2 + 0.5 * std::sin(j / 27.0);
-        z[0][j] = z[1][j] = -0.2;
-    }
-    const Development d = DevelopPlate(81, 0, x, y, z, 40);
-    ASSERT_EQ(d.last, 83);
-    for (int j = 0; j <= 83; ++j) {
-        EXPECT_NEAR(d.DevXi[j], x[0][j] - x[0][0], 1e-12) << j;
-        EXPECT_NEAR(d.DevYi[j], 0.0, 1e-12) << j;
-        EXPECT_NEAR(d.DevXs[j], x[1][j] - x[0][0], 1e-12) << j;
-        EXPECT_NEAR(d.DevYs[j], y[1][j], 1e-12) << j;
-    }
-}
-
 // A line whose aft end coincides with its first station: the flat point repeats its neighbour.
 TEST(DevelopPlate, CoincidingEndPointsRepeatTheirNeighbour) {
     Strip s = ParallelStrip(1, 0.1, 0.4);

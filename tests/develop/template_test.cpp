@@ -83,43 +83,6 @@ TemplatePlate Strip(int last, const std::function<SpacePoint(int line, int j)>& 
     return plate;
 }
 
-TEST(TemplateAccuracy, DevelopableStripsShowNoDifference) {
-    const struct {
-        const char* name;
-        std::function<SpacePoint(int, int)> point;
-    } cases[] = {
-        // A flat strip, tilted and curved in its own plane.
-        {"flat",
-         [](int line, int j) {
-             const double s = 0.05 * j,
-                          v = (line == 1 ? 0.0 : 0.3 + 0.1 * std::sin(s)) + 0.2 * s * s;
-             return SpacePoint{s, 0.6 * v, 0.8 * v + 0.1};
-         }},
-        // Both edges on the generators of a cone from the apex (-1, 0, 0).
-        {"cone",
-         [](int line, int j) {
-             const double t = 0.02 * j, r = line == 1 ? 2.0 : 2.6 + 0.01 * j;
-             const double n = std::hypot(1.0, 0.4);
-             return SpacePoint{-1.0 + r / n, r * 0.4 * std::cos(t) / n, r * 0.4 * std::sin(t) / n};
-         }},
-        // A cylinder round the X axis, each rung along a generator.
-        {"cylinder",
-         [](int line, int j) {
-             const double t = 0.03 * j, x = line == 1 ? 0.1 * j : 0.1 * j + 0.5 + 0.002 * j;
-             return SpacePoint{x, std::cos(t), std::sin(t)};
-         }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const PlateAccuracy a = MeasurePlateAccuracy(Strip(82, c.point));
-        EXPECT_EQ(a.quadrilaterals, 82);
-        EXPECT_NEAR(a.largestMm, 0.0, 1e-6);
-        EXPECT_NEAR(a.rmsMm, 0.0, 1e-6);
-        EXPECT_NEAR(a.lower3dMm, a.lowerFlatMm, 1e-6);
-        EXPECT_NEAR(a.upper3dMm, a.upperFlatMm, 1e-6);
-    }
-}
-
 // L(j) = (j, 0, 0), U(j) = (j, 1, 0) but U(2) lifted to (2, 1, 1). Quadrilateral 0 is flat.
 // Quadrilateral 1 is split along U(1) L(2) (length sqrt 2): its lower triangle is half a unit
 // square, its upper one (L(2), U(1), U(2)) equilateral of side sqrt 2, laid on the far side of
