@@ -132,17 +132,13 @@ private slots:
 
     // The title of the board itself, and the menu entries' shortcuts, the same in both languages.
     void titleAndShortcutsInBothLanguages() {
-        const char* const shortcuts[][2] = {
-            {"fmenu_New", "Ctrl+N"},      {"fmenu_Open", "Ctrl+O"},      {"fmenu_S_Data", "Ctrl+S"},
-            {"fmenu_P_Dessin", "Ctrl+P"}, {"fmenu_P_Develop", "Ctrl+D"}, {"fmenu_P_Tout", "Ctrl+A"},
-            {"fmenu_Quit", "Ctrl+Q"}};
         for (const int language : {0, 1}) {
             h_->doc.hull.Language = static_cast<int16_t>(language);
             board().activate();
             QCOMPARE(board().windowTitle(),
                      QString::fromUtf8(language == 0 ? "  Planche à dessiner" : "  Drawing board"));
-            for (const auto& [name, shortcut] : shortcuts)
-                QCOMPARE(Child<QAction>(board(), name)->shortcut().toString(), QString(shortcut));
+            for (const QStringList& r : Rows("windows/shortcuts", 2))
+                QCOMPARE(Child<QAction>(board(), qPrintable(r[0]))->shortcut().toString(), r[1]);
         }
     }
 
@@ -154,54 +150,33 @@ private slots:
         QTest::keyClicks(box, "ab");
         QCOMPARE(h_->dialogs.beeps, 0);
         QCOMPARE(h_->doc.hull.HullFileName, std::string("VORIEL2000"));
-        const QColor orange(255, 127, 0), yellow(255, 255, 0), plain = QColor();
-        const struct {
-            const char *typed, *shown, *hullName;  // hullName "": the name stays as it was
-            QColor background;                     // invalid: the window's own background
-        } rows[] = {
-            {"ab", "VORIEL", "", orange},
-            {"", "VORIEL", "", orange},
-            {"abc", "ABC", "ABC", plain},
-            {"doris de lorient", "DORIS DE LORIEN", "DORIS DE LORIEN", yellow},
-            {"abcdefghijklmnopqrst", "ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNO", yellow},
-            {"pénichette", "PÉNICHETTE", "PÉNICHETTE", plain},
-        };
-        for (const auto& r : rows) {
+        // golden/windows/name_box.txt: typed, shown, the hull's name after ("": as it was), and
+        // the box's colour ("window": the window's own).
+        for (const QStringList& r : Rows("windows/name_box", 4)) {
             h_->dialogs = FakeDialogs{};
             h_->doc.hull.HullFileName = "BOAT";
-            Enter(board(), "Text2", QString::fromUtf8(r.typed));
-            QCOMPARE(box->text(), QString::fromUtf8(r.shown));
+            Enter(board(), "Text2", r[0]);
+            QCOMPARE(box->text(), r[1]);
             QCOMPARE(QString::fromStdString(h_->doc.hull.HullFileName),
-                     QString::fromUtf8(*r.hullName ? r.hullName : "BOAT"));
-            QCOMPARE(
-                box->palette().color(QPalette::Base),
-                r.background.isValid() ? r.background : board().palette().color(QPalette::Window));
-            QCOMPARE(h_->dialogs.beeps, *r.hullName ? 0 : 1);
+                     r[2].isEmpty() ? "BOAT" : r[2]);
+            QCOMPARE(box->palette().color(QPalette::Base),
+                     r[3] == "window" ? board().palette().color(QPalette::Window) : QColor(r[3]));
+            QCOMPARE(h_->dialogs.beeps, r[2].isEmpty() ? 1 : 0);
         }
     }
 
     // Controls laid out under the sheet for a window of 12000 x 7500 twips, as the resize rule
     // places them (to a pixel); at or below either limit nothing moves.
     void resizeLaysTheStripOutUnderTheSheet() {
-        const struct {
-            const char* name;
-            double left, top, width, height;  // height -1: not looked at
-        } expected[] = {
-            {"Plan1", 40, 40, 11800, 5500},        {"CANCEL", 10400, 5700, 1400, 500},
-            {"dessine", 8800, 5700, 1400, 500},    {"Command1_0", 200, 6250, 1400, 500},
-            {"Command1_1", 1800, 6250, 1400, 500}, {"DessCouple", 3550, 6250, 2100, 500},
-            {"Developer", 8800, 6250, 1400, 500},  {"Label2", 200, 5750, 1100, 200},
-            {"Text2", 1350, 5700, 2000, -1},       {"Label1", 3550, 5750, 1000, 200},
-            {"Text1", 4650, 5700, 1000, -1},
-        };
         ResizeTwips(board(), 12000, 7500);
-        for (const auto& p : expected) {
-            const QRectF t = TwipsOf(board(), p.name);
-            QVERIFY2(qAbs(t.left() - p.left) <= 15 && qAbs(t.top() - p.top) <= 15 &&
-                         qAbs(t.width() - p.width) <= 15 &&
-                         (p.height < 0 || qAbs(t.height() - p.height) <= 15),
+        for (const QStringList& p : Rows("windows/board_layout", 5)) {  // left top width height
+            const QRectF t = TwipsOf(board(), qPrintable(p[0]));
+            QVERIFY2(qAbs(t.left() - p[1].toDouble()) <= 15 &&
+                         qAbs(t.top() - p[2].toDouble()) <= 15 &&
+                         qAbs(t.width() - p[3].toDouble()) <= 15 &&
+                         (p[4] == "-" || qAbs(t.height() - p[4].toDouble()) <= 15),
                      qPrintable(QString("%1 at %2,%3 %4x%5")
-                                    .arg(p.name)
+                                    .arg(p[0])
                                     .arg(t.left())
                                     .arg(t.top())
                                     .arg(t.width())
@@ -463,15 +438,8 @@ private slots:
     }
 
     void fileFiltersInQtsForm() {
-        const char* const rows[][2] = {
-            {"Data Voriel2000|*.D50|All files|*.*", "Data Voriel2000 (*.D50);;All files (*.*)"},
-            {"Lines (*.DXF)|*.DXF", "Lines (*.DXF)"},  // the description shows the pattern
-            {"Plank (*_P*.XYZ)|*.XYZ", "Plank (*_P*.XYZ) (*.XYZ)"},  // shows another pattern
-            {"Data Voriel2000|*.D50|Old Data (*.D51)|*.D51",
-             "Data Voriel2000 (*.D50);;Old Data (*.D51)"},
-            {"Hulls|*.D50;*.D51", "Hulls (*.D50 *.D51)"},
-        };
-        for (const auto& [filter, qt] : rows) QCOMPARE(QtFileFilter(filter), QString(qt));
+        for (const QStringList& r : Rows("windows/qt_file_filters", 2))
+            QCOMPARE(QtFileFilter(r[0].toStdString()), r[1]);
     }
 
 private:

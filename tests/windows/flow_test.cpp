@@ -11,26 +11,6 @@ using namespace voriel::test;
 
 namespace {
 
-// One step of the walk: a button clicked (or a menu entry triggered) in a window, the windows
-// shown after it, the board's enabling of kBoardSteps, and whether the sheet changed.
-struct Step {
-    const char *window, *control, *shown, *enabling;
-    bool draws;
-};
-const Step kWalk[] = {
-    {"lancement", "CREATE", "bouchain1 dessin", "000100001000", false},
-    {"bouchain1", "valider", "dessin", "100110001000", false},
-    {"dessin", "dessine", "dessin", "110111000000", true},
-    {"dessin", "Command1_1", "bouchain2 dessin", "110110000011", false},
-    {"bouchain2", "valider", "dessin", "110110000011", false},
-    {"dessin", "dessine", "dessin", "111111111011", true},
-    {"dessin", "Developer", "dessin", "111111111011", true},
-    {"dessin", "DessCouple", "dessin", "111111111111", true},
-    {"dessin", "Hmenu", "dessin hydro1 Mass1", "111111111111", false},
-    {"Mass1", "Calcul1", "dessin hydro1 Mass1", "111111111111", false},
-    {"hydro1", "fin2", "dessin", "111111111111", true},  // the waterline drawn
-};
-
 void Press(const char* window, const char* control) {
     QWidget& w = Window(window);
     if (w.findChild<QAbstractButton*>(QString::fromLatin1(control)))
@@ -58,13 +38,15 @@ private slots:
         Lancement& start = h.windows.lancement();
         start.activate();
         if (choice >= 0) Click(start, choice == 0 ? "Language_0" : "Language_1");
-        for (const Step& s : kWalk) {
-            const QImage before = s.draws ? Sheet(h.windows.dessin()) : QImage();
-            Press(s.window, s.control);
-            QVERIFY2(Shown() == s.shown, s.control);
-            QVERIFY2(Enabling(h.windows.dessin()) == s.enabling, s.control);
-            QVERIFY2(!s.draws || Sheet(h.windows.dessin()) != before, s.control);
-            if (s.control == QLatin1String("CREATE"))
+        // Each step of golden/windows/walk.txt: a button clicked (or a menu entry triggered) in a
+        // window, the windows shown after it, the board's enabling, whether the sheet changed.
+        for (const QStringList& s : Rows("windows/walk", 5)) {
+            const QImage before = Sheet(h.windows.dessin());
+            Press(qPrintable(s[0]), qPrintable(s[1]));
+            QVERIFY2(Shown() == s[2], qPrintable(s[1]));
+            QVERIFY2(Enabling(h.windows.dessin()) == s[3], qPrintable(s[1]));
+            QVERIFY2(s[4] == "0" || Sheet(h.windows.dessin()) != before, qPrintable(s[1]));
+            if (s[1] == "CREATE")
                 QCOMPARE(h.windows.dessin().windowTitle(),
                          QString(choice == 1 ? "Voriel2000  -  New Hull : VORIEL2000"
                                              : "Voriel2000  -  Nouvelle voriel : VORIEL2000"));

@@ -139,20 +139,13 @@ private slots:
 
     // Dry, afloat, the deck edge under water, the whole hull under water: said in both languages.
     void exactStatusSaysWhereTheWaterIs() {
-        const std::pair<double, const char*> rows[] = {
-            // of the way from keel to lowest sheer
-            {-0.5, "Rien n'est immergé|Nothing is under water"},
-            {0.3, "À flot, le livet hors de l'eau|Afloat, the deck edge clear of the water"},
-            {1.05, "ATTENTION : le livet est immergé !|WARNING: the deck edge is under water!"},
-            {20.0,
-             "ATTENTION : la coque est entièrement sous l'eau, elle coule !|WARNING: the "
-             "whole hull is under water, she sinks!"}};
-        for (const auto& [fraction, said] : rows) {
+        // golden/windows/exact_status.txt: the fraction of the way from the keel to the lowest
+        // sheer, and what is said in French and in English.
+        for (const QStringList& r : Rows("windows/exact_status", 3)) {
             for (const int language : {0, 1}) {
                 h_->doc.hull.Language = int16_t(language);
-                FloatAt(*hydro_, WaterlineAt(h_->doc.hull, fraction));
-                QCOMPARE(CaptionOf(*hydro_, "ExactStatus"),
-                         QString::fromUtf8(said).split('|')[language]);
+                FloatAt(*hydro_, WaterlineAt(h_->doc.hull, r[0].toDouble()));
+                QCOMPARE(CaptionOf(*hydro_, "ExactStatus"), r[1 + language]);
             }
             QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         }

@@ -78,24 +78,33 @@ inline QString CaptionOf(QWidget& window, const QString& control) {
     return QStringLiteral("<no control %1>").arg(control);
 }
 
-// The captions the window shows wrong for the language, one a line (empty when all are right),
-// against golden/captions/<file>.txt: one control a line, its name, French and English caption
-// separated by tabs, "\n" standing for a line break.
-inline std::string CaptionsWrong(QWidget& window, const std::string& file, int language) {
-    const std::string path = TestData("golden/captions/" + file + ".txt");
+// The rows of a hand-kept table of expected values, golden/<file>.txt: one row a line, its
+// fields separated by tabs, "\n" standing for a line break. A missing or empty file, or a row of
+// another width, stops the test with the file's name.
+inline std::vector<QStringList> Rows(const std::string& file, int width) {
+    const std::string path = TestData("golden/" + file + ".txt");
     std::ifstream in(path);
-    std::string wrong, line;
-    int lines = 0;
-    for (; std::getline(in, line); ++lines) {
-        const QStringList fields = QString::fromStdString(line).replace("\\n", "\n").split('\t');
-        if (fields.size() != 3) return path + ": not control<tab>french<tab>english: " + line;
-        const QString shown = CaptionOf(window, fields[0]);
-        if (shown != fields[1 + language])
-            wrong +=
-                (fields[0] + ": \"" + shown + "\" instead of \"" + fields[1 + language] + "\"\n")
-                    .toStdString();
+    std::vector<QStringList> rows;
+    for (std::string line; std::getline(in, line);) {
+        rows.push_back(QString::fromStdString(line).replace("\\n", "\n").split('\t'));
+        if (rows.back().size() != width)
+            qFatal("%s: not %d fields: %s", path.c_str(), width, line.c_str());
     }
-    return lines > 0 ? wrong : "no captions in " + path;
+    if (rows.empty()) qFatal("no rows in %s", path.c_str());
+    return rows;
+}
+
+// The captions the window shows wrong for the language, one a line (empty when all are right),
+// against golden/captions/<file>.txt: a control's name, its French and its English caption.
+inline std::string CaptionsWrong(QWidget& window, const std::string& file, int language) {
+    std::string wrong;
+    for (const QStringList& c : Rows("captions/" + file, 3)) {
+        const QString shown = CaptionOf(window, c[0]);
+        if (shown != c[1 + language])
+            wrong += (c[0] + ": \"" + shown + "\" instead of \"" + c[1 + language] + "\"\n")
+                         .toStdString();
+    }
+    return wrong;
 }
 
 #define VERIFY_CAPTIONS(window, file, language)                           \
