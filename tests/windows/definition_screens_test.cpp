@@ -128,30 +128,26 @@ private slots:
         QVERIFY(h_->dialogs.messages.empty());
     }
 
-    // Numbers as numbers, angles as integers, both inclinations as absolute values.
-    void chine1FillsTheBoxesFromTheHull() {
+    // golden/windows/screen_boxes.txt: a screen, a box and what it shows of the default hull
+    // with a length of 6.25 and the stem at -7 degrees: numbers as numbers, angles as integers,
+    // both inclinations as absolute values.
+    void fillsTheBoxesFromTheHull() {
+        openChines23();
         h_->doc.hull.XFwd[0] = 6.25;
         h_->doc.hull.StemAngle = -7;
-        Bouchain1& s = h_->windows.bouchain1();
-        s.activate();
-        const char* const boxes[][2] = {{"Text1_0", "6.25"},
-                                        {"Text1_2", ".95"},
-                                        {"Text2_3", "12"},
-                                        {"Text2_5", "7"},
-                                        {"Text2_6", "25"}};
-        for (const auto& [box, shown] : boxes) QCOMPARE(BoxText(s, box), QString(shown));
+        h_->windows.bouchain1().activate();
+        for (const QStringList& r : Rows("windows/screen_boxes", 3))
+            QCOMPARE(BoxText(Window(qPrintable(r[0])), qPrintable(r[1])), r[2]);
     }
 
-    // The stem inclination box is open only with a half width forward, as typed.
+    // The stem inclination box is open only with a half width forward, as typed
+    // (golden/windows/stem_rule.txt: the half width typed, 1 when the box is open).
     void chine1StemInclinationOnlyWithAHalfWidthForward() {
         Bouchain1& s = h_->windows.bouchain1();
         QVERIFY(!Child(s, "Text2_5")->isEnabled());  // the default forefoot is pointed
-        const std::pair<const char*, bool> rows[] = {{"0", false},  {"0,0", false}, {"abc", false},
-                                                     {"", false},   {"0,2", true},  {".05", true},
-                                                     {"-0.1", true}};
-        for (const auto& [halfWidth, enabled] : rows) {
-            Type(s, "Text1_3", halfWidth);
-            QVERIFY2(Child(s, "Text2_5")->isEnabled() == enabled, halfWidth);
+        for (const QStringList& r : Rows("windows/stem_rule", 2)) {
+            Type(s, "Text1_3", r[0]);
+            QVERIFY2(Child(s, "Text2_5")->isEnabled() == (r[1] == "1"), qPrintable(r[0]));
         }
     }
 
@@ -163,39 +159,27 @@ private slots:
         QCOMPARE(h_->dialogs.messages.at(0).text, std::string("The length LWL cannot be 0."));
     }
 
-    void chines23FillsTheBoxesFromTheHull() {
-        Bouchain2& s = openChines23();
-        const char* const boxes[][2] = {{"Text1_0", ".3"},
-                                        {"Text2_1", ".6"},
-                                        {"Text3_2", "1.05"},
-                                        {"Text1_3", "50"},
-                                        {"Text3_3", "85"}};
-        for (const auto& [box, shown] : boxes) QCOMPARE(BoxText(s, box), QString(shown));
-    }
-
-    // A click on each box, and the four boxes and flags after it (+1 kept, -1 turned in).
+    // A click on each box, and the four boxes and flags after it (+1 kept, -1 turned in), as
+    // golden/windows/check_boxes.txt lists them: the box, then the ticks of Marotte 2, 3,
+    // Tableau 2, 3 before and after.
     void chines23EachCheckBoxReachesTheRule() {
         Bouchain2& s = openChines23();
-        const char* const rows[][3] = {// box, ticks of Marotte 2, 3, Tableau 2, 3 before, after
-                                       {"ChkMarotte_3", "0000", "0100"},
-                                       {"ChkMarotte_2", "1100", "0100"},
-                                       {"ChkTableau_2", "0000", "0011"},
-                                       {"ChkTableau_3", "0011", "0000"}};
         const char* names[4] = {"ChkMarotte_2", "ChkMarotte_3", "ChkTableau_2", "ChkTableau_3"};
         Hull& hull = h_->doc.hull;
         const auto flag = [&hull](int j) -> int16_t& {
             return (j < 2 ? hull.StemTurnIn : hull.TransomTurnIn)[2 + j % 2];
         };
-        for (const auto& [box, before, after] : rows) {
-            for (int j = 0; j < 4; ++j) flag(j) = before[j] == '1' ? -1 : 1;
+        for (const QStringList& r : Rows("windows/check_boxes", 3)) {
+            for (int j = 0; j < 4; ++j) flag(j) = r[1][j] == '1' ? -1 : 1;
             s.hide();
             s.activate();  // filled from the flags
             for (int j = 0; j < 4; ++j)
-                QCOMPARE(Child<QCheckBox>(s, names[j])->isChecked(), before[j] == '1');
-            Child<QCheckBox>(s, box)->click();
+                QCOMPARE(Child<QCheckBox>(s, names[j])->isChecked(), r[1][j] == '1');
+            Child<QCheckBox>(s, qPrintable(r[0]))->click();
             for (int j = 0; j < 4; ++j) {
-                QVERIFY2(Child<QCheckBox>(s, names[j])->isChecked() == (after[j] == '1'), box);
-                QCOMPARE(flag(j), int16_t(after[j] == '1' ? -1 : 1));
+                QVERIFY2(Child<QCheckBox>(s, names[j])->isChecked() == (r[2][j] == '1'),
+                         qPrintable(r[0]));
+                QCOMPARE(flag(j), int16_t(r[2][j] == '1' ? -1 : 1));
             }
             QCOMPARE(hull.StemTurnIn[4], int16_t{-1});
             QCOMPARE(hull.TransomTurnIn[4], int16_t{-1});

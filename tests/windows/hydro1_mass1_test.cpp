@@ -71,15 +71,6 @@ void FloatAt(QWidget& hydro, const QString& z) {
     Click(hydro, "Option1_1");
 }
 
-// Each mass row's boxes Text1..Text4: i input (green), r result or b blank (both pink).
-const char* const kBoxKinds[kMassRows] = {
-    "brrr",                                          // totals
-    "irrr", "irrr", "irrr", "irrr", "irrr", "irrr",  // plates
-    "irrr", "irrr", "irrr", "irrr",                  // floor and decks
-    "iiri", "iiri",                                  // bulkheads
-    "bbii", "bbii", "bbii", "bbii", "bbii", "bbii",  // loads
-};
-
 QString BoxName(int column, int row) {
     return QStringLiteral("Text%1_%2").arg(column).arg(row);
 }
@@ -234,13 +225,17 @@ private slots:
     // The mass table as activation shows it: green boxes to type in, pink ones for the results.
     void massTableShownOnActivation() {
         Mass1& mass = openMass();
+        // golden/windows/mass_boxes.txt: each row's boxes Text1..Text4, i input (green), r result
+        // or b blank (both pink).
+        const std::vector<QStringList> kinds = Rows("windows/mass_boxes", 1);
+        QCOMPARE(int(kinds.size()), kMassRows);
         for (int row = 0; row < kMassRows; ++row) {
             for (int c = 1; c <= 4; ++c) {
                 QLineEdit* box = Child<QLineEdit>(mass, qPrintable(BoxName(c, row)));
-                const bool input = kBoxKinds[row][c - 1] == 'i';
-                QCOMPARE(BoxColour(*box), input ? kBoxInput : kBoxResult);
-                QCOMPARE(box->isReadOnly(), !input);
-                if (kBoxKinds[row][c - 1] == 'b') QCOMPARE(box->text(), QString(" "));
+                const QChar kind = kinds[row][0][c - 1];
+                QCOMPARE(BoxColour(*box), kind == 'i' ? kBoxInput : kBoxResult);
+                QCOMPARE(box->isReadOnly(), kind != 'i');
+                if (kind == 'b') QCOMPARE(box->text(), QString(" "));
             }
         }
         QCOMPARE(BoxText(mass, "Text1_1"), QString("12.0"));
