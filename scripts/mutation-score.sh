@@ -183,11 +183,40 @@ cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORIEL_BENCH=OFF \
   >"$logs/configure.log" 2>&1
 cmake --build "$build" -j"$jobs" >"$logs/build.log" 2>&1 ||
   { echo "the unmutated code does not build: see $logs/build.log" >&2; keep=1; exit 1; }
-run_suite() {
-  ctest --test-dir "$build" --stop-on-failure --timeout "$timeout" -j"$jobs" >"$1" 2>&1
+# Which tests a mutant can fail: those whose program (or an executable among their arguments)
+# the mutant's build relinked; a program that did not change passes as it did on the unmutated
+# code. They run in three passes (the core's tests, the command line's, the windows'), the pass of
+# the mutated file's own part first, so that a mutant is mostly killed within seconds.
+read -r -d '' selector <<'PY' || true
+import json, re, sys
+tests, changed, mutated = json.load(open(sys.argv[1]))["tests"], set(sys.argv[2].split()), sys.argv[3]
+cli = next((c for c in changed if c.endswith("/voriel-cli")), None)
+passes = {"core": [], "cli": [], "windows": []}
+for t in tests:
+    command = t.get("command") or []
+    exe = command[0].rsplit("/", 1)[-1] if command else ""
+    if not (set(command) & changed or (cli and exe == "cli_tests")): continue
+    part = "core" if exe == "core_tests" else "cli" if exe in ("cli_tests", "python3") else "windows"
+    passes[part].append("^" + re.escape(t["name"]) + "$")
+first = "windows" if mutated.startswith("src/windows/") else "cli" if mutated.startswith("src/cli/") else "core"
+for part in [first] + [p for p in passes if p != first]:
+    if passes[part]: print("|".join(passes[part]))
+PY
+programs() { find "$build" -type f -perm -u+x ! -path '*/CMakeFiles/*' ! -name '*.sh'; }
+run_tests() { # LOG [REGEX]: the tests matching REGEX (all without one); fails on the first failure
+  ctest --test-dir "$build" --stop-on-failure --timeout "$timeout" -j"$jobs" ${2:+-R "$2"} \
+    >>"$1" 2>&1
 }
-run_suite "$logs/baseline.log" ||
+run_suite() { # LOG MUTATED-FILE STAMP: the tests of the programs built after STAMP
+  local changed regex
+  changed=$(programs | while IFS= read -r p; do [ "$p" -nt "$3" ] && echo "$p"; done)
+  python3 -c "$selector" "$work/tests.json" "$changed" "$2" | while IFS= read -r regex; do
+    run_tests "$1" "$regex" || exit 1
+  done
+}
+run_tests "$logs/baseline.log" ||
   { echo "the suite fails on the unmutated code: see $logs/baseline.log" >&2; keep=1; exit 1; }
+ctest --test-dir "$build" -N --show-only=json-v1 >"$work/tests.json"
 
 killed=0 survived=0 unbuilt=0 i=0
 survivors=()
@@ -198,9 +227,11 @@ while IFS= read -r mutant; do
 print("%s:%d  %s  %s -> %s" % (m["file"], m["line"], m["kind"], m["old"].strip()[:60], m["new"]))' "$mutant")
   cp -p "$tree/$file" "$work/original"
   python3 -c "$mutator" apply "$tree/$file" "$mutant"
+  touch "$work/stamp"
+  sleep 1 # so that a program linked in this second is newer than the stamp
   if ! cmake --build "$build" -j"$jobs" >"$logs/$i.build.log" 2>&1; then
     verdict="did not build"; unbuilt=$((unbuilt + 1))
-  elif run_suite "$logs/$i.test.log"; then
+  elif run_suite "$logs/$i.test.log" "$file" "$work/stamp"; then
     verdict=survived; survived=$((survived + 1)); survivors+=("$what")
   else
     verdict=killed; killed=$((killed + 1))
