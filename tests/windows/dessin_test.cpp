@@ -175,12 +175,7 @@ private slots:
                          qAbs(t.top() - p[2].toDouble()) <= 15 &&
                          qAbs(t.width() - p[3].toDouble()) <= 15 &&
                          (p[4] == "-" || qAbs(t.height() - p[4].toDouble()) <= 15),
-                     qPrintable(QString("%1 at %2,%3 %4x%5")
-                                    .arg(p[0])
-                                    .arg(t.left())
-                                    .arg(t.top())
-                                    .arg(t.width())
-                                    .arg(t.height())));
+                     qPrintable(p[0]));
         }
         QVERIFY(Child(board(), "Command1_0")->geometry().bottom() <
                 board().centralWidget()->height());

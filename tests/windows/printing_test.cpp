@@ -46,38 +46,32 @@ class PrintingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void eachCommandPrintsItsPagesToThePdfChosen_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<QString>("title");
-        QTest::addRow("drawing") << 0 << 1 << 3 << kPrintDrawingTitle;
-        QTest::addRow("development, stage 0") << 1 << 0 << 1 << kPrintDevelopmentTitle;
-        QTest::addRow("development") << 1 << 1 << 5 << kPrintDevelopmentTitle;
-        QTest::addRow("all") << 2 << 1 << 23 << kPrintAllTitle;
-    }
     void eachCommandPrintsItsPagesToThePdfChosen() {
-        QFETCH(int, command);
-        QFETCH(int, stage);
-        QFETCH(int, pages);
-        QFETCH(QString, title);
-        TempDir dir;
-        FakeDialogs dialogs;
-        FakePrintDialogs print;
-        print.pdf = dir / "out.pdf";
-        QPrinter printer;
-        const auto run = command == 0   ? PrintDrawingCommand
-                         : command == 1 ? PrintDevelopmentCommand
-                                        : PrintAllCommand;
-        run(BoatDocument(stage), dialogs, print, printer, "2024-05-17");
-        QCOMPARE(print.titles, std::vector<std::string>{title.toStdString()});
-        QVERIFY(dialogs.messages.empty());
-        QCOMPARE(dialogs.waitCount, 1);
-        QCOMPARE(dialogs.waitDepth, 0);
-        QCOMPARE(PdfPages(dir / "out.pdf"), pages);
-        QCOMPARE(dir.entries(), std::vector<std::string>{"out.pdf"});
-        // The printer keeps the file the user chose for the next command.
-        QCOMPARE(printer.outputFileName().toStdString(), dir / "out.pdf");
+        using Command = decltype(&PrintAllCommand);
+        const struct {
+            Command run;
+            int stage, pages;
+            const char* title;
+        } rows[] = {{PrintDrawingCommand, 1, 3, kPrintDrawingTitle},
+                    {PrintDevelopmentCommand, 0, 1, kPrintDevelopmentTitle},
+                    {PrintDevelopmentCommand, 1, 5, kPrintDevelopmentTitle},
+                    {PrintAllCommand, 1, 23, kPrintAllTitle}};
+        for (const auto& [run, stage, pages, title] : rows) {
+            TempDir dir;
+            FakeDialogs dialogs;
+            FakePrintDialogs print;
+            print.pdf = dir / "out.pdf";
+            QPrinter printer;
+            run(BoatDocument(stage), dialogs, print, printer, "2024-05-17");
+            QCOMPARE(print.titles, std::vector<std::string>{title});
+            QVERIFY(dialogs.messages.empty());
+            QCOMPARE(dialogs.waitCount, 1);
+            QCOMPARE(dialogs.waitDepth, 0);
+            QCOMPARE(PdfPages(dir / "out.pdf"), pages);
+            QCOMPARE(dir.entries(), std::vector<std::string>{"out.pdf"});
+            // The printer keeps the file the user chose for the next command.
+            QCOMPARE(printer.outputFileName().toStdString(), dir / "out.pdf");
+        }
     }
 
     // A cancel prints nothing; a failure is said under the command's title and leaves no file,
