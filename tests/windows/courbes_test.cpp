@@ -216,18 +216,17 @@ private slots:
     }
 
 private:
-    // How the GZ chart differs from the core's curve for the KG at the hydrostatics window's
-    // displacement and trim; empty when it is the core's. The core's cross curves (the slow part)
-    // are computed again only when the displacement changed.
+    // How the GZ chart differs from GZ = KN - KG sin(heel) over the core's cross curves at the
+    // hydrostatics window's displacement and trim; empty when it is that curve. The cross curves
+    // (the slow part) are computed again only when the displacement changed.
     QString gzWrong(double kg) {
         const HydroState& w = h_->doc.hydro;
         if (cross_.points.empty() || cross_.volume != w.Volume || cross_.pitch != w.PitchAngle)
             cross_ = ComputeCrossCurves(exact_, w.Volume, w.PitchAngle);
-        const GzCurve gz = ComputeGz(exact_, cross_, kg);
         Points core;
-        for (std::size_t i = 0; i < cross_.points.size(); ++i)
-            if (cross_.points[i].status == ExactStatus::Afloat)
-                core.emplace_back(cross_.points[i].heelDeg, gz.GZ[i]);
+        for (const HeelPoint& p : cross_.points)
+            if (p.status == ExactStatus::Afloat)
+                core.emplace_back(p.heelDeg, p.KN - kg * std::sin(p.heelDeg * kHydroPi / 180));
         return Differences(SeriesPoints(*curves_, "Chart_GZ", "GZ"), core);
     }
 
