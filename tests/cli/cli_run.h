@@ -85,23 +85,6 @@ protected:
         return nlohmann::json::parse(r.out, nullptr, false);
     }
 
-    // A refused command prints nothing on stdout. A failure (status 1) is the one line
-    // "voriel-cli: " + says...; a usage error (status 2) names `says` and shows the usage.
-    void expectRefused(const std::vector<std::string>& args, int status,
-                       const std::string& says) const {
-        const CliRun r = run(args);
-        EXPECT_EQ(r.status, status) << says << ": " << r.err;
-        EXPECT_EQ(r.out, "") << says;
-        if (status == 1) {
-            EXPECT_EQ(r.err.rfind("voriel-cli: " + says, 0), 0u) << r.err;
-            EXPECT_EQ(OutputLines(r.err).size(), 1u) << r.err;
-        } else {
-            EXPECT_EQ(r.err.rfind("voriel-cli: ", 0), 0u) << r.err;
-            EXPECT_NE(r.err.find(says), std::string::npos) << r.err;
-            EXPECT_NE(r.err.find("Usage:"), std::string::npos) << r.err;
-        }
-    }
-
     std::string dir_;
 };
 

@@ -17,7 +17,9 @@ using voriel::test::Slurp;
 using voriel::test::TempDir;
 using voriel::test::TestData;
 
-// The sizes of the dump's arrays, for a pointed bow (whose bow plate is null) and a pram bow.
+// The dump's shape beyond what the DXF read-back (tests/export/dxf_readback.py) reads from it by
+// index (the lines, stations and developments): for a pointed bow (whose bow plate is null) and
+// a pram bow.
 TEST_F(CliTest, DumpHasTheShapeOfTheRecordAndWhatIsComputedFromIt) {
     for (const std::string forefoot : {"0", "0.3"}) {
         const auto d = json({"design", "half-width-forward=" + forefoot, "--json"});
@@ -28,23 +30,11 @@ TEST_F(CliTest, DumpHasTheShapeOfTheRecordAndWhatIsComputedFromIt) {
         EXPECT_EQ(rec["PanelDensity"].size(), 12u);
         EXPECT_EQ(rec["XMax"][1].get<double>(), 3.0);  // doubles read back to the same double
         for (const char* axis : {"X", "Y", "Z"}) {
-            for (const auto& [key, count, size] :
-                 {std::tuple<const char*, std::size_t, std::size_t>{"lines", 5, 83},
-                  {"bottomRulings", 2, 84},
-                  {"stations", 83, 14}}) {
-                ASSERT_EQ(d[key][axis].size(), count) << key;
-                for (const auto& row : d[key][axis]) EXPECT_EQ(row.size(), size) << key;
-            }
+            ASSERT_EQ(d["bottomRulings"][axis].size(), 2u);
+            for (const auto& row : d["bottomRulings"][axis]) EXPECT_EQ(row.size(), 84u);
+            EXPECT_EQ(d["lines"][axis][4].size(), 83u);
         }
-        const auto& dev = d["developments"];
-        for (const char* edge : {"Xi", "Yi", "Xs", "Ys"}) {
-            EXPECT_EQ(dev["bottom"][edge].size(), 84u);
-            for (const char* plate :
-                 {"plank1", "plank2", "plank3", "deck1", "deck2", "deck3", "deck4"})
-                EXPECT_EQ(dev[plate][edge].size(), 83u) << plate;
-        }
-        EXPECT_EQ(dev["transom"]["half"].size(), 14u);
-        EXPECT_EQ(dev["bowPlate"].is_null(), forefoot == "0");
+        EXPECT_EQ(d["developments"]["bowPlate"].is_null(), forefoot == "0");
         for (const char* key : {"PlateArea", "PlateCentreX", "DeckArea", "DeckCentreX"})
             EXPECT_EQ(d["mass"][key].size(), 4u) << key;
         for (const char* key : {"TransomArea", "TransomCentreX", "BowPlateArea", "BowPlateCentreX"})
@@ -145,7 +135,17 @@ TEST_F(CliTest, RefusalsSayWhyAndLoseNothing) {
         std::istringstream in(line);
         for (std::string field; std::getline(in, field, '\t');) fields.push_back(expand(field));
         SCOPED_TRACE(line);
-        expectRefused({fields.begin() + 2, fields.end()}, std::stoi(fields[0]), fields[1]);
+        const CliRun r = run({fields.begin() + 2, fields.end()});
+        EXPECT_EQ(r.status, std::stoi(fields[0])) << r.err;
+        EXPECT_EQ(r.out, "");
+        if (fields[0] == "1") {
+            EXPECT_EQ(r.err.rfind("voriel-cli: " + fields[1], 0), 0u) << r.err;
+            EXPECT_EQ(OutputLines(r.err).size(), 1u) << r.err;
+        } else {
+            EXPECT_EQ(r.err.rfind("voriel-cli: ", 0), 0u) << r.err;
+            EXPECT_NE(r.err.find(fields[1]), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("Usage:"), std::string::npos) << r.err;
+        }
         EXPECT_EQ(snapshot(), before);
         ++count;
     }
