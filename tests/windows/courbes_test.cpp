@@ -105,7 +105,7 @@ private slots:
         QFETCH(int, language);
         h_->doc.hull.Language = int16_t(language);
         curves_->activate();
-        VERIFY_CAPTIONS(*curves_, "curves", language);
+        VERIFY_CAPTIONS(*curves_, "courbes", language);
         QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
                  QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
         QVERIFY(CaptionOf(*curves_, "GzFigures")

@@ -38,19 +38,7 @@ private slots:
         Lancement& start = h.windows.lancement();
         start.activate();
         if (choice >= 0) Click(start, choice == 0 ? "Language_0" : "Language_1");
-        // Each step of golden/windows/walk.txt: a button clicked (or a menu entry triggered) in a
-        // window, the windows shown after it, the board's enabling, whether the sheet changed.
-        for (const QStringList& s : Rows("windows/walk", 5)) {
-            const QImage before = Sheet(h.windows.dessin());
-            Press(qPrintable(s[0]), qPrintable(s[1]));
-            QVERIFY2(Shown() == s[2], qPrintable(s[1]));
-            QVERIFY2(Enabling(h.windows.dessin()) == s[3], qPrintable(s[1]));
-            QVERIFY2(s[4] == "0" || Sheet(h.windows.dessin()) != before, qPrintable(s[1]));
-            if (s[1] == "CREATE")
-                QCOMPARE(h.windows.dessin().windowTitle(),
-                         QString(choice == 1 ? "Voriel2000  -  New Hull : VORIEL2000"
-                                             : "Voriel2000  -  Nouvelle voriel : VORIEL2000"));
-        }
+        walk(h, std::max(choice, 0), true);
         QCOMPARE(h.doc.hydro.HydroMode, int16_t{0});  // Compute handed the mass over
         QVERIFY(h.doc.totals.MassCentreX > 0);
 
@@ -76,24 +64,12 @@ private slots:
     // The same windows, kept for the run, follow the language chosen at each start, both ways.
     void captionsFollowTheLanguageOfEachRun() {
         Harness h;
-        AppWindows& w = h.windows;
         for (const int language : {1, 0, 1}) {
-            w.lancement().activate();
-            Click(w.lancement(), language == 0 ? "Language_0" : "Language_1");
-            Click(w.lancement(), "CREATE");
-            VERIFY_CAPTIONS(w.bouchain1(), "chine1", language);
-            Click(w.bouchain1(), "valider");
-            VERIFY_CAPTIONS(w.dessin(), "board", language);
-            Click(w.dessin(), "Command1_1");
-            VERIFY_CAPTIONS(w.bouchain2(), "chines23", language);
-            Click(w.bouchain2(), "valider");
-            Click(w.dessin(), "dessine");
-            Trigger(w.dessin(), "Hmenu");
-            VERIFY_CAPTIONS(w.hydro1(), "hydro", language);
-            VERIFY_CAPTIONS(w.mass1(), "mass", language);
-            Click(w.hydro1(), "fin2");
+            h.windows.lancement().activate();
+            Click(h.windows.lancement(), language == 0 ? "Language_0" : "Language_1");
+            walk(h, language, false);
             h.dialogs.answerCancel();
-            Click(w.dessin(), "CANCEL");
+            Click(h.windows.dessin(), "CANCEL");
             QCOMPARE(Shown(), QString("lancement"));
         }
     }
@@ -120,11 +96,11 @@ private slots:
         Click(start, language == 0 ? "Language_1" : "Language_0");
         Click(start, language == 0 ? "Language_0" : "Language_1");
         QCOMPARE(h.doc.hull.Language, int16_t(language));
-        VERIFY_CAPTIONS(start, "start", language);
+        VERIFY_CAPTIONS(start, "lancement", language);
         start.hide();
         start.activate();  // the default hull put back, the language kept
         QCOMPARE(h.doc.hull.Language, int16_t(language));
-        VERIFY_CAPTIONS(start, "start", language);
+        VERIFY_CAPTIONS(start, "lancement", language);
         QVERIFY(
             Child<QRadioButton>(start, language == 0 ? "Language_0" : "Language_1")->isChecked());
     }
@@ -147,6 +123,27 @@ private slots:
             QVERIFY(!real || Activate(start));
             if (!real) start.activate();
             QVERIFY(SameHull(h.doc.hull, defaults));
+        }
+    }
+
+private:
+    // Walks golden/windows/walk.txt: at each step a button clicked (or a menu entry triggered)
+    // in a window, then the windows shown, the board's enabling and whether the sheet changed
+    // (when `states`: the first run), and the windows whose captions are checked in the language.
+    void walk(Harness& h, int language, bool states) {
+        for (const QStringList& s : Rows("windows/walk", 6)) {
+            const QImage before = Sheet(h.windows.dessin());
+            Press(qPrintable(s[0]), qPrintable(s[1]));
+            QVERIFY2(Shown() == s[2], qPrintable(s[1]));
+            QVERIFY2(!states || Enabling(h.windows.dessin()) == s[3], qPrintable(s[1]));
+            QVERIFY2(!states || s[4] == "0" || Sheet(h.windows.dessin()) != before,
+                     qPrintable(s[1]));
+            for (const QString& w : s[5].split(' '))
+                if (w != "-") VERIFY_CAPTIONS(Window(qPrintable(w)), w.toStdString(), language);
+            if (s[1] == "CREATE")
+                QCOMPARE(h.windows.dessin().windowTitle(),
+                         QString(language == 1 ? "Voriel2000  -  New Hull : VORIEL2000"
+                                               : "Voriel2000  -  Nouvelle voriel : VORIEL2000"));
         }
     }
 };
