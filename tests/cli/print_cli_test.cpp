@@ -1,7 +1,6 @@
 // voriel-cli print and templates: real PDF files read back by poppler's pdfinfo and pdftotext, the
 // templates' JSON report and golden recording (the refusals are in golden/cli/refusals.txt).
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <fstream>
 
@@ -14,7 +13,6 @@ namespace {
 using voriel::test::BoatFile;
 using voriel::test::Capture;
 using voriel::test::CliRun;
-using voriel::test::Exists;
 using voriel::test::PdfPages;
 using voriel::test::PdfPageText;
 using voriel::test::Slurp;
@@ -31,8 +29,11 @@ protected:
     }
 };
 
-// The pages of each command, stage, language and paper reach the PDF, with their texts.
+// The pages of each command, stage, language and paper reach the PDF, with their texts; a file
+// printed over is replaced whole and nothing else is left in the folder (the refusals, which
+// keep it, are in golden/cli/refusals.txt).
 TEST_F(PrintCli, PdfHasThePagesAndTextsOfTheCommand) {
+    std::ofstream(path("development0.pdf")) << "the old file";
     const struct {
         std::vector<std::string> args;
         int pages;
@@ -65,17 +66,9 @@ TEST_F(PrintCli, PdfHasThePagesAndTextsOfTheCommand) {
         for (const auto& [page, phrase] : c.phrases)
             EXPECT_NE(PdfPageText(pdf, page).find(phrase), std::string::npos) << phrase;
     }
-}
-
-// A good file printed over is replaced whole (the refusals, which keep it, are in
-// golden/cli/refusals.txt), and nothing else is left in the folder.
-TEST_F(PrintCli, APdfPrintedOverIsReplacedWhole) {
-    const std::string pdf = path("kept.pdf");
-    std::ofstream(pdf) << "the old file";
-    ASSERT_EQ(on("print", {"--what", "drawing", "--pdf", pdf}).status, 0);
-    EXPECT_EQ(PdfPages(pdf), 3);
     EXPECT_EQ(voriel::test::TempDir::List(dir_),
-              (std::vector<std::string>{"err", "kept.pdf", "out"}));
+              (std::vector<std::string>{"all1.pdf", "development0.pdf", "development1.pdf", "err",
+                                        "out"}));
 }
 
 // The report's JSON: every plate with its accuracy report and marking table, and the pages the PDF
