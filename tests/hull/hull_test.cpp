@@ -1,8 +1,9 @@
-// The new-hull reset and the spare slot (the default hull's values: the golden data files).
+// The default hull, the new-hull reset and the spare slot.
 #include "hull/hull.h"
 
 #include <gtest/gtest.h>
 
+#include "hull/chine1.h"
 #include "hull/definition_screens.h"
 #include "support/test_hulls.h"
 
@@ -13,17 +14,27 @@ LineArray Hull::*const kLineFields[] = {&Hull::XFwd, &Hull::YFwd, &Hull::ZFwd,
                                         &Hull::XMax, &Hull::YMax, &Hull::ZMax,
                                         &Hull::XAft, &Hull::YAft, &Hull::ZAft};
 
-// What the data file does not hold (the golden files hold the rest).
-TEST(DefaultHull, ValuesTheDataFileDoesNotHold) {
+// The record as the start-up sets it, before any validation derives values from it.
+TEST(DefaultHull, ExactlyTheListedValuesWithEmptyPoints) {
     Hull h;
     SetDefaultHull(h);
     EXPECT_EQ(h.HullFileName, "VORIEL2000");
     EXPECT_EQ(h.LineColor, (std::array<int32_t, 6>{0, 255, 255 * 65536, 155 * 256,
                                                    128 + 155 * 65536, 128 + 128 * 256}));
+    EXPECT_EQ(h.PlankAngle, (std::array<int16_t, 5>{12, 50, 70, 85, 0}));
+    EXPECT_EQ(std::vector<int>({h.KeelAdvance, h.StemAngle, h.TransomAngle, h.Language}),
+              std::vector<int>({45, 15, -25, 0}));
     EXPECT_EQ(h.StemTurnIn, (std::array<int16_t, 6>{1, 1, 1, 1, -1, 0}));
     EXPECT_EQ(h.TransomTurnIn, (std::array<int16_t, 6>{1, 1, 1, 1, -1, 0}));
+    EXPECT_EQ(h.XFwd, (LineArray{6, 6, 6, 6, 6, 0}));
+    EXPECT_EQ(h.ZFwd, (LineArray{0, 0.1, 0.3, 0.75, 1.1, 0}));
+    EXPECT_EQ(h.ZMax, (LineArray{-0.95 * TanDeg(12), 0, 0.2, 0.6, 1.0, 0}));
+    EXPECT_EQ(h.ZAft, (LineArray{0, 0.15, 0.3, 0.7, 1.05, 0}));
+    EXPECT_EQ(std::vector<double>({h.XMax[0], h.XMax[1], h.YMax[1], h.YAft[1], h.YFwd[1]}),
+              std::vector<double>({3.0 + 0.95 * TanDeg(45), 3, 0.95, 0.7, 0}));
+    EXPECT_EQ(std::vector<double>({h.PowerFwd, h.PowerAft, h.ShapeSAft, h.ShapeSFwd}),
+              std::vector<double>({2.5, 2.1, 1, 0}));
     EXPECT_EQ(h.PanelDensity, (std::array<double, 12>{12, 12, 12, 12, 12, 12, 0, 0, 0, 12, 12, 0}));
-    EXPECT_EQ(h.Language, 0);
     EXPECT_TRUE(h.LineX == LinePoints{} && h.BottomRulingZ == RulingPoints{});
 }
 
