@@ -100,7 +100,7 @@ private slots:
 
     // The exact figures follow every computation: waterline, displacement, trim over a centre of
     // gravity; the displacement mode floats the true hull at the window's displacement.
-    void exactFiguresAreTheCoresAfterEveryComputation() {
+    void exactPanel() {
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         const double low = Val(FigureText(*hydro_, "volume").toStdString());
         FloatAt(*hydro_, "0,15");
@@ -126,12 +126,10 @@ private slots:
         for (const QString& f : kFigures) QCOMPARE(FigureText(*hydro_, f), QString());
         FloatAt(*hydro_, "0.1");
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
-    }
 
-    // Dry, afloat, the deck edge under water, the whole hull under water: said in both languages.
-    void exactStatusSaysWhereTheWaterIs() {
-        // golden/windows/exact_status.txt: the fraction of the way from the keel to the lowest
-        // sheer, and what is said in French and in English.
+        // Dry, afloat, the deck edge under water, the whole hull under water, said in both
+        // languages: golden/windows/exact_status.txt: the fraction of the way from the keel to the
+        // lowest sheer, and what is said in French and in English.
         for (const QStringList& r : Rows("windows/exact_status", 3)) {
             for (const int language : {0, 1}) {
                 h_->doc.hull.Language = int16_t(language);
@@ -222,8 +220,9 @@ private slots:
             QVERIFY(qAbs(h_->doc.hydro.WaterZ[i] - 0.2) < 1e-12);  // no pitch: level water
     }
 
-    // The mass table as activation shows it: green boxes to type in, pink ones for the results.
-    void massTableShownOnActivation() {
+    // The mass table as activation shows it: green boxes to type in, pink ones for the results;
+    // computing on Enter and on leaving a box.
+    void massTable() {
         Mass1& mass = openMass();
         // golden/windows/mass_boxes.txt: each row's boxes Text1..Text4, i input (green), r result
         // or b blank (both pink).
@@ -244,12 +243,9 @@ private slots:
         QCOMPARE(h_->doc.totals.TotalMass, Number(mass, 3, 0));
         QVERIFY(Number(mass, 3, 0) > 0);
         QVERIFY(qAbs(h_->doc.totals.MassCentreX - Number(mass, 4, 0)) <= 0.0005);
-    }
 
-    // Enter computes (and only computes: the hydrostatics keeps its own displacement); so does
-    // leaving a box; the area and position columns show the values as the table holds them.
-    void massEnterAndLeavingABoxCompute() {
-        Mass1& mass = openMass();
+        // Enter computes (and only computes: the hydrostatics keeps its own displacement); so does
+        // leaving a box; the area and position columns show the values as the table holds them.
         const double bottom = Number(mass, 3, 1);
         const double total = Number(mass, 3, 0);
         Enter(mass, "Text1_1", "24");
