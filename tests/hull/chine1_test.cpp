@@ -50,12 +50,9 @@ void expectEndsOnTheirPlanes(const Hull& h, const std::string& what) {
     EXPECT_GE(h.StemAngle, 0);
 }
 
-TEST(Chine1, EndsLieOnTheStemAndTransomPlanesOfRandomHulls) {
+TEST(Chine1, EndsLieOnTheStemAndTransomPlanes) {
     for (uint32_t seed = 1; seed <= 1000; ++seed)
         expectEndsOnTheirPlanes(test::RandomHull(seed), "seed " + std::to_string(seed));
-}
-
-TEST(Chine1, ASteepTransomMeetsTheChineWhereTheFixedPointPassesRunAway) {
     // Ten passes of the transom intersection ran 950 m aft on this 5.4 m hull.
     Hull h;
     SetDefaultHull(h);
@@ -65,13 +62,10 @@ TEST(Chine1, ASteepTransomMeetsTheChineWhereTheFixedPointPassesRunAway) {
     ASSERT_FALSE(ValidateChine1Screen(h, s).has_value());
     expectEndsOnTheirPlanes(h, "steep transom");
     EXPECT_GE(h.TransomAngle, -69);
-    EXPECT_GT(h.XAft[1], -2 * h.XFwd[0]);
-    EXPECT_LT(h.XAft[1], 0.0);
-}
-
-TEST(Chine1, ATransomRakedBeyondTheChineIsBroughtUpLikeTheStem) {
-    // The chine climbs aft faster than a 70 degree transom leans: no meeting point at 70.
-    const Hull h = withChine1Entries({{1, "1.8"}, {6, "5"}}, {{1, ".6"}, {2, "-.9"}, {6, "70"}});
+    EXPECT_TRUE(h.XAft[1] > -2 * h.XFwd[0] && h.XAft[1] < 0.0) << h.XAft[1];
+    // The chine climbs aft faster than a 70 degree transom leans: no meeting point at 70, so the
+    // transom is brought up as the stem is.
+    h = withChine1Entries({{1, "1.8"}, {6, "5"}}, {{1, ".6"}, {2, "-.9"}, {6, "70"}});
     EXPECT_GT(h.TransomAngle, -70);
     expectEndsOnTheirPlanes(h, "raked transom");
 }
@@ -131,14 +125,12 @@ TEST(Chine1, BottomHalfWidthInvertsBottomHeight) {
             }
         }
     }
-}
-
-TEST(Chine1, BottomHalfWidthOutsideTheBottom) {
+    // Outside the bottom: above chine 1, below the keel, and the flat triangle just ahead of the
+    // max-beam station, where the bottom is a plane.
     const Hull h = test::ValidatedDefaultHull();
     const double x = 4.5;
     EXPECT_EQ(BottomHalfWidth(h, x, ChineHeight1(h, x) + 1), ChineHalfWidth1(h, x));
     EXPECT_EQ(BottomHalfWidth(h, x, BottomHeight(h, x, 0) - 1), 0);
-    // In the flat triangle just ahead of the max-beam station the bottom is a plane.
     const double z = h.ZMax[0] * 0.9;
     EXPECT_NEAR(BottomHalfWidth(h, 3.05, z), 0.95 * 0.1, 1e-12);
 }
