@@ -112,14 +112,6 @@ private slots:
                     .startsWith(language == 0 ? "Déplacement " : "Displacement "));
     }
 
-    void formChartsHoldTheCoresCurves() {
-        for (const auto& [view, value] : kCurves) {
-            const Points expected = CoreForm(h_->doc.hull, value);
-            QVERIFY(expected.size() >= 18);
-            QCOMPARE(Differences(SeriesPoints(*curves_, view), expected), QString());
-        }
-    }
-
     // Each refused KG keeps the curve and says why in the window, in its language; a good entry
     // clears the refusal.
     void aRefusedKgKeepsTheCurveAndSaysWhy() {
@@ -203,8 +195,14 @@ private slots:
         QVERIFY(CaptionOf(*curves_, "GzFigures").startsWith("No GZ curve"));
     }
 
-    // Another hull validated on the chine-1 screen: the curves are the new hull's.
-    void curvesFollowTheHull() {
+    // Last: the charts hold the core's curves of form; another hull validated on the chine-1
+    // screen, they hold the new hull's.
+    void formChartsHoldTheCoresCurvesOfTheHull() {
+        for (const auto& [view, value] : kCurves) {
+            const Points expected = CoreForm(h_->doc.hull, value);
+            QVERIFY(expected.size() >= 18);
+            QCOMPARE(Differences(SeriesPoints(*curves_, view), expected), QString());
+        }
         const Points before = SeriesPoints(*curves_, "Chart_displacement");
         h_->windows.bouchain1().activate();
         Type(h_->windows.bouchain1(), "Text1_2", "1.1");
