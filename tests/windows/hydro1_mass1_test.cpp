@@ -17,21 +17,12 @@ double BoxValue(QWidget& w, const char* box) {
     return Val(BoxText(w, box).toStdString());
 }
 
-// The exact panel's figures by control name, in the order of CoreFigures: three decimals, but
-// one for the pitch and none for the displacements (kg).
-const QStringList kFigures =
-    QString(
-        "waterlineZ pitch volume displacementFresh displacementSea "
-        "waterlineLength waterlineBeam draft waterplaneArea LCF buoyancyX "
-        "buoyancyY buoyancyZ KB BMt BMl KMt KMl Cb Cp Cm Cwp wettedSurface")
-        .split(' ');
-int Decimals(const QString& figure) {
-    return figure == "pitch" ? 1 : figure.startsWith("displacement") ? 0 : 3;
-}
 template <typename... V>
 std::vector<double> Values(V... v) {
     return {double(v)...};
 }
+// The core's figures in the order of golden/windows/exact_figures.txt, which names the panel's
+// controls and the decimals they show.
 std::vector<double> CoreFigures(const ExactCondition& c) {
     const ExactFigures& f = c.figures;
     return Values(c.waterlineZ, c.pitch * 180 / kHydroPi, f.volume, f.displacementFresh,
@@ -48,13 +39,14 @@ QString FigureText(QWidget& window, const QString& name) {
 // line, empty when the panel shows the core's result.
 QString PanelWrong(QWidget& window, const Document& doc) {
     const auto core = CoreFigures(ExactBesideWindow(doc.hull, doc.hydro, doc.totals));
-    QString wrong = kFigures.size() == int(core.size()) ? "" : "a figure without its name";
-    for (int i = 0; i < kFigures.size(); ++i) {
-        const QString shown = FigureText(window, kFigures[i]);
-        const double tolerance = 0.5 * std::pow(10.0, -Decimals(kFigures[i])) + 1e-9;
+    const auto figures = Rows("windows/exact_figures", 2);
+    QString wrong = figures.size() == core.size() ? "" : "a figure without its name";
+    for (std::size_t i = 0; i < std::min(figures.size(), core.size()); ++i) {
+        const QString shown = FigureText(window, figures[i][0]);
+        const double tolerance = 0.5 * std::pow(10.0, -figures[i][1].toInt()) + 1e-9;
         if (!QRegularExpression("^-?\\d+(\\.\\d+)?$").match(shown).hasMatch() ||
             !(std::fabs(Val(shown.toStdString()) - core[i]) <= tolerance))
-            wrong += QString("%1: \"%2\" for %3\n").arg(kFigures[i], shown).arg(core[i]);
+            wrong += QString("%1: \"%2\" for %3\n").arg(figures[i][0], shown).arg(core[i]);
     }
     return wrong;
 }
@@ -123,7 +115,8 @@ private slots:
 
         // A refused entry blanks them.
         FloatAt(*hydro_, "1e999");
-        for (const QString& f : kFigures) QCOMPARE(FigureText(*hydro_, f), QString());
+        for (const QStringList& f : Rows("windows/exact_figures", 2))
+            QCOMPARE(FigureText(*hydro_, f[0]), QString());
         FloatAt(*hydro_, "0.1");
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
 
