@@ -56,6 +56,12 @@ public:
     }
     void endWait() override { --waitDepth; }
 
+    // Whether exactly one message was shown, under the title, its text holding `part`.
+    bool saidOnce(const std::string& title, const std::string& part = "") const {
+        return messages.size() == 1 && messages[0].title == title &&
+               messages[0].text.find(part) != std::string::npos;
+    }
+
     // Answers queued but not asked for yet.
     std::size_t pendingAnswers() const { return answers_.size() + confirmAnswers_.size(); }
 

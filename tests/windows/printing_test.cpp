@@ -89,11 +89,8 @@ private slots:
             QCOMPARE(dialogs.waitCount, cancel ? 0 : 1);
             QCOMPARE(dialogs.waitDepth, 0);
             QVERIFY(dir.entries().empty());
-            QCOMPARE(dialogs.messages.size(), std::size_t(cancel ? 0 : 1));
-            if (!cancel) {
-                QCOMPARE(dialogs.messages[0].title, std::string(kPrintAllTitle));
-                QVERIFY(dialogs.messages[0].text.find("missing/out.pdf") != std::string::npos);
-            }
+            QVERIFY(cancel ? dialogs.messages.empty()
+                           : dialogs.saidOnce(kPrintAllTitle, "missing/out.pdf"));
         }
         FakeDialogs dialogs;
         FakePrintDialogs unnamed;
@@ -101,8 +98,7 @@ private slots:
         pdfPrinter.setOutputFormat(QPrinter::PdfFormat);
         pdfPrinter.setOutputFileName(QString());
         PrintDrawingCommand(BoatDocument(1), dialogs, unnamed, pdfPrinter, "2024-05-17");
-        QCOMPARE(dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(dialogs.messages[0].title, std::string(kPrintDrawingTitle));
+        QVERIFY(dialogs.saidOnce(kPrintDrawingTitle));
     }
 
     // The bottom's templates at stage 0, as the command plans them on the printer's page; the
@@ -161,11 +157,9 @@ private slots:
             print.sy = r.sy;
             print.pdf = dir / r.pdf;
             PrintTemplatesCommand(BoatDocument(1), dialogs, print, printer, options, "2024-05-17");
-            QCOMPARE(dialogs.messages.size(), std::size_t(*r.said ? 1 : 0));
-            if (*r.said) {
-                QCOMPARE(dialogs.messages[0].title, std::string(kPrintTemplatesTitle));
-                QVERIFY(dialogs.messages[0].text.find(r.said) != std::string::npos);
-            }
+            QVERIFY2(
+                *r.said ? dialogs.saidOnce(kPrintTemplatesTitle, r.said) : dialogs.messages.empty(),
+                r.pdf);
             QCOMPARE(options.scale.SY, 1.0);  // what was refused is not kept
             QCOMPARE(dialogs.waitCount, r.waits);
             QCOMPARE(dialogs.waitDepth, 0);
