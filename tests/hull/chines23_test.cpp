@@ -1,4 +1,4 @@
-// Chines 2 and 3 and the sheer: plank angles, heights, ends, turned-in segments, points.
+// Chines 2 and 3 and the sheer: half widths, ends, turned-in segments and points.
 #include "hull/chines23.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,6 @@
 
 namespace voriel {
 namespace {
-
-// The entries of the screen: DefinitionScreens.EntriesAreReadClampedAndShownBack.
 
 TEST(Chines23, AVerticalPlankKeepsTheHalfWidthOfTheLineBelow) {
     Hull h = test::ValidatedDefaultHull();

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -146,7 +145,6 @@ TEST(HullDataFile, OldAndEditedFilesAreRead) {
 
 // Every refused file: an error naming the file and the reason, and no hull.
 TEST(HullDataFile, RefusedFiles) {
-    const std::string huge = " 1" + std::string(5000, '0');
     const std::string shifted = "where the marker \"LINE  ", noHull = "do not describe a hull";
     const std::vector<std::pair<Edit, std::string>> cases = {
         {[](Lines& l) { l.resize(40); }, "ends too early (line 41, line value, is missing)"},
@@ -154,7 +152,6 @@ TEST(HullDataFile, RefusedFiles) {
         {[](Lines& l) { l[9] = "EOF "; }, "\"EOF\") in the block of line 0"},
         {[](Lines& l) { l[9 + 14] = "EOF"; }, "\"EOF\") in the block of line 1"},
         {setLines({{12, " 1e999"}}), "line 12 (line value) is not a finite number: \" 1e999\""},
-        {setLines({{12, huge}}), "not a finite number: \" 1" + std::string(38, '0') + "…\""},
         {setLines({{7, " 40000"}}), "line 7 (KeelAdvance) is outside the range of a 16-bit"},
         {setLines({{10 + 14 * 3 + 1, "-32769"}}), "(PlankAngle) is outside the range of a 16-bit"},
         // What the writer once wrote for a file named "my<LF>boat.D50".
