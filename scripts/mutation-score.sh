@@ -15,6 +15,9 @@
 #   -R REGEX    mutate only the src/ files whose path matches REGEX (default: all of src/ but
 #               app/, the desktop program's thin main functions, which no test runs)
 #   -k          keep the temporary folder (worktree, build, log of each mutant) for a look
+#   -p LOG      the output of an earlier run of the same sample: the mutants it killed are tried
+#               first, then those that survived, then those that did not build, so that a run cut
+#               short still says whether the mutants killed before are killed again
 set -euo pipefail
 
 if [ "${CI:-}" = true ]; then
@@ -22,8 +25,8 @@ if [ "${CI:-}" = true ]; then
   exit 2
 fi
 
-rev=HEAD count=150 seed=7 timeout=300 jobs=2 only='' keep=0
-while getopts 'r:n:s:t:j:R:kh' opt; do
+rev=HEAD count=150 seed=7 timeout=300 jobs=2 only='' keep=0 previous=''
+while getopts 'r:n:s:t:j:R:kp:h' opt; do
   case "$opt" in
     r) rev=$OPTARG ;;
     n) count=$OPTARG ;;
@@ -32,7 +35,8 @@ while getopts 'r:n:s:t:j:R:kh' opt; do
     j) jobs=$OPTARG ;;
     R) only=$OPTARG ;;
     k) keep=1 ;;
-    *) sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    p) previous=$(realpath "$OPTARG") ;;
+    *) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
   esac
 done
 
@@ -174,6 +178,19 @@ echo "== worktree of $commit in $work"
 git -C "$repo" worktree add --detach "$tree" "$commit" >/dev/null 2>&1
 python3 -c "$mutator" sample "$tree/src" "$count" "$seed" "$only" >"$work/mutants.jsonl"
 total=$(wc -l <"$work/mutants.jsonl")
+if [ -n "$previous" ]; then
+  python3 - "$work/mutants.jsonl" "$previous" <<'PY'
+import json, re, sys
+verdicts = {}
+for line in open(sys.argv[2], encoding="utf-8"):
+    m = re.match(r"\[\d+/\d+\] (\S+?):(\d+)  (\S+)  .*  => (.*)$", line.rstrip("\n"))
+    if m: verdicts[(m[1], int(m[2]), m[3])] = m[4]
+mutants = [json.loads(l) for l in open(sys.argv[1], encoding="utf-8")]
+rank = {"killed": 0, "survived": 1}
+mutants.sort(key=lambda m: rank.get(verdicts.get((m["file"], m["line"], m["kind"])), 2))
+open(sys.argv[1], "w", encoding="utf-8").write("".join(json.dumps(m) + "\n" for m in mutants))
+PY
+fi
 echo "== $total mutants (seed $seed)"
 
 # Release without debug information: a mutant relinks every test program, and debug information
