@@ -9,6 +9,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <tuple>
 
 #include "board/print_page.h"
 #include "board/station_sections.h"
@@ -316,56 +317,12 @@ TEST(TemplatePlan, RectanglesLieTheWayThatTakesFewestSheets) {
             p.upper.push_back({c.x / 1000 * j / 10, c.y / 1000});
         }
         const TemplateTiling t = TileTemplate(p, area, {}, 10.0, kTemplateMarginMm);
-        EXPECT_EQ(t.printedCount, c.sheets);
-        EXPECT_EQ(t.turned, c.turned);
-        EXPECT_EQ(t.rows, c.rows);
-        EXPECT_EQ(t.cols, c.cols);
+        EXPECT_EQ(std::tie(t.printedCount, t.turned, t.rows, t.cols),
+                  std::tie(c.sheets, c.turned, c.rows, c.cols));
         // Neighbours share the overlap exactly.
         if (t.cols > 1) {
             EXPECT_NEAR(SheetWindow(t, 0, 0).u1 - SheetWindow(t, 0, 1).u0, 10 * kTwipsPerMm, 1e-6);
         }
-    }
-}
-
-// The calibration sheet's square (100 mm) and ruler (200 mm with a tick every millimetre) at
-// their true size, scaled by the calibration: the square is four lines end to end, closing
-// where they started, sides square to the page; the ruler the longest upright line.
-TEST(TemplatePlan, CalibrationSquareAndRulerMeasureTrueAndScale) {
-    const HullOnBoard b = OnBoard(0);
-    const PageArea a4 = PrintableArea(Paper::A4);
-    for (const TemplateScale& s : {TemplateScale{1.0, 1.0}, {1.02, 0.97}, {0.8, 1.2}}) {
-        TemplateRequest r;
-        r.scale = s;
-        PageRecordingCanvas canvas(a4.width, a4.height);
-        DrawCalibrationSheet(b.hull, PlanTemplates(b.hull, b.board, r, a4.width, a4.height), r,
-                             canvas);
-        bool ok = false;
-        std::vector<std::array<float, 4>> lines;
-        for (const RecordedCall& c : test::ReadRecording(canvas.recording(), ok))
-            if (c.op == "line") lines.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
-        ASSERT_TRUE(ok);
-        double squareW = 0, squareH = 0, ruler = 0, rulerX = 0;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto& a = lines[i];
-            if (a[0] == a[2] && std::fabs(a[3] - a[1]) > ruler)
-                ruler = std::fabs(a[3] - a[1]), rulerX = a[0];
-            if (i + 3 >= lines.size()) continue;
-            bool closed = a[1] == a[3] && lines[i + 1][0] == lines[i + 1][2] &&
-                          lines[i + 3][2] == a[0] && lines[i + 3][3] == a[1];
-            for (std::size_t k = 1; k < 4; ++k)
-                closed = closed && lines[i + k][0] == lines[i + k - 1][2] &&
-                         lines[i + k][1] == lines[i + k - 1][3];
-            if (closed)
-                squareW = std::fabs(a[2] - a[0]),
-                squareH = std::fabs(lines[i + 1][3] - lines[i + 1][1]);
-        }
-        const auto ticks = std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
-            return l[0] == rulerX && l[1] == l[3];
-        });
-        EXPECT_NEAR(squareW, 100 * kTwipsPerMm * s.SX, 0.01) << s.SX;
-        EXPECT_NEAR(squareH, 100 * kTwipsPerMm * s.SY, 0.01) << s.SY;
-        EXPECT_NEAR(ruler, 200 * kTwipsPerMm * s.SY, 0.01) << s.SY;
-        EXPECT_EQ(ticks, 201);
     }
 }
 
@@ -415,9 +372,46 @@ PlanePoint PlaneOfPage(const TemplatePlan& plan, const PlannedPlate& p, const Te
     return {x / s.SX + w.u0, (y - plan.area.top) / s.SY + w.v0};
 }
 
+// The calibration sheet's square (100 mm) and ruler (200 mm with a tick every millimetre) at
+// their true size, scaled by the calibration: the square is four lines end to end, closing
+// where they started, sides square to the page; the ruler the longest upright line.
+TEST(TemplateSheets, CalibrationSquareAndRulerMeasureTrueAndScale) {
+    for (const TemplateScale& s : {TemplateScale{1.0, 1.0}, {1.02, 0.97}, {0.8, 1.2}}) {
+        TemplateRequest r;
+        r.scale = s;
+        const RecordedTemplates rec = RecordTemplates(OnBoard(0), r, Paper::A4);
+        std::vector<std::array<float, 4>> lines;
+        for (const RecordedCall& c : rec.pages[0])
+            if (c.op == "line") lines.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
+        double squareW = 0, squareH = 0, ruler = 0, rulerX = 0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const auto& a = lines[i];
+            if (a[0] == a[2] && std::fabs(a[3] - a[1]) > ruler)
+                ruler = std::fabs(a[3] - a[1]), rulerX = a[0];
+            if (i + 3 >= lines.size()) continue;
+            bool closed = a[1] == a[3] && lines[i + 1][0] == lines[i + 1][2] &&
+                          lines[i + 3][2] == a[0] && lines[i + 3][3] == a[1];
+            for (std::size_t k = 1; k < 4; ++k)
+                closed = closed && lines[i + k][0] == lines[i + k - 1][2] &&
+                         lines[i + k][1] == lines[i + k - 1][3];
+            if (closed)
+                squareW = std::fabs(a[2] - a[0]),
+                squareH = std::fabs(lines[i + 1][3] - lines[i + 1][1]);
+        }
+        const auto ticks = std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
+            return l[0] == rulerX && l[1] == l[3];
+        });
+        EXPECT_NEAR(squareW, 100 * kTwipsPerMm * s.SX, 0.01) << s.SX;
+        EXPECT_NEAR(squareH, 100 * kTwipsPerMm * s.SY, 0.01) << s.SY;
+        EXPECT_NEAR(ruler, 200 * kTwipsPerMm * s.SY, 0.01) << s.SY;
+        EXPECT_EQ(ticks, 201);
+    }
+}
+
 // Every piece of the outline drawn on the plate's sheets (the pen-width-2 lines in the plate's
 // colour below the header band) lies on one segment of the outline at 1:1, every sheet has some,
-// and the pieces cover every segment.
+// and the pieces cover every segment. (A metre of the plate is its twips on the sheet, turned or
+// not: the sheet counts of RectanglesLieTheWayThatTakesFewestSheets.)
 void ExpectOutlineReassembled(const Hull& h, const RecordedTemplates& rec, const PlannedPlate& p,
                               const TemplateScale& s) {
     std::vector<std::pair<PlanePoint, PlanePoint>> pieces;
@@ -458,6 +452,17 @@ void ExpectOutlineReassembled(const Hull& h, const RecordedTemplates& rec, const
             reached = std::max(reached, to);
         }
         EXPECT_GE(reached * length, length - kTolerance) << "outline segment " << i;
+    }
+    // A sheet is printed where the outline runs through the part of it kept once cut, only there.
+    for (int r = 0; r < p.tiling.rows; ++r) {
+        for (int c = 0; c < p.tiling.cols; ++c) {
+            bool crossed = false;
+            for (std::size_t i = 0; i + 1 < o.size() && !crossed; ++i) {
+                PlanePoint u = o[i], v = o[i + 1];
+                crossed = ClipSegment(SheetCell(p.tiling, r, c), u, v);
+            }
+            EXPECT_EQ(p.tiling.isPrinted(r, c), crossed) << SheetLabel(r, c);
+        }
     }
 }
 
@@ -522,41 +527,6 @@ TEST(TemplateSheets, OutlinesReassembleAtFullSize) {
             SCOPED_TRACE(TemplatePanelKey(p.plate.panel));
             ExpectOutlineReassembled(b.hull, rec, p, r.scale);
             ExpectCrossesShared(rec, p, r.scale);
-        }
-    }
-}
-
-// A metre of the plate is its twips on the sheet, turned or not; every sheet is printed because
-// the outline runs through the part of it that is kept once cut, and no sheet left out has any
-// of the outline there.
-TEST(TemplateSheets, FullSizeAndPrintedSheetsAreThoseTheOutlineCrosses) {
-    EXPECT_NEAR(kTwipsPerMetre, 56692.913385826771, 1e-8);
-    const HullOnBoard b = OnBoard(0);
-    const std::vector<FlatPoint> plank2 =
-        PlateOutline(MakeTemplatePlate(b.hull, b.board, TemplatePanel::Plank2));
-    for (const bool turned : {false, true}) {
-        TemplateTiling t;
-        t.turned = turned;
-        for (std::size_t i = 0; i + 1 < plank2.size(); ++i) {
-            const PlanePoint a = PlaneOf(t, plank2[i]), c = PlaneOf(t, plank2[i + 1]);
-            EXPECT_NEAR(std::hypot(a.u - c.u, a.v - c.v),
-                        std::hypot(plank2[i].x - plank2[i + 1].x, plank2[i].y - plank2[i + 1].y) *
-                            kTwipsPerMetre,
-                        1e-6);
-        }
-    }
-    const PageArea a4 = PrintableArea(Paper::A4);
-    for (const PlannedPlate& p : PlanTemplates(b.hull, b.board, {}, a4.width, a4.height).plates) {
-        const std::vector<FlatPoint> o = PlateOutline(p.plate);
-        for (int r = 0; r < p.tiling.rows; ++r) {
-            for (int c = 0; c < p.tiling.cols; ++c) {
-                bool crossed = false;
-                for (std::size_t i = 0; i + 1 < o.size() && !crossed; ++i) {
-                    PlanePoint u = PlaneOf(p.tiling, o[i]), v = PlaneOf(p.tiling, o[i + 1]);
-                    crossed = ClipSegment(SheetCell(p.tiling, r, c), u, v);
-                }
-                EXPECT_EQ(p.tiling.isPrinted(r, c), crossed) << SheetLabel(r, c);
-            }
         }
     }
 }
