@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "develop/panel_development.h"
 #include "develop/triangle_helpers.h"
@@ -157,25 +158,9 @@ TEST(DevelopPlate, PlankBetweenParallelLinesIsARectangleEvenWhereTheyTouch) {
     }
 }
 
-// A line whose aft end coincides with its first station: the flat point repeats its neighbour.
-TEST(DevelopPlate, CoincidingEndPointsRepeatTheirNeighbour) {
-    Strip s = ParallelStrip(1, 0.1, 0.4);
-    for (const int line : {1, 2}) {
-        s.X[line][0] = s.X[line][1];
-        s.Y[line][0] = s.Y[line][1];
-        s.Z[line][0] = s.Z[line][1];
-    }
-    const Development d = DevelopPlate(80, 1, s.X, s.Y, s.Z, 40);
-    EXPECT_EQ(d.DevXi[0], d.DevXi[1]);
-    EXPECT_EQ(d.DevYi[0], d.DevYi[1]);
-    EXPECT_EQ(d.DevXs[0], d.DevXs[1]);
-    EXPECT_EQ(d.DevYs[0], d.DevYs[1]);
-    EXPECT_EQ(d.DevXi[0], 0.0);
-    EXPECT_NEAR(d.DevXi[82], 8.1, 1e-12);
-}
-
 // Degenerate strips keep their sides: an upper line shrunk to one point (no upper chord: the
-// plank is not turned, a fan), and a triangle within a millionth of not closing.
+// plank is not turned, a fan), a triangle within a millionth of not closing, and lines whose aft
+// ends coincide with their first stations (the flat point repeats its neighbour).
 TEST(DevelopPlate, DegenerateStripsKeepTheirSides) {
     Strip fan = ParallelStrip(2, 0.05, 0.3);
     for (int j = 0; j < kPointCount; ++j) fan.X[3][j] = 3.0, fan.Y[3][j] = 0.9, fan.Z[3][j] = 1.1;
@@ -192,6 +177,17 @@ TEST(DevelopPlate, DegenerateStripsKeepTheirSides) {
     s.Z[2][82] = s.Z[2][81] + 3 * (s.Z[1][82] - s.Z[2][81]);
     ExpectTrianglesKeepTheirSides(DevelopPlate(80, 1, s.X, s.Y, s.Z, 40), s.line(1), s.line(2), 8.0,
                                   "nearly straight");
+
+    Strip ends = ParallelStrip(1, 0.1, 0.4);
+    for (const int line : {1, 2}) {
+        ends.X[line][0] = ends.X[line][1], ends.Y[line][0] = ends.Y[line][1];
+        ends.Z[line][0] = ends.Z[line][1];
+    }
+    const Development e = DevelopPlate(80, 1, ends.X, ends.Y, ends.Z, 40);
+    EXPECT_EQ(std::tie(e.DevXi[0], e.DevYi[0], e.DevXs[0], e.DevYs[0]),
+              std::tie(e.DevXi[1], e.DevYi[1], e.DevXs[1], e.DevYs[1]));
+    EXPECT_EQ(e.DevXi[0], 0.0);
+    EXPECT_NEAR(e.DevXi[82], 8.1, 1e-12);
 }
 
 // The builder enters the next chine at the same heights as the one below: the two lines run
