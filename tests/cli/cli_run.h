@@ -5,7 +5,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,25 +22,12 @@ struct CliRun {
 };
 
 // The names of the exact hydrostatic figures in the JSON of hydro, curves and stability.
-inline const char* const kExactFigureNames[] = {"volume",
-                                                "displacementFresh",
-                                                "displacementSea",
-                                                "waterlineLength",
-                                                "waterlineBeam",
-                                                "draft",
-                                                "buoyancy",
-                                                "waterplaneArea",
-                                                "LCF",
-                                                "KB",
-                                                "BMt",
-                                                "BMl",
-                                                "KMt",
-                                                "KMl",
-                                                "Cb",
-                                                "Cp",
-                                                "Cm",
-                                                "Cwp",
-                                                "wettedSurface"};
+inline std::vector<std::string> ExactFigureNames() {
+    std::istringstream in(
+        "volume displacementFresh displacementSea waterlineLength waterlineBeam draft buoyancy "
+        "waterplaneArea LCF KB BMt BMl KMt KMl Cb Cp Cm Cwp wettedSurface");
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
 
 // The default hull as voriel-cli design saves it (DesignSavesTheGoldenHulls proves it so).
 inline std::string BoatFile() {

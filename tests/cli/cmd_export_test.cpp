@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
-
 #include "cli/cli_run.h"
 #include "support/temp_dir.h"
 
@@ -17,31 +15,12 @@ using test::Slurp;
 using test::TempDir;
 using test::TestData;
 
-class ExportCli : public test::CliTest {
-protected:
-    // The default hull saved as name.D50 in the test folder.
-    std::string hull(const std::string& name) const {
-        std::ofstream(path(name + ".D50"), std::ios::binary) << Slurp(test::BoatFile());
-        return path(name + ".D50");
-    }
-};
+using ExportCli = test::CliTest;
 
-// The golden copy of a file that export --all wrote for a golden hull, as
-// scripts/update-golden.sh files it.
-std::string goldenCopy(const std::string& hull, const std::string& file, const std::string& stage,
-                       const std::string& lang) {
-    const std::string stem = file.substr(0, file.rfind('.')), ext = file.substr(file.rfind('.'));
-    if (file == hull + ".XYZ") return "golden/lines_xyz/" + stem + "." + lang + ext;
-    if (file == hull + ".DXF") return "golden/lines_dxf/" + file;
-    if (file == hull + ".WRL") return "golden/vrml/" + file;
-    if (file.rfind(hull + "_STAT_", 0) == 0) return "golden/station_dxf/" + file;
-    return std::string(ext == ".DXF" ? "golden/development_dxf/" : "golden/development_xyz/") +
-           stem + ".stage" + stage + ext;
-}
-
-// --all writes every file of the Save menu in the menu's order under its proposed name, with the
-// stage and the language asked for: the golden files.
-TEST_F(ExportCli, AllWritesTheGoldenFilesOfTheStageAndLanguage) {
+// --all writes every file of the Save menu in the menu's order under its proposed name; the lines
+// table shows the language asked for and the plank DXF the stage (the other files' bytes are
+// GoldenExport's).
+TEST_F(ExportCli, AllWritesEveryFileOfTheStageAndLanguage) {
     const struct {
         std::string hull, stage, lang;
         std::vector<std::string> files;  // after the hull's name
@@ -57,24 +36,22 @@ TEST_F(ExportCli, AllWritesTheGoldenFilesOfTheStageAndLanguage) {
           "_D3.XYZ", "_D4.XYZ", "_TR.XYZ", "_PLANK.DXF", "_DECK.DXF", "_STAT_41.DXF", ".WRL"}},
     };
     for (const auto& c : cases) {
-        const std::string folder = path(c.hull + "/nested");
+        const std::string folder = path(c.hull + "/nested"), in = folder + "/" + c.hull;
         const CliRun r = run({"export", TestData("golden/d50/" + c.hull + ".D50"), "--all", folder,
                               "--stage", c.stage, "--lang", c.lang});
         ASSERT_EQ(r.status, 0) << r.err;
         std::vector<std::string> expected;
-        for (const std::string& end : c.files) {
-            const std::string f = c.hull + end;
-            expected.push_back(folder + "/" + f);
-            EXPECT_TRUE(Slurp(folder + "/" + f) ==
-                        Slurp(TestData(goldenCopy(c.hull, f, c.stage, c.lang))))
-                << f << " differs from its golden copy";
-        }
+        for (const std::string& end : c.files) expected.push_back(in + end);
         EXPECT_EQ(OutputLines(r.out), expected);
+        EXPECT_TRUE(Slurp(in + ".XYZ") ==
+                    Slurp(TestData("golden/lines_xyz/" + c.hull + "." + c.lang + ".XYZ")));
+        EXPECT_TRUE(Slurp(in + "_PLANK.DXF") == Slurp(TestData("golden/development_dxf/" + c.hull +
+                                                               "_PLANK.stage" + c.stage + ".DXF")));
     }
 }
 
 TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
-    const CliRun r = run({"export", hull("yawl"), "--lang", "en", "--lines-xyz", path("l.xyz"),
+    const CliRun r = run({"export", test::BoatFile(), "--lang", "en", "--lines-xyz", path("l.xyz"),
                           "--dev-dxf", dir_, "--station", "2,57", "--station-dxf", path("s.dxf")});
     ASSERT_EQ(r.status, 0) << r.err;
     // The lines file renames the hull "l" before the development files are proposed.
@@ -83,10 +60,10 @@ TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
     EXPECT_EQ(Slurp(path("l.xyz")).rfind("l\tVoriel 2000\r\nLINE \t Keel\r\n", 0), 0u);
     EXPECT_EQ(Slurp(path("l_PLANK.DXF")).rfind("999\r\nl - Planks  - development", 0), 0u);
     EXPECT_EQ(Slurp(path("s.dxf")).rfind("999\r\nstation  35\r\n", 0), 0u);
-    EXPECT_FALSE(Exists(path("yawl.WRL")));
+    EXPECT_FALSE(Exists(path("boat.WRL")));
 
     // --all creates its folder first, so a station file named inside it is written with the rest.
-    const CliRun all = run({"export", hull("skiff"), "--all", path("saved"), "--station", "3",
+    const CliRun all = run({"export", test::BoatFile(), "--all", path("saved"), "--station", "3",
                             "--station-dxf", path("saved/station.DXF")});
     ASSERT_EQ(all.status, 0) << all.err;
     const auto written = OutputLines(all.out);
@@ -99,20 +76,20 @@ TEST_F(ExportCli, EachOptionWritesWhatItsMenuCommandWrites) {
 // A failure once the targets are checked (a full disk, here a file size limit) stops the writing
 // and names the files already written.
 TEST_F(ExportCli, AFailureWhileWritingNamesTheFilesAlreadyWritten) {
-    const std::string file = hull("dory");
     ASSERT_EQ(mkdir(path("x").c_str(), 0755), 0);
     // The nine tables are a few kilobytes, the plank DXF far more than the 20 kB allowed.
-    const CliRun r = run({"export", file, "--dev-xyz", path("x"), "--dev-dxf", path("x")},
-                         "trap '' XFSZ; ulimit -f 40; ");
+    const CliRun r =
+        run({"export", test::BoatFile(), "--dev-xyz", path("x"), "--dev-dxf", path("x")},
+            "trap '' XFSZ; ulimit -f 40; ");
     EXPECT_EQ(r.status, 1);
     const auto written = OutputLines(r.out);
     ASSERT_EQ(written.size(), 9u) << r.err;
     std::string list;
     for (const std::string& w : written) list += (list.empty() ? "" : ", ") + w;
-    EXPECT_EQ(r.err, "voriel-cli: " + path("x/dory_PLANK.DXF") +
+    EXPECT_EQ(r.err, "voriel-cli: " + path("x/boat_PLANK.DXF") +
                          ": File too large; already written: " + list + "\n");
-    EXPECT_FALSE(Exists(path("x/dory_PLANK.DXF")));
-    EXPECT_FALSE(Exists(path("x/dory_DECK.DXF")));
+    EXPECT_FALSE(Exists(path("x/boat_PLANK.DXF")));
+    EXPECT_FALSE(Exists(path("x/boat_DECK.DXF")));
 }
 
 }  // namespace

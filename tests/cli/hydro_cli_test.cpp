@@ -10,7 +10,7 @@
 namespace {
 
 using voriel::test::CliRun;
-using voriel::test::kExactFigureNames;
+using voriel::test::ExactFigureNames;
 using voriel::test::OutputLines;
 
 class HydroCliTest : public voriel::test::CliTest {
@@ -48,7 +48,8 @@ TEST_F(HydroCliTest, EachOptionReachesTheHydrostatics) {
     EXPECT_EQ(d["message"], "Le bouchain 1 est immergé");
     EXPECT_EQ(std::string(d["results"]).rfind("Surface du plan de flottaison  = ", 0), 0u);
     EXPECT_EQ(d["exact"]["status"], "afloat");
-    for (const char* name : kExactFigureNames) EXPECT_TRUE(d["exact"].contains(name)) << name;
+    for (const std::string& name : ExactFigureNames())
+        EXPECT_TRUE(d["exact"].contains(name)) << name;
 
     d = json({"hydro", boat_, "--lang", "en", "--waterline", "0.1", "--pitch", "0,5", "--json"});
     EXPECT_EQ(d["message"], "Chine 1 is immersed");
@@ -118,7 +119,8 @@ TEST_F(HydroCliTest, CurvesGiveEveryFigureAtEachLevelInJsonAndCsv) {
     ASSERT_EQ(d["levels"].size(), 7u);
     double previous = 0;
     for (const auto& level : d["levels"]) {
-        for (const char* name : kExactFigureNames) EXPECT_TRUE(level.contains(name)) << name;
+        for (const std::string& name : ExactFigureNames())
+            EXPECT_TRUE(level.contains(name)) << name;
         for (const char* name : {"TPC", "MCT", "z"}) EXPECT_TRUE(level[name].is_number()) << name;
         EXPECT_EQ(level["status"], "afloat");
         EXPECT_GT(level["volume"].get<double>(), previous);

@@ -36,21 +36,12 @@ std::string goldenName(const ExportFile& f, int stage, int language) {
     const std::string& name = f.dialog.proposedName;
     const std::string stem = name.substr(0, name.rfind('.')), ext = name.substr(name.rfind('.'));
     const std::string staged = stem + ".stage" + std::to_string(stage) + ext;
-    switch (f.kind) {
-        case ExportKind::LinesDxf:
-            return "lines_dxf/" + name;
-        case ExportKind::LinesXyz:
-            return "lines_xyz/" + stem + (language == 0 ? ".fr" : ".en") + ext;
-        case ExportKind::PlankDxf:
-        case ExportKind::DeckDxf:
-            return "development_dxf/" + staged;
-        case ExportKind::StationDxf:
-            return "station_dxf/" + name;
-        case ExportKind::Vrml:
-            return "vrml/" + name;
-        default:
-            return "development_xyz/" + staged;
-    }
+    using K = ExportKind;
+    if (f.kind == K::LinesXyz) return "lines_xyz/" + stem + (language ? ".en" : ".fr") + ext;
+    if (f.kind == K::PlankDxf || f.kind == K::DeckDxf) return "development_dxf/" + staged;
+    if (f.kind == K::LinesDxf) return "lines_dxf/" + name;
+    if (f.kind == K::StationDxf) return "station_dxf/" + name;
+    return f.kind == K::Vrml ? "vrml/" + name : "development_xyz/" + staged;
 }
 
 // Compares every file `voriel-cli export --all` writes for each golden hull, stage and language
