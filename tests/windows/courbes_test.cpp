@@ -1,9 +1,7 @@
 // The curves window: captions in both languages, the charts holding the core's curves of form and
 // GZ curve, the KG entry and its refusals, the curves following the hull and the hydrostatics
 // window, and printing through a fake print dialog to a PDF file.
-#include <QChart>
-#include <QChartView>
-#include <QLineSeries>
+#include <QtCharts>
 
 #include "hydro/curves_of_form.h"
 #include "hydro/stability.h"
@@ -100,16 +98,16 @@ private slots:
         QCOMPARE(gzWrong(0.1), QString());
     }
 
-    void captions_data() { AddLanguageRows(); }
-    void captions() {
-        QFETCH(int, language);
-        h_->doc.hull.Language = int16_t(language);
-        curves_->activate();
-        VERIFY_CAPTIONS(*curves_, "courbes", language);
-        QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
-                 QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
-        QVERIFY(CaptionOf(*curves_, "GzFigures")
-                    .startsWith(language == 0 ? "Déplacement " : "Displacement "));
+    void captionsInBothLanguages() {
+        for (const int language : {0, 1}) {
+            h_->doc.hull.Language = int16_t(language);
+            curves_->activate();
+            VERIFY_CAPTIONS(*curves_, "courbes", language);
+            QCOMPARE(Child<QChartView>(*curves_, "Chart_KB")->chart()->title(),
+                     QString::fromUtf8(language == 0 ? "KB au-dessus de K (m)" : "KB above K (m)"));
+            QVERIFY(CaptionOf(*curves_, "GzFigures")
+                        .startsWith(language == 0 ? "Déplacement " : "Displacement "));
+        }
     }
 
     // Each refused KG keeps the curve and says why in the window, in its language; a good entry

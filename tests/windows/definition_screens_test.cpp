@@ -43,89 +43,78 @@ private slots:
 
     void valider_data() { addScreenRows(); }
     void valider() {
-        const Screen& s = *screen_;
-        Type(window(), s.box, s.good);
+        Type(window(), screen_->box, screen_->good);
         Click(window(), "valider");
-        QVERIFY(h_->dialogs.messages.empty());
-        QCOMPARE(Shown(), QString("dessin"));
-        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
-        QCOMPARE(s.stored(h_->doc.hull), s.value);
+        QVERIFY(h_->dialogs.messages.empty() && !window().isVisible());
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
         QVERIFY(!SameHull(h_->doc.hull, before_) && AllFinite(h_->doc.hull));
-        QVERIFY(Child(h_->windows.dessin(), "dessine")->isEnabled());
         activateScreen();  // shown again, it holds what the hull now holds
-        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
     }
 
     // Said with a beep, its box light red, the hull and the screen kept; corrected, the box is
     // white again and the hull takes it.
     void refusedByValider_data() { addScreenRows(); }
     void refusedByValider() {
-        const Screen& s = *screen_;
-        Type(window(), s.box, s.refused);
+        Type(window(), screen_->box, screen_->refused);
         Click(window(), "valider");
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QVERIFY(h_->dialogs.beeps >= 1);
         QVERIFY(SameHull(h_->doc.hull, before_));
         QVERIFY(window().isVisible());
-        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), s.box)), kBoxRefused);
-        Type(window(), s.box, s.good);
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxRefused);
+        Type(window(), screen_->box, screen_->good);
         Click(window(), "valider");
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QVERIFY(!window().isVisible());
-        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), s.box)), kBoxWhite);
-        QCOMPARE(s.stored(h_->doc.hull), s.value);
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxWhite);
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
     }
 
     // Going to the board without Valider validates the screen all the same.
     void leavingValidates_data() { addScreenRows(); }
     void leavingValidates() {
-        const Screen& s = *screen_;
         QVERIFY(Activate(window()));
-        Type(window(), s.box, s.good);
+        Type(window(), screen_->box, screen_->good);
         QVERIFY(Activate(h_->windows.dessin()));
         QTRY_VERIFY(!window().isVisible());
-        QCOMPARE(s.stored(h_->doc.hull), s.value);
-        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
         QVERIFY(h_->dialogs.messages.empty());
     }
 
     void leavingWithARefusedEntryKeepsTheScreen_data() { addScreenRows(); }
     void leavingWithARefusedEntryKeepsTheScreen() {
-        const Screen& s = *screen_;
         QVERIFY(Activate(window()));
-        Type(window(), s.box, s.refused);
+        Type(window(), screen_->box, screen_->refused);
         h_->windows.dessin().activateWindow();  // the screen takes the focus back at once
         QTRY_COMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QVERIFY(window().isVisible());
         QVERIFY(SameHull(h_->doc.hull, before_));
         // The screen comes back to the front, still holding the entry to correct.
         QTRY_VERIFY(window().isActiveWindow());
-        QCOMPARE(BoxText(window(), s.box), QString(s.refused));
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->refused));
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
     }
 
-    void closingValidates_data() { addScreenRows(); }
-    void closingValidates() {
-        const Screen& s = *screen_;
-        Type(window(), s.box, s.good);
-        QVERIFY(window().close());
-        QCOMPARE(s.stored(h_->doc.hull), s.value);
-        Type(window(), s.box, s.refused);
-        activateScreen();  // refilled from the hull
-        QCOMPARE(BoxText(window(), s.box), QString(s.shown));
-        Type(window(), s.box, s.refused);
-        QVERIFY(!window().close());
-        QVERIFY(window().isVisible());
-        QCOMPARE(s.stored(h_->doc.hull), s.value);
-    }
-
-    // Hidden by the board (its Quit), a screen validates nothing.
-    void hidingIsNoValidation_data() { addScreenRows(); }
-    void hidingIsNoValidation() {
+    // Hidden by the board (its Quit), a screen validates nothing; closed, it validates.
+    void closingValidatesHidingDoesNot_data() { addScreenRows(); }
+    void closingValidatesHidingDoesNot() {
         Type(window(), screen_->box, screen_->good);
         window().hide();
-        QVERIFY(SameHull(h_->doc.hull, before_));
-        QVERIFY(h_->dialogs.messages.empty());
+        QVERIFY(SameHull(h_->doc.hull, before_) && h_->dialogs.messages.empty());
+        activateScreen();
+        Type(window(), screen_->box, screen_->good);
+        QVERIFY(window().close());
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
+        Type(window(), screen_->box, screen_->refused);
+        activateScreen();  // refilled from the hull
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
+        Type(window(), screen_->box, screen_->refused);
+        QVERIFY(!window().close());
+        QVERIFY(window().isVisible());
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
     }
 
     // golden/windows/screen_boxes.txt: a screen, a box and what it shows of the default hull
@@ -194,10 +183,8 @@ private:
     }
     QWidget& window() { return Window(screen_->name); }
     void activateScreen() {
-        if (screen_ == &kScreens[0])
-            h_->windows.bouchain1().activate();
-        else
-            h_->windows.bouchain2().activate();
+        screen_ == kScreens ? h_->windows.bouchain1().activate()
+                            : h_->windows.bouchain2().activate();
     }
     Bouchain2& openChines23() {
         Click(h_->windows.bouchain1(), "valider");

@@ -3,9 +3,6 @@
 // and the file commands with the fake dialogs (save and open, cancel, write errors, the Quit
 // button's save, the question before replacing another file, the exports). (The enabling along
 // the walk and the captions: the flow test; the files' contents: the core's golden files.)
-#include <QFileInfo>
-#include <QStatusBar>
-
 #include "export/export_commands.h"
 #include "hull/hull_data_file.h"
 #include "windows/qt_dialogs.h"
@@ -196,7 +193,7 @@ private slots:
         toStageOne();
         h_->doc.hull.HullFileName = "DORIS";
         h_->doc.hull.XFwd[0] = 9.0;
-        Trigger(board(), "fmenu_New");
+        Click(board(), "fmenu_New");
         Hull defaults;
         SetDefaultHull(defaults);
         QCOMPARE(h_->doc.hull.XFwd, defaults.XFwd);
@@ -217,7 +214,7 @@ private slots:
             if (close)
                 board().close();
             else
-                Trigger(board(), "fmenu_Quit");
+                Click(board(), "fmenu_Quit");
             QCOMPARE(Shown(), QString("lancement"));
             QVERIFY(h_->dialogs.requests.empty());
         }
@@ -235,10 +232,10 @@ private slots:
         for (const char* name :
              {"fmenu_P_Dessin", "fmenu_P_Develop", "fmenu_P_Tout", "fmenu_P_Gabarits"}) {
             p.pdf = t.pdf = *dir_ / (std::string(name) + ".pdf");
-            Trigger(board(), name);
+            Click(board(), name);
             QVERIFY2(QFileInfo(QString::fromStdString(*p.pdf)).size() > 1000, name);
         }
-        Trigger(board(), "fmenu_PSetup");
+        Click(board(), "fmenu_PSetup");
         QCOMPARE(p.setups, 1);
         QCOMPARE(p.titles, (std::vector<std::string>{kPrintDrawingTitle, kPrintDevelopmentTitle,
                                                      kPrintAllTitle}));
@@ -247,17 +244,14 @@ private slots:
     }
 
     void saveThenOpenGivesTheSameHull() {
-        toBuildersHull();
+        toStageOne(true);
         const Hull before = h_->doc.hull;
         const std::string path = *dir_ / "boat.D50";
         h_->dialogs.answerPath(path);
-        Trigger(board(), "fmenu_S_Data");
+        Click(board(), "fmenu_S_Data");
         QCOMPARE(int(h_->dialogs.requests.size()), 1);
-        const FakeDialogs::Request save = h_->dialogs.requests[0];
-        QVERIFY(!save.open);
-        QCOMPARE(save.dialog.title, std::string("Voriel2000"));
-        QCOMPARE(save.dialog.filter, std::string("Data Voriel2000|*.D50|All files|*.*"));
-        QCOMPARE(save.dialog.proposedName, std::string("DORIS.D50"));
+        QCOMPARE(Asked(h_->dialogs.requests[0]),
+                 std::string("Save; Voriel2000; Data Voriel2000|*.D50|All files|*.*; DORIS.D50"));
         QCOMPARE(h_->doc.hull.HullFileName, std::string("boat"));
         QCOMPARE(BoxText(board(), "Text2"), QString("boat"));
         QCOMPARE(board().windowTitle(), QString("Voriel2000  -  Fichier Sauvé : boat"));
@@ -266,15 +260,13 @@ private slots:
         QVERIFY(Slurp(path).rfind("boat - Voriel 2000\r\n", 0) == 0);
 
         // A new hull in between, then the file opened again.
-        Trigger(board(), "fmenu_New");
+        Click(board(), "fmenu_New");
         h_->doc.hull.Language = 1;
         h_->dialogs.answerPath(path);
-        Trigger(board(), "fmenu_Open");
-        const FakeDialogs::Request open = h_->dialogs.requests.back();
-        QVERIFY(open.open);
-        QCOMPARE(open.dialog.title, std::string("voriel"));
-        QCOMPARE(open.dialog.filter, std::string("Data Voriel2000|*.D50|Old Data (*.D51)|*.D51"));
-        QCOMPARE(open.dialog.proposedName, std::string("Voriel.D50"));
+        Click(board(), "fmenu_Open");
+        QCOMPARE(Asked(h_->dialogs.requests.back()),
+                 std::string("Open; voriel; Data Voriel2000|*.D50|Old Data (*.D51)|*.D51; "
+                             "Voriel.D50"));
         Hull expected = before;
         expected.HullFileName = "boat";
         QCOMPARE(HullDataText(h_->doc.hull), HullDataText(expected));
@@ -293,14 +285,14 @@ private slots:
     // or of a file that is not a whole hull, and files that cannot be written keep the hull, its
     // name and the files on disk.
     void cancelledOrRefusedCommandsKeepTheHullAndFiles() {
-        toBuildersHull();
+        toStageOne(true);
         const std::string text = HullDataText(h_->doc.hull);
         const QString enabling = Enabling(board());
         std::vector<const char*> entries(std::begin(kExports), std::end(kExports));
         entries.push_back("fmenu_S_Data");
         for (const char* entry : entries) {
             h_->dialogs = FakeDialogs{};  // every dialog cancelled
-            Trigger(board(), entry);
+            Click(board(), entry);
             QVERIFY2(!h_->dialogs.requests.empty() && h_->dialogs.messages.empty(), entry);
         }
         QVERIFY(dir_->entries().empty());
@@ -311,7 +303,7 @@ private slots:
                 WriteFile(*dir_ / "bad.D50", content);
                 h_->dialogs.answerPath(*dir_ / "bad.D50");
             }
-            Trigger(board(), "fmenu_Open");
+            Click(board(), "fmenu_Open");
             QVERIFY(*content ? h_->dialogs.saidOnce("Voriel2000 Opening file")
                              : h_->dialogs.messages.empty());
             QCOMPARE(Shown(), QString("dessin"));
@@ -321,7 +313,7 @@ private slots:
                                            {"fmenu_S_VRML", "Voriel2000 Saving Hull VRML2"}}) {
             h_->dialogs = FakeDialogs{};
             h_->dialogs.answerPath(*dir_ / "missing/boat.out");
-            Trigger(board(), entry);
+            Click(board(), entry);
             QVERIFY2(h_->dialogs.saidOnce(title, *dir_ / "missing/boat"), entry);
         }
         QVERIFY(dir_->entries() == std::vector<std::string>{"bad.D50"});
@@ -333,7 +325,7 @@ private slots:
     // The Quit button saves first: a failed save, or a replacement declined, keeps the builder on
     // the board with the hull; a save done goes back to the start window.
     void quitButtonSavesFirst() {
-        toBuildersHull();
+        toStageOne(true);
         const Hull before = h_->doc.hull;
         h_->dialogs.answerPath(*dir_ / "missing/boat.D50");
         Click(board(), "CANCEL");
@@ -360,7 +352,7 @@ private slots:
     // The data file always ends in .D50: when that is not the file the builder named and it is
     // there already, the board asks before replacing it.
     void replacingAnotherFileAsksFirst() {
-        toBuildersHull();
+        toStageOne(true);
         const struct {
             const char* chosen;
             bool exists, yes, asked, written;
@@ -376,7 +368,7 @@ private slots:
             if (r.exists) WriteFile(target, old);
             h_->dialogs.answerPath(*dir_ / r.chosen);
             if (r.asked) h_->dialogs.answerConfirm(r.yes);
-            Trigger(board(), "fmenu_S_Data");
+            Click(board(), "fmenu_S_Data");
             QCOMPARE(int(h_->dialogs.questions.size()), r.asked ? 1 : 0);
             if (r.asked) {
                 QCOMPARE(h_->dialogs.questions[0].title, std::string(kSaveDataTitle));
@@ -391,7 +383,7 @@ private slots:
     // Each command asks for its files with the core's dialogs and writes what the core makes of
     // the hull; the lines and VRML files name the hull after the file chosen.
     void exportsWriteTheirFiles() {
-        toBuildersHull();
+        toStageOne(true);
         for (const char* entry : kExports) {
             h_->dialogs = FakeDialogs{};
             h_->doc.hull.HullFileName = "DORIS";
@@ -401,16 +393,13 @@ private slots:
             const std::vector<ExportFile> files = FilesOf(entry, hull, board0);
             for (std::size_t i = 0; i < files.size(); ++i)
                 h_->dialogs.answerPath(*dir_ / ("boat.part" + std::to_string(i)));
-            Trigger(board(), entry);
+            Click(board(), entry);
             QCOMPARE(h_->dialogs.requests.size(), files.size());
             QVERIFY(h_->dialogs.messages.empty());
             Hull named = hull;
             if (files.at(0).namesHull) named.HullFileName = "boat";
             for (std::size_t i = 0; i < files.size(); ++i) {
-                const SaveDialog& asked = h_->dialogs.requests[i].dialog;
-                QCOMPARE(asked.title, files[i].dialog.title);
-                QCOMPARE(asked.filter, files[i].dialog.filter);
-                QCOMPARE(asked.proposedName, files[i].dialog.proposedName);
+                QCOMPARE(Asked(h_->dialogs.requests[i]), Asked({false, files[i].dialog}));
                 QCOMPARE(Slurp(*dir_ / ("boat.part" + std::to_string(i))),
                          ExportText(files[i], named, board0));
             }
@@ -435,26 +424,20 @@ private:
         return white;
     }
     void click(const char* name) { Click(board(), name); }
-    // Both screens validated, with a redraw after each.
-    void toStageOne() {
+    // Both screens validated, with a redraw after each; for the builder's hull, a hull of his own
+    // named DORIS put in after the first, and a station shown at the end.
+    void toStageOne(bool buildersHull = false) {
         Click(h_->windows.bouchain1(), "valider");
         click("dessine");
-        QCOMPARE(PixelsOf(board(), qRgb(0, 155, 0)), 0);
-        click("Command1_1");
-        QCOMPARE(h_->doc.board.ChineView, 1);
-        Click(h_->windows.bouchain2(), "valider");
-        click("dessine");
-    }
-    // A hull of the builder's own named DORIS, drawn at stage 1 with a station shown.
-    void toBuildersHull() {
-        Click(h_->windows.bouchain1(), "valider");
-        click("dessine");
-        h_->doc.hull = RandomHull(7);
-        h_->doc.hull.HullFileName = "DORIS";
-        board().hullNameChanged();
+        if (buildersHull) {
+            h_->doc.hull = RandomHull(7);
+            h_->doc.hull.HullFileName = "DORIS";
+            board().hullNameChanged();
+        }
         click("Command1_1");
         Click(h_->windows.bouchain2(), "valider");
         click("dessine");
+        if (!buildersHull) return;
         Type(board(), "Text1", "2,57");
         click("DessCouple");
         h_->dialogs = FakeDialogs{};

@@ -85,6 +85,12 @@ private:
     std::deque<bool> confirmAnswers_;
 };
 
+// A file dialog as it was asked: Open or Save, its title, filter and proposed name.
+inline std::string Asked(const FakeDialogs::Request& r) {
+    const SaveDialog& d = r.dialog;
+    return (r.open ? "Open; " : "Save; ") + d.title + "; " + d.filter + "; " + d.proposedName;
+}
+
 class FakePrintDialogs : public PrintDialogs {
 public:
     bool accept = true;

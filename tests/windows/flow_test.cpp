@@ -2,24 +2,10 @@
 // with a redraw after each, Develop, Draw station, hydrostatics and mass budget, Compute, the
 // hydrostatics' Quit, the board's Quit, and back to the start window; the windows shown and the
 // board's enabling after every step, and every window's captions following the language chosen.
-#include <QScreen>
-
 #include "windows/window_harness.h"
 
 using namespace voriel;
 using namespace voriel::test;
-
-namespace {
-
-void Press(const char* window, const char* control) {
-    QWidget& w = Window(window);
-    if (w.findChild<QAbstractButton*>(QString::fromLatin1(control)))
-        Click(w, control);
-    else
-        Trigger(w, control);
-}
-
-}  // namespace
 
 class FlowTest : public QObject {
     Q_OBJECT
@@ -39,8 +25,6 @@ private slots:
         start.activate();
         if (choice >= 0) Click(start, choice == 0 ? "Language_0" : "Language_1");
         walk(h, std::max(choice, 0), true);
-        QCOMPARE(h.doc.hydro.HydroMode, int16_t{0});  // Compute handed the mass over
-        QVERIFY(h.doc.totals.MassCentreX > 0);
 
         // Quit saves the hull first; a cancelled save dialog still quits.
         h.dialogs.answerCancel();
@@ -76,33 +60,33 @@ private slots:
 
     // Before a choice the start window offers both languages, centred on the screen; a language
     // clicked sets its captions, kept when it is shown again.
-    void startWindowLanguages_data() { AddLanguageRows(); }
     void startWindowLanguages() {
-        QFETCH(int, language);
-        Harness h;
-        Lancement& start = h.windows.lancement();
-        start.activate();
-        QCOMPARE(CaptionOf(start, "CREATE"), QString("DEBUTER, begin"));
-        QCOMPARE(CaptionOf(start, "CANCEL"), QString("TERMINER, end"));
-        QCOMPARE(CaptionOf(start, "Language_0"), QString::fromUtf8("Français"));
-        QCOMPARE(CaptionOf(start, "Language_1"), QString("English"));
-        QCOMPARE(h.doc.hull.Language, int16_t{0});
-        const QPoint offset =
-            start.frameGeometry().center() - start.screen()->availableGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 40,
-                 qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
-        QVERIFY(start.width() >= start.minimumSizeHint().width());
-        // Through the other language first, so that the captions really change.
-        Click(start, language == 0 ? "Language_1" : "Language_0");
-        Click(start, language == 0 ? "Language_0" : "Language_1");
-        QCOMPARE(h.doc.hull.Language, int16_t(language));
-        VERIFY_CAPTIONS(start, "lancement", language);
-        start.hide();
-        start.activate();  // the default hull put back, the language kept
-        QCOMPARE(h.doc.hull.Language, int16_t(language));
-        VERIFY_CAPTIONS(start, "lancement", language);
-        QVERIFY(
-            Child<QRadioButton>(start, language == 0 ? "Language_0" : "Language_1")->isChecked());
+        for (const int language : {0, 1}) {
+            Harness h;
+            Lancement& start = h.windows.lancement();
+            start.activate();
+            QCOMPARE(CaptionOf(start, "CREATE"), QString("DEBUTER, begin"));
+            QCOMPARE(CaptionOf(start, "CANCEL"), QString("TERMINER, end"));
+            QCOMPARE(CaptionOf(start, "Language_0"), QString::fromUtf8("Français"));
+            QCOMPARE(CaptionOf(start, "Language_1"), QString("English"));
+            QCOMPARE(h.doc.hull.Language, int16_t{0});
+            const QPoint offset =
+                start.frameGeometry().center() - start.screen()->availableGeometry().center();
+            QVERIFY2(offset.manhattanLength() <= 40,
+                     qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+            QVERIFY(start.width() >= start.minimumSizeHint().width());
+            // Through the other language first, so that the captions really change.
+            Click(start, language == 0 ? "Language_1" : "Language_0");
+            Click(start, language == 0 ? "Language_0" : "Language_1");
+            QCOMPARE(h.doc.hull.Language, int16_t(language));
+            VERIFY_CAPTIONS(start, "lancement", language);
+            start.hide();
+            start.activate();  // the default hull put back, the language kept
+            QCOMPARE(h.doc.hull.Language, int16_t(language));
+            VERIFY_CAPTIONS(start, "lancement", language);
+            QVERIFY(Child<QRadioButton>(start, language == 0 ? "Language_0" : "Language_1")
+                        ->isChecked());
+        }
     }
 
     // Loading, activate() and a real activation each put the default hull back.
@@ -133,7 +117,7 @@ private:
     void walk(Harness& h, int language, bool states) {
         for (const QStringList& s : Rows("windows/walk", 6)) {
             const QImage before = Sheet(h.windows.dessin());
-            Press(qPrintable(s[0]), qPrintable(s[1]));
+            Click(Window(qPrintable(s[0])), qPrintable(s[1]));
             QVERIFY2(Shown() == s[2], qPrintable(s[1]));
             QVERIFY2(!states || Enabling(h.windows.dessin()) == s[3], qPrintable(s[1]));
             QVERIFY2(!states || s[4] == "0" || Sheet(h.windows.dessin()) != before,

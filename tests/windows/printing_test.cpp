@@ -74,23 +74,42 @@ private slots:
         }
     }
 
-    // A cancel prints nothing; a failure is said under the command's title and leaves no file,
-    // and so is a PDF printer with no file named, instead of being silently skipped.
-    void aCancelOrAFailurePrintsNothing() {
+    // A cancel prints nothing; a refused option or a failure is said under the command's title;
+    // none leaves a file, nor keeps what was refused; a PDF printer with no file named is said
+    // too, instead of being silently skipped.
+    void aCancelARefusalOrAFailurePrintsNothing() {
         TempDir dir;
         QPrinter printer;
-        for (const bool cancel : {true, false}) {
+        TemplatePrintOptions options;
+        const struct {
+            bool templates, accept;
+            const char *sy, *pdf, *said;  // said: what the message holds ("": no message)
+            int waits;                    // the hourglass only once the printing starts
+        } rows[] = {{false, false, "1.0", "out.pdf", "", 0},
+                    {false, true, "1.0", "missing/out.pdf", "missing/out.pdf", 1},
+                    {true, false, "1.0", "out.pdf", "", 0},
+                    // the millimetres measured typed in place of the factor
+                    {true, true, "99", "out.pdf", "SX and SY", 0},
+                    {true, true, "1.0", "missing/out.pdf", "missing/out.pdf", 1}};
+        for (const auto& r : rows) {
             FakeDialogs dialogs;
             FakePrintDialogs print;
-            print.accept = !cancel;
-            print.pdf = dir / (cancel ? "out.pdf" : "missing/out.pdf");
-            PrintAllCommand(BoatDocument(1), dialogs, print, printer, "2024-05-17");
-            QCOMPARE(print.titles.size(), std::size_t(1));
-            QCOMPARE(dialogs.waitCount, cancel ? 0 : 1);
+            FakeTemplateDialogs templates;
+            print.accept = templates.accept = r.accept;
+            templates.sy = r.sy;
+            print.pdf = templates.pdf = dir / r.pdf;
+            const Document doc = BoatDocument(1);
+            if (r.templates)
+                PrintTemplatesCommand(doc, dialogs, templates, printer, options, "2024-05-17");
+            else
+                PrintAllCommand(doc, dialogs, print, printer, "2024-05-17");
+            const std::string title = r.templates ? kPrintTemplatesTitle : kPrintAllTitle;
+            QCOMPARE(templates.titles.size() + print.titles.size(), std::size_t(1));
+            QVERIFY2(*r.said ? dialogs.saidOnce(title, r.said) : dialogs.messages.empty(), r.pdf);
+            QCOMPARE(options.scale.SY, 1.0);
+            QCOMPARE(dialogs.waitCount, r.waits);
             QCOMPARE(dialogs.waitDepth, 0);
             QVERIFY(dir.entries().empty());
-            QVERIFY(cancel ? dialogs.messages.empty()
-                           : dialogs.saidOnce(kPrintAllTitle, "missing/out.pdf"));
         }
         FakeDialogs dialogs;
         FakePrintDialogs unnamed;
@@ -114,7 +133,6 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         TemplatePrintOptions options;
         PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
-        QCOMPARE(print.titles, std::vector<std::string>{kPrintTemplatesTitle});
         QCOMPARE(print.shown, (std::vector<std::string>{"1.0", "1.0", "10.0"}));
         QVERIFY(dialogs.messages.empty());
         QCOMPARE(dialogs.waitCount, 1);
@@ -133,38 +151,6 @@ private slots:
         QCOMPARE(dir.entries(), std::vector<std::string>{"templates.pdf"});
         PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
         QCOMPARE(print.shown, (std::vector<std::string>{"1.01", "1.0", "12.0"}));
-    }
-
-    // A cancel, a refused option or a PDF that cannot be written: nothing printed, no file left,
-    // and the refusal or failure said under the command's title.
-    void templatesCancelledRefusedOrFailedPrintNothing() {
-        TempDir dir;
-        QPrinter printer;
-        TemplatePrintOptions options;
-        struct Row {
-            bool accept;
-            const char *sy, *pdf, *said;  // said: what the message holds ("": no message)
-            int waits;                    // the hourglass only once the printing starts
-        };
-        const Row rows[] = {{false, "1.0", "out.pdf", "", 0},
-                            // the millimetres measured typed in place of the factor
-                            {true, "99", "out.pdf", "SX and SY", 0},
-                            {true, "1.0", "missing/out.pdf", "missing/out.pdf", 1}};
-        for (const Row& r : rows) {
-            FakeDialogs dialogs;
-            FakeTemplateDialogs print;
-            print.accept = r.accept;
-            print.sy = r.sy;
-            print.pdf = dir / r.pdf;
-            PrintTemplatesCommand(BoatDocument(1), dialogs, print, printer, options, "2024-05-17");
-            QVERIFY2(
-                *r.said ? dialogs.saidOnce(kPrintTemplatesTitle, r.said) : dialogs.messages.empty(),
-                r.pdf);
-            QCOMPARE(options.scale.SY, 1.0);  // what was refused is not kept
-            QCOMPARE(dialogs.waitCount, r.waits);
-            QCOMPARE(dialogs.waitDepth, 0);
-            QVERIFY(dir.entries().empty());
-        }
     }
 
     // The canvas's page is the printable area of the paper, its pages are counted, and the

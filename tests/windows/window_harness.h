@@ -2,17 +2,8 @@
 // must show, and ways to read a control's caption, click, type and move the focus.
 #pragma once
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <cmath>
 #include <fstream>
 #include <memory>
@@ -49,13 +40,6 @@ inline std::unique_ptr<Harness> DefaultHarness() {
     auto h = std::make_unique<Harness>();
     SetDefaultHull(h->doc.hull);
     return h;
-}
-
-// The rows of a test run once per language: column "language", 0 French, 1 English.
-inline void AddLanguageRows() {
-    QTest::addColumn<int>("language");
-    QTest::newRow("French") << 0;
-    QTest::newRow("English") << 1;
 }
 
 template <typename T = QWidget>
@@ -118,12 +102,12 @@ inline bool SameHull(const Hull& a, const Hull& b) {
     return SameShape(a, b) && a.PanelDensity == b.PanelDensity && a.HullFileName == b.HullFileName;
 }
 
-inline void Click(QWidget& window, const char* button) {
-    QTest::mouseClick(Child<QAbstractButton>(window, button), Qt::LeftButton);
-}
-
-inline void Trigger(QWidget& window, const char* action) {
-    Child<QAction>(window, action)->trigger();
+// Clicks the button, or triggers the menu entry, of that name.
+inline void Click(QWidget& window, const char* name) {
+    if (auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name)))
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        Child<QAction>(window, name)->trigger();
 }
 
 // Replaces a box's text as the builder would type it.
