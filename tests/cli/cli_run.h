@@ -66,12 +66,15 @@ protected:
     }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
 
-    // The JSON a command prints, which must succeed with nothing on stderr.
-    nlohmann::json json(const std::vector<std::string>& args) const {
+    // What a command prints, which must succeed with nothing on stderr; or that as JSON.
+    std::string out(const std::vector<std::string>& args) const {
         const CliRun r = run(args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
-        return nlohmann::json::parse(r.out, nullptr, false);
+        return r.out;
+    }
+    nlohmann::json json(const std::vector<std::string>& args) const {
+        return nlohmann::json::parse(out(args), nullptr, false);
     }
 
     std::string dir_;

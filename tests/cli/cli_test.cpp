@@ -93,9 +93,7 @@ TEST_F(CliTest, DesignSavesTheGoldenHulls) {
 TEST_F(CliTest, AFileNameThatIsNotUtf8StillDumps) {
     const std::string name = "bateau\xe9";  // Latin-1
     ASSERT_EQ(run({"design", "-o", path(name)}).status, 0);
-    const CliRun r = run({"dump", path(name + ".D50")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(nlohmann::json::parse(r.out)["hullFileName"].get<std::string>().substr(0, 6),
+    EXPECT_EQ(json({"dump", path(name + ".D50")})["hullFileName"].get<std::string>().substr(0, 6),
               "bateau");
 }
 
@@ -200,38 +198,30 @@ TEST_F(CliTest, ErrorsAreOneLineOfReasonableLength) {
               "voriel-cli: " + path("no\\nsuch.D50") + ": No such file or directory\n");
 }
 
-class DrawCliTest : public voriel::test::CliTest {
-protected:
-    // The recording of voriel-cli draw on the default hull, which must succeed.
-    std::string draw(std::vector<std::string> args) const {
-        args.insert(args.begin(), {"draw", voriel::test::BoatFile()});
-        const CliRun r = run(args);
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.err, "");
-        return r.out;
-    }
-};
-
-TEST_F(DrawCliTest, TheDefaultHullDrawsAsItsGoldenRecordings) {
+TEST_F(CliTest, TheDefaultHullDrawsAsItsGoldenRecordings) {
     std::ifstream cases(TestData("golden/drawing/cases.txt"));
     int compared = 0;
     for (std::string line; std::getline(cases, line);) {
         if (line.empty() || line[0] == '#') continue;
         std::istringstream words(line);
         std::string name;
-        std::vector<std::string> args;
+        std::vector<std::string> args = {"draw", voriel::test::BoatFile()};
         words >> name;
         for (std::string a; words >> a;) args.push_back(a);
         const std::string golden = Slurp(TestData("golden/drawing/" + name + ".txt"));
         ASSERT_FALSE(golden.empty()) << name;
         // On a difference, scripts/update-golden.sh rewrites the file for review in git diff.
-        EXPECT_TRUE(draw(args) == golden) << name << " differs from its golden recording";
+        EXPECT_TRUE(out(args) == golden) << name << " differs from its golden recording";
         ++compared;
     }
     EXPECT_EQ(compared, 4);
 }
 
-TEST_F(DrawCliTest, ActionsRunInTheOrderGiven) {
+TEST_F(CliTest, DrawActionsRunInTheOrderGiven) {
+    const auto draw = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"draw", voriel::test::BoatFile()});
+        return out(args);
+    };
     const std::string base = draw({});
     ASSERT_EQ(base.rfind("clear\n", 0), 0u);
     const std::string developed = draw({"--develop"});

@@ -9,7 +9,6 @@
 
 namespace {
 
-using voriel::test::CliRun;
 using voriel::test::ExactFigureNames;
 using voriel::test::OutputLines;
 
@@ -93,25 +92,24 @@ TEST_F(HydroCliTest, MassEntriesReachTheirRowsAndFloatHandsTheTotalOver) {
 }
 
 TEST_F(HydroCliTest, PeopleGetTheWindowsTextsThenTheExactTable) {
-    CliRun r = run({"hydro", boat_, "--waterline", "0,1", "--lang", "en"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind("Displacement (m3)  ", 0), 0u) << r.out;
-    const auto diagnosis = r.out.find("Chine 1 is immersed\nWaterline plane area  = ");
+    std::string text = out({"hydro", boat_, "--waterline", "0,1", "--lang", "en"});
+    EXPECT_EQ(text.rfind("Displacement (m3)  ", 0), 0u) << text;
+    const auto diagnosis = text.find("Chine 1 is immersed\nWaterline plane area  = ");
     ASSERT_NE(diagnosis, std::string::npos);
-    EXPECT_LT(diagnosis, r.out.find("\nExact figures (true hull surface):\n"));
-    EXPECT_NE(r.out.find("  Wetted surface "), std::string::npos);
+    EXPECT_LT(diagnosis, text.find("\nExact figures (true hull surface):\n"));
+    EXPECT_NE(text.find("  Wetted surface "), std::string::npos);
 
-    r = run({"mass", boat_});
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 20);  // headings, 18 rows, total
-    EXPECT_NE(r.out.find("\nTotal "), std::string::npos);
-    EXPECT_NE(r.out.find("Premier bordé"), std::string::npos);
-    r = run({"mass", boat_, "--float", "--lang", "en"});
-    EXPECT_NE(r.out.find("\nEquipment 3 "), std::string::npos);
-    EXPECT_NE(r.out.find("Exact figures (true hull surface):"), std::string::npos);
+    text = out({"mass", boat_});
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);  // headings, 18 rows, total
+    EXPECT_NE(text.find("\nTotal "), std::string::npos);
+    EXPECT_NE(text.find("Premier bordé"), std::string::npos);
+    text = out({"mass", boat_, "--float", "--lang", "en"});
+    EXPECT_NE(text.find("\nEquipment 3 "), std::string::npos);
+    EXPECT_NE(text.find("Exact figures (true hull surface):"), std::string::npos);
 
-    r = run({"curves", boat_, "--levels", "3", "--lang", "en"});
-    EXPECT_EQ(OutputLines(r.out).size(), 5u);  // title, header, three levels
-    EXPECT_EQ(r.out.rfind("Curves of form", 0), 0u);
+    text = out({"curves", boat_, "--levels", "3", "--lang", "en"});
+    EXPECT_EQ(OutputLines(text).size(), 5u);  // title, header, three levels
+    EXPECT_EQ(text.rfind("Curves of form", 0), 0u);
 }
 
 TEST_F(HydroCliTest, CurvesGiveEveryFigureAtEachLevelInJsonAndCsv) {
@@ -128,7 +126,7 @@ TEST_F(HydroCliTest, CurvesGiveEveryFigureAtEachLevelInJsonAndCsv) {
     }
     EXPECT_NEAR(d["levels"][6]["z"].get<double>(), d["sheerZ"].get<double>(), 1e-12);
 
-    const auto rows = OutputLines(run({"curves", boat_, "--levels", "4", "--csv"}).out);
+    const auto rows = OutputLines(out({"curves", boat_, "--levels", "4", "--csv"}));
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0].rfind("z,draft,volume,", 0), 0u);
     for (const auto& row : rows)
@@ -154,7 +152,7 @@ TEST_F(HydroCliTest, StabilityGivesKnAloneOrGzWithItsAnglesAndAreas) {
     EXPECT_EQ(high["vanishingAngle"], 0.0);  // a very high KG: never stable
 
     const auto rows =
-        OutputLines(run({"stability", boat_, "--displacement", "1.2", "--kg", "0.9", "--csv"}).out);
+        OutputLines(out({"stability", boat_, "--displacement", "1.2", "--kg", "0.9", "--csv"}));
     ASSERT_EQ(rows.size(), 20u);
     EXPECT_EQ(rows[0], "heel,KN,GZ,deckImmersed");
 }

@@ -12,7 +12,6 @@ namespace {
 
 using voriel::test::BoatFile;
 using voriel::test::Capture;
-using voriel::test::CliRun;
 using voriel::test::PdfPages;
 using voriel::test::PdfPageText;
 using voriel::test::Slurp;
@@ -21,11 +20,11 @@ constexpr const char* kDate = "2024-05-17";
 
 class PrintCli : public voriel::test::CliTest {
 protected:
-    // Runs `command` (print or templates) on the default hull with the date fixed.
-    CliRun on(const std::string& command, const std::vector<std::string>& more) const {
+    // What `command` (print or templates) prints for the default hull, the date fixed.
+    std::string on(const std::string& command, const std::vector<std::string>& more) const {
         std::vector<std::string> args = {command, BoatFile(), "--date", kDate};
         args.insert(args.end(), more.begin(), more.end());
-        return run(args);
+        return out(args);
     }
 };
 
@@ -58,9 +57,7 @@ TEST_F(PrintCli, PdfHasThePagesAndTextsOfTheCommand) {
         const std::string pdf = path(c.args[1] + c.args[3] + ".pdf");
         std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--pdf", pdf});
-        const CliRun r = on("print", args);
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, pdf + "\n");
+        EXPECT_EQ(on("print", args), pdf + "\n");
         EXPECT_EQ(PdfPages(pdf), c.pages) << pdf;
         EXPECT_NE(Capture("pdfinfo '" + pdf + "'").find(c.paper), std::string::npos) << c.paper;
         for (const auto& [page, phrase] : c.phrases)
@@ -75,9 +72,8 @@ TEST_F(PrintCli, PdfHasThePagesAndTextsOfTheCommand) {
 // of the paper asked for has.
 TEST_F(PrintCli, TemplatesReportCountsThePagesOfThePdf) {
     const std::string pdf = path("letter.pdf");
-    const CliRun r = on("templates", {"--pdf", pdf, "--paper", "letter", "--report"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto report = nlohmann::json::parse(r.out);
+    const auto report =
+        nlohmann::json::parse(on("templates", {"--pdf", pdf, "--paper", "letter", "--report"}));
     EXPECT_NE(Capture("pdfinfo '" + pdf + "'").find("612 x 792 pts (letter)"), std::string::npos);
     EXPECT_EQ(PdfPages(pdf), report["pages"].get<int>());
     EXPECT_EQ(report["hull"], "boat");
@@ -98,15 +94,15 @@ TEST_F(PrintCli, TemplatesReportCountsThePagesOfThePdf) {
 // The document's drawing calls, page by page, for the transom alone in English; calibrated, the
 // document changes.
 TEST_F(PrintCli, TemplatesRecordingMatchesTheGoldenPages) {
-    const CliRun r = on("templates", {"--record", "--panels", "transom", "--lang", "en"});
-    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string recorded =
+        on("templates", {"--record", "--panels", "transom", "--lang", "en"});
     const std::string golden = Slurp(voriel::test::TestData("golden/templates/transom_a4_en.txt"));
     ASSERT_FALSE(golden.empty());
-    EXPECT_TRUE(r.out == golden) << "regenerate with scripts/update-golden.sh and review the diff";
-    const CliRun scaled =
-        on("templates", {"--record", "--panels", "transom", "--calibrate", "1.01,0.99"});
-    ASSERT_EQ(scaled.status, 0) << scaled.err;
-    EXPECT_NE(scaled.out.find("SX = 1.0100   SY = 0.9900"), std::string::npos);
+    EXPECT_TRUE(recorded == golden)
+        << "regenerate with scripts/update-golden.sh and review the diff";
+    EXPECT_NE(on("templates", {"--record", "--panels", "transom", "--calibrate", "1.01,0.99"})
+                  .find("SX = 1.0100   SY = 0.9900"),
+              std::string::npos);
 }
 
 }  // namespace
