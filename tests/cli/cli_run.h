@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -29,7 +30,7 @@ inline std::vector<std::string> ExactFigureNames() {
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
-// The default hull as voriel-cli design saves it (DesignSavesTheGoldenHulls proves it so).
+// The default hull as voriel-cli design saves it (DesignAndDrawGiveTheGoldenFiles proves it so).
 inline std::string BoatFile() {
     return TestData("golden/d50/boat.D50");
 }
@@ -43,6 +44,26 @@ inline std::vector<std::string> OutputLines(const std::string& text) {
         start = end + 1;
     }
     return out;
+}
+
+// The cases a list under tests/golden names: each line not a comment cut into its words.
+inline std::vector<std::vector<std::string>> ListedCases(const std::string& list) {
+    std::ifstream in(TestData(list));
+    std::vector<std::vector<std::string>> out;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        if (!line.empty() && line[0] != '#')
+            out.emplace_back(std::istream_iterator<std::string>(words),
+                             std::istream_iterator<std::string>());
+    }
+    return out;
+}
+
+// On a difference, scripts/update-golden.sh rewrites the golden file for review in git diff.
+inline void ExpectGolden(const std::string& got, const std::string& golden) {
+    const std::string expected = Slurp(TestData(golden));
+    ASSERT_FALSE(expected.empty()) << golden << " is missing";
+    EXPECT_TRUE(got == expected) << golden << " differs";
 }
 
 // A fixture with a temporary folder and a way to run voriel-cli with stdout and stderr captured.

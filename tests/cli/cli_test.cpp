@@ -14,6 +14,8 @@ namespace {
 
 using voriel::test::CliRun;
 using voriel::test::CliTest;
+using voriel::test::ExpectGolden;
+using voriel::test::ListedCases;
 using voriel::test::OutputLines;
 using voriel::test::Slurp;
 using voriel::test::TempDir;
@@ -70,24 +72,24 @@ TEST_F(CliTest, DesignTakesEveryBoxAsTypedInOrder) {
     EXPECT_LT(rec["KeelAdvance"].get<int>(), 60);
 }
 
-// The golden hulls, designed from the boxes hulls.txt names, are saved byte for byte.
-TEST_F(CliTest, DesignSavesTheGoldenHulls) {
-    std::ifstream list(TestData("golden/d50/hulls.txt"));
-    int hulls = 0;
-    for (std::string line; std::getline(list, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream words(line);
-        std::string name;
-        words >> name;
-        std::vector<std::string> args = {"design", "-o", path(name)};
-        for (std::string entry; words >> entry;) args.push_back(entry);
-        ASSERT_EQ(run(args).status, 0) << name;
-        const std::string golden = Slurp(TestData("golden/d50/" + name + ".D50"));
-        ASSERT_FALSE(golden.empty()) << name;
-        EXPECT_TRUE(Slurp(path(name + ".D50")) == golden) << name << " differs from its golden";
-        ++hulls;
+// The golden hulls, designed from the boxes hulls.txt names, are saved byte for byte; the default
+// hull draws as its golden recordings.
+TEST_F(CliTest, DesignAndDrawGiveTheGoldenFiles) {
+    const auto hulls = ListedCases("golden/d50/hulls.txt");
+    EXPECT_EQ(hulls.size(), 3u);
+    for (const auto& c : hulls) {
+        std::vector<std::string> args = {"design", "-o", path(c[0])};
+        args.insert(args.end(), c.begin() + 1, c.end());
+        ASSERT_EQ(run(args).status, 0) << c[0];
+        ExpectGolden(Slurp(path(c[0] + ".D50")), "golden/d50/" + c[0] + ".D50");
     }
-    EXPECT_EQ(hulls, 3);
+    const auto drawings = ListedCases("golden/drawing/cases.txt");
+    EXPECT_EQ(drawings.size(), 4u);
+    for (const auto& c : drawings) {
+        std::vector<std::string> args = {"draw", voriel::test::BoatFile()};
+        args.insert(args.end(), c.begin() + 1, c.end());
+        ExpectGolden(out(args), "golden/drawing/" + c[0] + ".txt");
+    }
 }
 
 TEST_F(CliTest, AFileNameThatIsNotUtf8StillDumps) {
@@ -196,25 +198,6 @@ TEST_F(CliTest, ErrorsAreOneLineOfReasonableLength) {
     }
     EXPECT_EQ(run({"dump", path("no\nsuch.D50")}).err,
               "voriel-cli: " + path("no\\nsuch.D50") + ": No such file or directory\n");
-}
-
-TEST_F(CliTest, TheDefaultHullDrawsAsItsGoldenRecordings) {
-    std::ifstream cases(TestData("golden/drawing/cases.txt"));
-    int compared = 0;
-    for (std::string line; std::getline(cases, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream words(line);
-        std::string name;
-        std::vector<std::string> args = {"draw", voriel::test::BoatFile()};
-        words >> name;
-        for (std::string a; words >> a;) args.push_back(a);
-        const std::string golden = Slurp(TestData("golden/drawing/" + name + ".txt"));
-        ASSERT_FALSE(golden.empty()) << name;
-        // On a difference, scripts/update-golden.sh rewrites the file for review in git diff.
-        EXPECT_TRUE(out(args) == golden) << name << " differs from its golden recording";
-        ++compared;
-    }
-    EXPECT_EQ(compared, 4);
 }
 
 TEST_F(CliTest, DrawActionsRunInTheOrderGiven) {

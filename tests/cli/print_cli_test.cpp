@@ -14,7 +14,6 @@ using voriel::test::BoatFile;
 using voriel::test::Capture;
 using voriel::test::PdfPages;
 using voriel::test::PdfPageText;
-using voriel::test::Slurp;
 
 constexpr const char* kDate = "2024-05-17";
 
@@ -96,10 +95,7 @@ TEST_F(PrintCli, TemplatesReportCountsThePagesOfThePdf) {
 TEST_F(PrintCli, TemplatesRecordingMatchesTheGoldenPages) {
     const std::string recorded =
         on("templates", {"--record", "--panels", "transom", "--lang", "en"});
-    const std::string golden = Slurp(voriel::test::TestData("golden/templates/transom_a4_en.txt"));
-    ASSERT_FALSE(golden.empty());
-    EXPECT_TRUE(recorded == golden)
-        << "regenerate with scripts/update-golden.sh and review the diff";
+    voriel::test::ExpectGolden(recorded, "golden/templates/transom_a4_en.txt");
     EXPECT_NE(on("templates", {"--record", "--panels", "transom", "--calibrate", "1.01,0.99"})
                   .find("SX = 1.0100   SY = 0.9900"),
               std::string::npos);
