@@ -14,19 +14,17 @@
 namespace voriel {
 namespace {
 
-bool SameOutline(const Development& a, const Development& b) {
-    return a.last == b.last && a.DevXi == b.DevXi && a.DevYi == b.DevYi && a.DevXs == b.DevXs &&
-           a.DevYs == b.DevYs;
-}
-
 // All lines defined: bottom, three planks, the transom from the aft section and a bow plate only
 // for a pram bow (where each is drawn, in which colour, is the golden drawings').
 void ExpectDeveloperClick(const Hull& h, const BoardState& b, const std::string& seed) {
     const BoardDevelopment d = DeveloperClick(h, b);
     ASSERT_EQ(d.panels.size(), 4u);
     for (int k = 0; k <= 3; ++k) {
+        const Development& got = d.panels[k].outline;
+        const Development want = DevelopPanel(h, static_cast<Panel>(k));
         EXPECT_EQ(d.panels[k].panel, static_cast<Panel>(k));
-        EXPECT_TRUE(SameOutline(d.panels[k].outline, DevelopPanel(h, static_cast<Panel>(k))));
+        EXPECT_TRUE(got.last == want.last && got.DevXi == want.DevXi && got.DevYi == want.DevYi &&
+                    got.DevXs == want.DevXs && got.DevYs == want.DevYs);
     }
     ASSERT_TRUE(d.transom.has_value());
     EXPECT_EQ((*d.transom)[13].half, h.LineY[Sheer][0]);

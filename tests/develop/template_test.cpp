@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <map>
 #include <tuple>
 
@@ -62,36 +61,23 @@ double OutlineDistance(const TemplatePlate& plate, const FlatPoint& p) {
     return best;
 }
 
-// A plank between lines 1 and 2 of points 0..last given by a function, developed as the planks
-// are.
-TemplatePlate Strip(int last, const std::function<SpacePoint(int line, int j)>& point) {
+// L(j) = (j, 0, 0), U(j) = (j, 1, 0) but U(2) lifted to (2, 1, 1). Quadrilateral 0 is flat.
+// Quadrilateral 1 is split along U(1) L(2) (length sqrt 2): its lower triangle is half a unit
+// square, its upper one (L(2), U(1), U(2)) equilateral of side sqrt 2, laid on the far side of
+// the diagonal. Flat, L(1) U(2) = (sqrt 2 + sqrt 6) / 2; in the hull, |(1, 1, 1)| = sqrt 3.
+TEST(TemplateAccuracy, TwistedQuadrilateralShowsItsDiagonal) {
     LinePoints x{}, y{}, z{};
-    for (int line = 1; line <= 2; ++line) {
-        for (int j = 0; j <= last; ++j) {
-            const SpacePoint p = point(line, j);
-            x[line][j] = p.x, y[line][j] = p.y, z[line][j] = p.z;
-        }
-    }
-    const Development d = DevelopPlate(static_cast<int16_t>(last - 2), 1, x, z, y, 41);
+    for (int j = 0; j <= 2; ++j) x[1][j] = x[2][j] = j, y[2][j] = 1.0;
+    z[2][2] = 1.0;
+    const Development d = DevelopPlate(0, 1, x, z, y, 41);  // laid out as the planks are
     TemplatePlate plate;
-    plate.panel = TemplatePanel::Plank1;
     for (int j = 0; j <= d.last; ++j) {
         plate.lower3.push_back({x[1][j], y[1][j], z[1][j]});
         plate.upper3.push_back({x[2][j], y[2][j], z[2][j]});
         plate.lower.push_back({d.DevXi[j], d.DevYi[j]});
         plate.upper.push_back({d.DevXs[j], d.DevYs[j]});
     }
-    return plate;
-}
-
-// L(j) = (j, 0, 0), U(j) = (j, 1, 0) but U(2) lifted to (2, 1, 1). Quadrilateral 0 is flat.
-// Quadrilateral 1 is split along U(1) L(2) (length sqrt 2): its lower triangle is half a unit
-// square, its upper one (L(2), U(1), U(2)) equilateral of side sqrt 2, laid on the far side of
-// the diagonal. Flat, L(1) U(2) = (sqrt 2 + sqrt 6) / 2; in the hull, |(1, 1, 1)| = sqrt 3.
-TEST(TemplateAccuracy, TwistedQuadrilateralShowsItsDiagonal) {
-    const PlateAccuracy a = MeasurePlateAccuracy(Strip(2, [](int line, int j) {
-        return SpacePoint{double(j), line == 1 ? 0.0 : 1.0, line == 2 && j == 2 ? 1.0 : 0.0};
-    }));
+    const PlateAccuracy a = MeasurePlateAccuracy(plate);
     const double expected = (std::sqrt(3.0) - (std::sqrt(2.0) + std::sqrt(6.0)) / 2) * 1000;
     EXPECT_EQ(a.quadrilaterals, 2);
     EXPECT_NEAR(a.largestMm, expected, 1e-9);  // negative: the plate must shrink across it
