@@ -126,6 +126,18 @@ TEST_F(ZoomPanTest, TheRubberBandIsErasedByItsSecondDrawingWhereverTheButtonCome
         }
         EXPECT_EQ(drawn.size(), c.button == 1 ? 18u : 3u);  // box and cross, or a line, per move
         for (const auto& [figure, count] : drawn) EXPECT_EQ(count % 2, 0);
+        // The last band: the zoom box's cross halving it, or the pan line to the pointer.
+        for (const char* line :
+             c.button == 1 ? std::vector{"line 1125 2000 1125 2500\n", "line 1000 2250 1250 2250\n"}
+                           : std::vector{"line 1000 2000 1250 2500\n"})
+            EXPECT_LT(rec.find(line), end) << line;
+        // A pan moves every view by the drag, the scale kept; the narrow box zooms nothing.
+        const bool pan = c.button == 2;
+        BoardState moved = fitted_;
+        moved.ViewOriginX += pan ? c.upX - 1000.0f : 0.0f;
+        moved.ViewOriginY += pan ? c.upY - 2000.0f : 0.0f;
+        moved.ViewOriginZ += pan ? c.upY - 2000.0f : 0.0f;
+        EXPECT_EQ(transformOf(board_), transformOf(moved));
     }
 }
 
