@@ -41,20 +41,8 @@ private slots:
     }
     void cleanup() { h_.reset(); }
 
-    void valider_data() { addScreenRows(); }
-    void valider() {
-        Type(window(), screen_->box, screen_->good);
-        Click(window(), "valider");
-        QVERIFY(h_->dialogs.messages.empty() && !window().isVisible());
-        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
-        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
-        QVERIFY(!SameHull(h_->doc.hull, before_) && AllFinite(h_->doc.hull));
-        activateScreen();  // shown again, it holds what the hull now holds
-        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
-    }
-
-    // Said with a beep, its box light red, the hull and the screen kept; corrected, the box is
-    // white again and the hull takes it.
+    // Refused by Valider: said with a beep, its box light red, the hull and the screen kept;
+    // corrected, the box is white again, the hull takes it and the screen goes.
     void refusedByValider_data() { addScreenRows(); }
     void refusedByValider() {
         Type(window(), screen_->box, screen_->refused);
@@ -69,32 +57,29 @@ private slots:
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QVERIFY(!window().isVisible());
         QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxWhite);
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
         QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
     }
 
-    // Going to the board without Valider validates the screen all the same.
+    // Going to the board with a refused entry: said once, and the screen comes back to the front
+    // with the entry to correct, the hull kept; corrected, going to the board without Valider
+    // validates the screen all the same.
     void leavingValidates_data() { addScreenRows(); }
     void leavingValidates() {
-        QVERIFY(Activate(window()));
-        Type(window(), screen_->box, screen_->good);
-        QVERIFY(Activate(h_->windows.dessin()));
-        QTRY_VERIFY(!window().isVisible());
-        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
-        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
-        QVERIFY(h_->dialogs.messages.empty());
-    }
-
-    void leavingWithARefusedEntryKeepsTheScreen_data() { addScreenRows(); }
-    void leavingWithARefusedEntryKeepsTheScreen() {
         QVERIFY(Activate(window()));
         Type(window(), screen_->box, screen_->refused);
         h_->windows.dessin().activateWindow();  // the screen takes the focus back at once
         QTRY_COMPARE(h_->dialogs.messages.size(), std::size_t{1});
         QVERIFY(window().isVisible());
         QVERIFY(SameHull(h_->doc.hull, before_));
-        // The screen comes back to the front, still holding the entry to correct.
         QTRY_VERIFY(window().isActiveWindow());
         QCOMPARE(BoxText(window(), screen_->box), QString(screen_->refused));
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        Type(window(), screen_->box, screen_->good);
+        QVERIFY(Activate(h_->windows.dessin()));
+        QTRY_VERIFY(!window().isVisible());
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
     }
 

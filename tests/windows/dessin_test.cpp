@@ -5,6 +5,7 @@
 // the walk and the captions: the flow test; the files' contents: the core's golden files.)
 #include "export/export_commands.h"
 #include "hull/hull_data_file.h"
+#include "support/pdf_tools.h"
 #include "windows/qt_dialogs.h"
 #include "windows/window_harness.h"
 
@@ -24,10 +25,6 @@ QRectF TwipsOf(QWidget& board, const char* name) {
     const QRect g = Child(board, name)->geometry();
     const double tx = 1440.0 / board.logicalDpiX(), ty = 1440.0 / board.logicalDpiY();
     return {g.x() * tx, g.y() * ty, g.width() * tx, g.height() * ty};
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 // The Save menu's export entries and the files the core says each writes for the board.
@@ -188,8 +185,9 @@ private slots:
         QVERIFY(qAbs(TwipsOf(board(), "Plan1").height() - 2200) <= 15);
     }
 
-    // New: the default hull named "Voriel", the sheet wiped, and the chine-1 screen open.
-    void newHullStartsAgainFromTheDefaults() {
+    // New: the default hull named "Voriel", the sheet wiped, and the chine-1 screen open. Quit
+    // and close: back to the start window without saving.
+    void newQuitAndClose() {
         toStageOne();
         h_->doc.hull.HullFileName = "DORIS";
         h_->doc.hull.XFwd[0] = 9.0;
@@ -204,11 +202,7 @@ private slots:
         QCOMPARE(Enabling(board()), QString("100100001001"));
         QCOMPARE(Shown(), QString("bouchain1 dessin"));
         QCOMPARE(h_->doc.board.ChineView, 0);
-    }
-
-    // Quit in the menu and closing the window go back to the start window without saving.
-    void quitAndCloseGoBackToTheStart() {
-        toStageOne();
+        // Quit in the menu and closing the window go back to the start window without saving.
         for (const bool close : {false, true}) {
             board().activate();
             if (close)
@@ -229,11 +223,13 @@ private slots:
         FakeTemplateDialogs& t = *templates;
         board().usePrintDialogs(std::move(print), std::move(templates));
         board().usePrintDate("2026-12-06");
-        for (const char* name :
-             {"fmenu_P_Dessin", "fmenu_P_Develop", "fmenu_P_Tout", "fmenu_P_Gabarits"}) {
+        for (const auto& [name, pages] : {std::pair{"fmenu_P_Dessin", 3},
+                                          {"fmenu_P_Develop", 5},
+                                          {"fmenu_P_Tout", 23},
+                                          {"fmenu_P_Gabarits", 528}}) {
             p.pdf = t.pdf = *dir_ / (std::string(name) + ".pdf");
             Click(board(), name);
-            QVERIFY2(QFileInfo(QString::fromStdString(*p.pdf)).size() > 1000, name);
+            QCOMPARE(PdfPages(*p.pdf), pages);
         }
         Click(board(), "fmenu_PSetup");
         QCOMPARE(p.setups, 1);
@@ -300,7 +296,7 @@ private slots:
              {"", "hello\r\nworld\r\n", "boat - Voriel 2000\r\n&NNNN\r\n 2.5\r\n"}) {
             h_->dialogs = FakeDialogs{};
             if (*content) {
-                WriteFile(*dir_ / "bad.D50", content);
+                std::ofstream(*dir_ / "bad.D50", std::ios::binary) << content;
                 h_->dialogs.answerPath(*dir_ / "bad.D50");
             }
             Click(board(), "fmenu_Open");
@@ -331,7 +327,7 @@ private slots:
         Click(board(), "CANCEL");
         QVERIFY(h_->dialogs.saidOnce(kSaveDataTitle));
         QCOMPARE(Shown(), QString("dessin"));
-        WriteFile(*dir_ / "hull.D50", "keep\r\n");
+        std::ofstream(*dir_ / "hull.D50", std::ios::binary) << "keep\r\n";
         h_->dialogs.answerPath(*dir_ / "hull.old");
         h_->dialogs.answerConfirm(false);
         Click(board(), "CANCEL");
@@ -353,29 +349,25 @@ private slots:
     // there already, the board asks before replacing it.
     void replacingAnotherFileAsksFirst() {
         toStageOne(true);
-        const struct {
-            const char* chosen;
-            bool exists, yes, asked, written;
-        } rows[] = {{"hull.old.D50", true, false, true, false},
-                    {"hull.old.D50", true, true, true, true},
-                    {"hull.txt", false, false, false, true},
-                    {"hull.D50", true, false, false, true}};
         const std::string target = *dir_ / "hull.D50", old = "the hull.D50 already there\r\n";
-        for (const auto& r : rows) {
+        // golden/windows/replacing.txt: the file chosen, then 1 or 0: whether hull.D50 is there,
+        // the answer Yes, whether the board asks, whether it writes hull.D50.
+        for (const QStringList& row : Rows("windows/replacing", 2)) {
+            const auto flag = [&row](int i) { return row[1][i] == '1'; };
             h_->dialogs = FakeDialogs{};
             h_->doc.hull.HullFileName = "DORIS";
             std::remove(target.c_str());
-            if (r.exists) WriteFile(target, old);
-            h_->dialogs.answerPath(*dir_ / r.chosen);
-            if (r.asked) h_->dialogs.answerConfirm(r.yes);
+            if (flag(0)) std::ofstream(target, std::ios::binary) << old;
+            h_->dialogs.answerPath(*dir_ / row[0].toStdString());
+            if (flag(2)) h_->dialogs.answerConfirm(flag(1));
             Click(board(), "fmenu_S_Data");
-            QCOMPARE(int(h_->dialogs.questions.size()), r.asked ? 1 : 0);
-            if (r.asked) {
+            QCOMPARE(int(h_->dialogs.questions.size()), flag(2) ? 1 : 0);
+            if (flag(2)) {
                 QCOMPARE(h_->dialogs.questions[0].title, std::string(kSaveDataTitle));
                 QVERIFY(h_->dialogs.questions[0].text.find(target) != std::string::npos);
             }
-            QCOMPARE(Slurp(target) != old && !Slurp(target).empty(), r.written);
-            QCOMPARE(h_->doc.hull.HullFileName, std::string(r.written ? "hull" : "DORIS"));
+            QCOMPARE(Slurp(target) != old && !Slurp(target).empty(), flag(3));
+            QCOMPARE(h_->doc.hull.HullFileName, std::string(flag(3) ? "hull" : "DORIS"));
             QVERIFY(h_->dialogs.messages.empty());
         }
     }

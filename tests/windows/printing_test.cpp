@@ -29,13 +29,11 @@ Document BoatDocument(int stage) {
 std::vector<std::pair<std::string, double>> WordsLeft(const std::string& pdf) {
     const std::string html = Capture("pdftotext -bbox -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
     std::vector<std::pair<std::string, double>> out;
-    std::size_t pos = 0;
-    while ((pos = html.find("<word xMin=\"", pos)) != std::string::npos) {
-        const double x = std::atof(html.c_str() + pos + 12);
-        const auto open = html.find('>', pos) + 1;
-        const auto close = html.find("</word>", open);
-        out.emplace_back(html.substr(open, close - open), x);
-        pos = close;
+    auto words = QRegularExpression("<word xMin=\"([-0-9.]+)\"[^>]*>([^<]*)</word>")
+                     .globalMatch(QString::fromStdString(html));
+    while (words.hasNext()) {
+        const QRegularExpressionMatch w = words.next();
+        out.emplace_back(w.captured(2).toStdString(), w.captured(1).toDouble());
     }
     return out;
 }
@@ -46,34 +44,6 @@ class PrintingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void eachCommandPrintsItsPagesToThePdfChosen() {
-        using Command = decltype(&PrintAllCommand);
-        const struct {
-            Command run;
-            int stage, pages;
-            const char* title;
-        } rows[] = {{PrintDrawingCommand, 1, 3, kPrintDrawingTitle},
-                    {PrintDevelopmentCommand, 0, 1, kPrintDevelopmentTitle},
-                    {PrintDevelopmentCommand, 1, 5, kPrintDevelopmentTitle},
-                    {PrintAllCommand, 1, 23, kPrintAllTitle}};
-        for (const auto& [run, stage, pages, title] : rows) {
-            TempDir dir;
-            FakeDialogs dialogs;
-            FakePrintDialogs print;
-            print.pdf = dir / "out.pdf";
-            QPrinter printer;
-            run(BoatDocument(stage), dialogs, print, printer, "2024-05-17");
-            QCOMPARE(print.titles, std::vector<std::string>{title});
-            QVERIFY(dialogs.messages.empty());
-            QCOMPARE(dialogs.waitCount, 1);
-            QCOMPARE(dialogs.waitDepth, 0);
-            QCOMPARE(PdfPages(dir / "out.pdf"), pages);
-            QCOMPARE(dir.entries(), std::vector<std::string>{"out.pdf"});
-            // The printer keeps the file the user chose for the next command.
-            QCOMPARE(printer.outputFileName().toStdString(), dir / "out.pdf");
-        }
-    }
-
     // A cancel prints nothing; a refused option or a failure is said under the command's title;
     // none leaves a file, nor keeps what was refused; a PDF printer with no file named is said
     // too, instead of being silently skipped.

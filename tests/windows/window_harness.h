@@ -78,24 +78,13 @@ inline std::vector<QStringList> Rows(const std::string& file, int width) {
     return rows;
 }
 
-// The captions the window shows wrong for the language, one a line (empty when all are right),
-// against golden/captions/<file>.txt: a control's name, its French and its English caption.
-inline std::string CaptionsWrong(QWidget& window, const std::string& file, int language) {
-    std::string wrong;
-    for (const QStringList& c : Rows("captions/" + file, 3)) {
-        const QString shown = CaptionOf(window, c[0]);
-        if (shown != c[1 + language])
-            wrong += (c[0] + ": \"" + shown + "\" instead of \"" + c[1 + language] + "\"\n")
-                         .toStdString();
-    }
-    return wrong;
-}
-
-#define VERIFY_CAPTIONS(window, file, language)                           \
-    do {                                                                  \
-        const std::string wrong_ = CaptionsWrong(window, file, language); \
-        QVERIFY2(wrong_.empty(), wrong_.c_str());                         \
-    } while (false)
+// Each caption the window shows against golden/captions/<file>.txt: a control's name, its French
+// and its English caption; the first wrong one is named.
+#define VERIFY_CAPTIONS(window, file, language)                                          \
+    for (const QStringList& c_ : Rows("captions/" + std::string(file), 3))               \
+    QVERIFY2(CaptionOf(window, c_[0]) == c_[1 + (language)],                             \
+             qPrintable(c_[0] + ": \"" + CaptionOf(window, c_[0]) + "\" instead of \"" + \
+                        c_[1 + (language)] + "\""))
 
 // The whole record compared: defining values, angles, flags and every computed point.
 inline bool SameHull(const Hull& a, const Hull& b) {
@@ -173,12 +162,9 @@ inline QImage Sheet(Dessin& board) {
 
 // How many pixels of the board's sheet are of the colour.
 inline int PixelsOf(Dessin& board, QRgb colour) {
-    const QImage image = Sheet(board);
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
-    return n;
+    const QImage image = Sheet(board).convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return int(std::count(pixels, pixels + image.width() * image.height(), colour | 0xff000000));
 }
 
 // Begin, both screens validated as they are, and the board redrawn: every line on the sheet.
