@@ -31,10 +31,6 @@ std::vector<double> CoreFigures(const ExactCondition& c) {
                   f.KMl, f.Cb, f.Cp, f.Cm, f.Cwp, f.wettedSurface);
 }
 
-QString FigureText(QWidget& window, const QString& name) {
-    return Child<QLabel>(window, qPrintable("Exact_" + name))->text();
-}
-
 // The panel's figures against the core's for the document as it stands; the mismatches, one a
 // line, empty when the panel shows the core's result.
 QString PanelWrong(QWidget& window, const Document& doc) {
@@ -42,7 +38,7 @@ QString PanelWrong(QWidget& window, const Document& doc) {
     const auto figures = Rows("windows/exact_figures", 2);
     QString wrong = figures.size() == core.size() ? "" : "a figure without its name";
     for (std::size_t i = 0; i < std::min(figures.size(), core.size()); ++i) {
-        const QString shown = FigureText(window, figures[i][0]);
+        const QString shown = CaptionOf(window, "Exact_" + figures[i][0]);
         const double tolerance = 0.5 * std::pow(10.0, -figures[i][1].toInt()) + 1e-9;
         if (!QRegularExpression("^-?\\d+(\\.\\d+)?$").match(shown).hasMatch() ||
             !(std::fabs(Val(shown.toStdString()) - core[i]) <= tolerance))
@@ -88,12 +84,12 @@ private slots:
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         FloatAt(*hydro_, "0,15");
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
-        QCOMPARE(FigureText(*hydro_, "waterlineZ"), QString("0.150"));
+        QCOMPARE(CaptionOf(*hydro_, "Exact_waterlineZ"), QString("0.150"));
 
         Type(*hydro_, "Text1_0", "1,2");
         Click(*hydro_, "Option1_0");
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
-        QCOMPARE(FigureText(*hydro_, "volume"), QString("1.200"));
+        QCOMPARE(CaptionOf(*hydro_, "Exact_volume"), QString("1.200"));
 
         h_->doc.totals.MassCentreX = 2.4;  // a mass budget's centre: both methods trim over it
         Click(*hydro_, "Calcul1");
@@ -102,7 +98,7 @@ private slots:
         // A refused entry blanks them.
         FloatAt(*hydro_, "1e999");
         for (const QStringList& f : Rows("windows/exact_figures", 2))
-            QCOMPARE(FigureText(*hydro_, f[0]), QString());
+            QCOMPARE(CaptionOf(*hydro_, "Exact_" + f[0]), QString());
         FloatAt(*hydro_, "0.1");
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
 

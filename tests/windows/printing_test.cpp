@@ -105,8 +105,6 @@ private slots:
         PrintTemplatesCommand(doc, dialogs, print, printer, options, "2024-05-17");
         QCOMPARE(print.shown, (std::vector<std::string>{"1.0", "1.0", "10.0"}));
         QVERIFY(dialogs.messages.empty());
-        QCOMPARE(dialogs.waitCount, 1);
-        QCOMPARE(dialogs.waitDepth, 0);
         QCOMPARE(options.scale.SX, 1.01);
         QCOMPARE(options.scale.SY, 1.0);
         QCOMPARE(options.overlapMm, 12.0);
