@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Mutation score of the test suite: a fixed, seeded sample of single-token mutations of src/
 # (a comparison flipped, + and - swapped, a constant changed by one, a statement removed), each
-# rebuilt and run against the whole suite; prints every mutant and the share killed among those
-# that build. Slow (a rebuild and a test run per mutant): run it by hand, never from CI.
+# rebuilt and run against the suite (every test of a program the mutant changed); prints every
+# mutant and the share killed among those that build. Slow (a rebuild and a test run per
+# mutant): run it by hand, never from CI.
 #
 # Usage: scripts/mutation-score.sh [-r REV] [-n COUNT] [-s SEED] [-t SECONDS] [-j JOBS] [-R REGEX]
 #   -r REV      the commit to measure (default HEAD); it is checked out as a git worktree in a
@@ -36,7 +37,7 @@ while getopts 'r:n:s:t:j:R:kp:h' opt; do
     R) only=$OPTARG ;;
     k) keep=1 ;;
     p) previous=$(realpath "$OPTARG") ;;
-    *) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    *) sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
   esac
 done
 
