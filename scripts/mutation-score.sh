@@ -37,7 +37,7 @@ while getopts 'r:n:s:t:j:R:kp:h' opt; do
     R) only=$OPTARG ;;
     k) keep=1 ;;
     p) previous=$(realpath "$OPTARG") ;;
-    *) sed -n '2,23p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    *) sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
   esac
 done
 
