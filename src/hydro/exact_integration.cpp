@@ -21,20 +21,6 @@ constexpr std::array<double, kGaussNodes> kNodes = {-0.8611363115940526, -0.3399
 constexpr std::array<double, kGaussNodes> kWeights = {0.3478548451374538, 0.6521451548625461,
                                                       0.6521451548625461, 0.3478548451374538};
 
-// The lines that keep the water's side in a section at X, for the +Y half and for the -Y half
-// seen mirrored onto +Y.
-struct PlaneTrig {
-    double sinHeel, cosHeel, rise, level;
-    explicit PlaneTrig(const Waterplane& p)
-        : sinHeel(std::sin(p.heel)),
-          cosHeel(std::cos(p.heel)),
-          rise(std::cos(p.heel) * std::tan(p.pitch)),
-          level(p.level) {}
-    double c(double x) const { return level + rise * x; }
-    SectionLine starboard(double x) const { return {-sinHeel, cosHeel, c(x)}; }
-    SectionLine port(double x) const { return {sinHeel, cosHeel, c(x)}; }
-};
-
 void add(SliceIntegrals& sum, const SliceIntegrals& s, double sign) {
     sum.area += s.area;
     sum.momentY += sign * s.momentY;

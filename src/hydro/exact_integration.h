@@ -2,6 +2,7 @@
 // X by Gauss panels between breakpoints, split again where the waterline meets a knuckle.
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 #include "hull/hull.h"
@@ -18,6 +19,25 @@ struct Waterplane {
     double level = 0.0;  // m
     double pitch = 0.0;  // rad, bow down positive, as the window's pitch angle
     double heel = 0.0;   // rad, positive with the +Y side going down
+};
+
+// The plane's sines and slopes, worked out once: the lines that keep the water's side in a
+// section at X, for the +Y half and for the -Y half seen mirrored onto +Y, and how far a point
+// of that section lies above the water (0 where the waterline passes through it).
+struct PlaneTrig {
+    double sinHeel, cosHeel, rise, level;
+    explicit PlaneTrig(const Waterplane& p)
+        : sinHeel(std::sin(p.heel)),
+          cosHeel(std::cos(p.heel)),
+          rise(std::cos(p.heel) * std::tan(p.pitch)),
+          level(p.level) {}
+    double c(double x) const { return level + rise * x; }
+    SectionLine starboard(double x) const { return {-sinHeel, cosHeel, c(x)}; }
+    SectionLine port(double x) const { return {sinHeel, cosHeel, c(x)}; }
+    // side 1: the +Y half; side -1: the -Y half mirrored.
+    double above(double y, double z, double x, double side) const {
+        return -side * sinHeel * y + cosHeel * z - c(x);
+    }
 };
 
 struct ImmersedIntegrals {

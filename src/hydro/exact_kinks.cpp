@@ -12,21 +12,6 @@ namespace voriel {
 
 namespace {
 
-// How far a point of the section at X lies above the water, on the +Y side (side 1) or on the
-// -Y side seen mirrored onto +Y (side -1): the plane's own test, so 0 where the waterline
-// passes through the point.
-struct WaterSide {
-    double sinHeel, cosHeel, rise, level;
-    explicit WaterSide(const Waterplane& p)
-        : sinHeel(std::sin(p.heel)),
-          cosHeel(std::cos(p.heel)),
-          rise(std::cos(p.heel) * std::tan(p.pitch)),
-          level(p.level) {}
-    double operator()(double y, double z, double x, double side) const {
-        return -side * sinHeel * y + cosHeel * z - (level + rise * x);
-    }
-};
-
 struct CornerKey {
     Track track;
     int occurrence;
@@ -59,14 +44,14 @@ const TrackedCorner* cornerIn(const std::vector<TrackedCorner>& corners, const C
 // One corner on one side, followed along X on sections traced afresh.
 struct Follow {
     const ExactHull& hull;
-    const WaterSide& water;
+    const PlaneTrig& water;
     CornerKey key;
     double side;
     // Its distance above the water at x; NaN where the section there has no such corner.
     double at(double x) const {
         const std::vector<SectionPolygon> polys = SectionAt(hull.shape, x);
         const SectionVertex* v = cornerIn(polys, key);
-        return v ? water(v->y, v->z, x, side) : NAN;
+        return v ? water.above(v->y, v->z, x, side) : NAN;
     }
     // Where the distance, da at a and db at b on opposite sides of the water, is 0. Where the
     // corner is missing, the straight line between the two stands in.
@@ -214,7 +199,7 @@ std::vector<double> CornerChanges(const ExactShape& shape,
 
 void WaterlineKinks(const ExactHull& hull, const std::vector<ExactStation>& stations,
                     const Waterplane& plane, std::vector<double>& kinks) {
-    const WaterSide water(plane);
+    const PlaneTrig water(plane);
     // Every corner met over the stations (usually the same ones at all of them).
     std::vector<CornerKey> keys;
     const std::vector<TrackedCorner>* last = nullptr;
@@ -232,7 +217,7 @@ void WaterlineKinks(const ExactHull& hull, const std::vector<ExactStation>& stat
             std::size_t hint = 0;
             for (std::size_t j = 0; j < stations.size(); ++j) {
                 const TrackedCorner* c = cornerIn(stations[j].corners, key, hint);
-                d[j] = c ? water(c->y, c->z, stations[j].x, side) : NAN;
+                d[j] = c ? water.above(c->y, c->z, stations[j].x, side) : NAN;
             }
             crossingsOf(Follow{hull, water, key, side}, xs, d, kinks);
             if (water.sinHeel == 0.0) break;  // the -Y side mirrors the +Y side
