@@ -4,24 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "support/test_data.h"
+#include "support/case_lines.h"
 
 namespace voriel {
 namespace {
 
 TEST(PrintLine, ItemsZonesTabsAndNumbers) {
-    std::ifstream in(test::TestData("golden/print_line/cases.txt"));
-    int cases = 0;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
+    const auto cases = test::CaseLines("golden/print_line/cases.txt");
+    EXPECT_GE(cases.size(), 19u);  // the whole file was read
+    for (const std::string& line : cases) {
         const auto built = line.rfind("=[");
         PrintLine l;
-        std::istringstream items(line.substr(0, built));
-        for (std::string item; std::getline(items, item, '|');) {
+        for (const std::string& item : test::Split(line.substr(0, built), '|')) {
             const std::string kind = item.substr(0, item.find(':'));
             const std::string arg = item.substr(item.find(':') + 1);
             if (kind == "t")
@@ -38,9 +34,7 @@ TEST(PrintLine, ItemsZonesTabsAndNumbers) {
                 ADD_FAILURE() << "unknown item " << item;
         }
         EXPECT_EQ("[" + l.str() + "]", line.substr(built + 1)) << line;
-        ++cases;
     }
-    EXPECT_GE(cases, 19);  // the whole file was read
 }
 
 }  // namespace
