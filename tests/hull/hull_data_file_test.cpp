@@ -12,6 +12,7 @@
 
 #include "board/station_sections.h"
 #include "export/export_commands.h"
+#include "support/case_lines.h"
 #include "support/finishes_within.h"
 #include "support/finite_text.h"
 #include "support/temp_dir.h"
@@ -24,7 +25,6 @@ namespace {
 using test::Slurp;
 using test::TempDir;
 using Lines = std::vector<std::string>;
-using Edit = std::function<void(Lines&)>;
 
 Lines splitCrLf(const std::string& text) {  // the golden files prove every line ends in CR LF
     Lines lines;
@@ -39,17 +39,26 @@ std::string joinCrLf(const Lines& lines) {
     return out;
 }
 
-// The default hull's file, edited as a user's editor or another version leaves it.
-std::string editedDefault(const Edit& edit) {
-    Lines lines = splitCrLf(HullDataText(test::ValidatedDefaultHull()));
-    edit(lines);
-    return joinCrLf(lines);
-}
-
-Edit setLines(const std::vector<std::pair<std::size_t, std::string>>& texts) {  // 1-based
-    return [=](Lines& l) {
-        for (const auto& [line, text] : texts) l[line - 1] = text;
-    };
+// The default hull's file, edited as a user's editor or another version leaves it, line by line
+// (1-based): "N=TEXT" sets line N, "N+TEXT" inserts TEXT before it, "N-" erases it, "..N" keeps
+// the first N lines, "," turns every point from line 3 on into a comma.
+std::string editedDefault(const Lines& edits) {
+    Lines l = splitCrLf(HullDataText(test::ValidatedDefaultHull()));
+    for (const std::string& e : edits) {
+        const std::size_t at = e.find_first_not_of("0123456789");
+        if (e == ",")
+            for (std::size_t i = 2; i < l.size(); ++i)
+                std::replace(l[i].begin(), l[i].end(), '.', ',');
+        else if (e[0] == '.')
+            l.resize(std::stoul(e.substr(2)));
+        else if (e[at] == '=')
+            l[std::stoul(e) - 1] = e.substr(at + 1);
+        else if (e[at] == '+')
+            l.insert(l.begin() + std::stol(e) - 1, e.substr(at + 1));
+        else
+            l.erase(l.begin() + std::stol(e) - 1);
+    }
+    return joinCrLf(l);
 }
 
 // The layout of every line is fixed by the golden files (the CLI designs and saves all three).
@@ -92,38 +101,21 @@ TEST(HullDataFile, OldAndEditedFilesAreRead) {
     SetDefaultHull(start);
     start.StemTurnIn[2] = start.TransomTurnIn[3] = -1;
     start.ShapeSFwd = 3;
-    const auto none = [](Hull&) {};
     const struct {
         const char* path;
-        Edit edit;
-        std::function<void(Hull&)> expect;
+        Lines edits;
+        std::function<void(Hull&)> expect = [](Hull&) {};
     } cases[] = {
-        {"commas.D50",
-         [](Lines& l) {
-             for (std::size_t i = 2; i < l.size(); ++i)
-                 std::replace(l[i].begin(), l[i].end(), '.', ',');
-         },
-         none},
-        {"no-header.D50",  // and no "&": every flag normal
-         [](Lines& l) {
-             l.erase(l.begin());
-             l[0] = "RRRR";
-         },
-         none},
-        {"my,boat.D50",  // a header with a comma does not shift the values
-         [](Lines& l) {
-             l[0] = "my,boat - Voriel 2000";
-             l[1] = "&RNRR,x";
-         },
+        {"commas.D50", {","}},
+        {"no-header.D50", {"1-", "1=RRRR"}},  // and no "&": every flag normal
+        {"my,boat.D50",                       // a header with a comma does not shift the values
+         {"1=my,boat - Voriel 2000", "2=&RNRR,x"},
          [](Hull& e) { e.StemTurnIn[2] = e.StemTurnIn[3] = e.TransomTurnIn[3] = -1; }},
-        {"dir.D50/old.d51", [](Lines& l) { l.erase(l.begin() + 5); }, none},  // no forward S
-        {"early.D50",  // an early EOF copies the line below
-         [](Lines& l) {
-             l.resize(9 + 14 * 4);
-             l.push_back("EOF ");
-         },
+        {"dir.D50/old.d51", {"6-"}},  // no forward S
+        {"early.D50",                 // an early EOF copies the line below
+         {"..65", "66+EOF "},
          [](Hull& e) {
-             e.PlankAngle[3] = e.PlankAngle[4] = e.PlankAngle[2];
+             e.PlankAngle[4] = e.PlankAngle[3] = e.PlankAngle[2];
              for (const auto f : {&Hull::XFwd, &Hull::YFwd, &Hull::ZFwd, &Hull::XMax, &Hull::YMax,
                                   &Hull::ZMax, &Hull::XAft, &Hull::YAft, &Hull::ZAft})
                  (e.*f)[4] = (e.*f)[3];
@@ -133,7 +125,7 @@ TEST(HullDataFile, OldAndEditedFilesAreRead) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        const HullReadResult r = ReadHullData(editedDefault(c.edit), c.path, start);
+        const HullReadResult r = ReadHullData(editedDefault(c.edits), c.path, start);
         ASSERT_TRUE(r.hull.has_value()) << r.error;
         Hull expected = test::ValidatedDefaultHull();
         expected.HullFileName = HullNameFromPath(c.path);
@@ -143,35 +135,19 @@ TEST(HullDataFile, OldAndEditedFilesAreRead) {
     }
 }
 
-// Every refused file: an error naming the file and the reason, and no hull.
+// Every refused file of tests/golden/hull_data_file/refused.txt (which says their form): an
+// error naming the file and the reason, and no hull.
 TEST(HullDataFile, RefusedFiles) {
-    const std::string shifted = "where the marker \"LINE  ", noHull = "do not describe a hull";
-    const std::vector<std::pair<Edit, std::string>> cases = {
-        {[](Lines& l) { l.resize(40); }, "ends too early (line 41, line value, is missing)"},
-        {[](Lines& l) { l.clear(); }, "ends too early"},
-        {[](Lines& l) { l[9] = "EOF "; }, "\"EOF\") in the block of line 0"},
-        {[](Lines& l) { l[9 + 14] = "EOF"; }, "\"EOF\") in the block of line 1"},
-        {setLines({{12, " 1e999"}}), "line 12 (line value) is not a finite number: \" 1e999\""},
-        {setLines({{7, " 40000"}}), "line 7 (KeelAdvance) is outside the range of a 16-bit"},
-        {setLines({{10 + 14 * 3 + 1, "-32769"}}), "(PlankAngle) is outside the range of a 16-bit"},
-        // What the writer once wrote for a file named "my<LF>boat.D50".
-        {[](Lines& l) { l.insert(l.begin(), "my"); }, shifted},
-        {[](Lines& l) { l.erase(l.begin() + 9 + 14 * 2 + 5); }, shifted + "3\" of block 3"},
-        {[](Lines& l) { l.insert(l.begin() + 12, " 1"); }, shifted + "1\" of block 1"},
-        {setLines({{10 + 14, "LINE  3"}}), "line 24 is \"LINE  3\" where the marker \"LINE  1\""},
-        {setLines({{10 + 14 * 3, " 50"}}), shifted + "3\" of block 3 belongs"},
-        {setLines({{12, " 0"}, {26, " 0"}, {40, " 0"}, {54, " 0"}, {68, " 0"}}), noHull},  // LWL
-        {setLines({{15, " 0"}, {18, "-25"}, {29, "-25"}, {30, " 0"}}), noHull},  // sections NaN
-        {setLines({{3, " 1E+200"}}), noHull},   // PowerFwd: developments NaN
-        {setLines({{63, " 1E+200"}}), noHull},  // a sheer plane: transom NaN
-    };
-    for (const auto& [edit, reason] : cases) {
-        SCOPED_TRACE(reason);
-        const HullReadResult r =
-            ReadHullData(editedDefault(edit), "/boats/bad.D50", test::ValidatedDefaultHull());
+    const auto cases = test::CaseLines("golden/hull_data_file/refused.txt");
+    EXPECT_GE(cases.size(), 16u);  // the whole file was read
+    for (const std::string& line : cases) {
+        SCOPED_TRACE(line);
+        const Lines f = test::Split(line, '|');
+        const HullReadResult r = ReadHullData(editedDefault({f.begin() + 1, f.end()}),
+                                              "/boats/bad.D50", test::ValidatedDefaultHull());
         EXPECT_FALSE(r.hull.has_value());
         EXPECT_EQ(r.error.rfind("/boats/bad.D50: ", 0), 0u) << r.error;
-        EXPECT_NE(r.error.find(reason), std::string::npos) << r.error;
+        EXPECT_NE(r.error.find(f[0]), std::string::npos) << r.error;
     }
 }
 
@@ -215,35 +191,36 @@ Lines snapshot(const TempDir& dir) {
 // user must be asked first, or a refusal with every file and the hull untouched (links,
 // read-only files and the rest are the safe writer's).
 TEST(HullDataFile, SavingUnderEveryKindOfName) {
-    const auto file = [](const char* name, std::string text) {
-        return [=](const TempDir& d) { std::ofstream(d / name) << text; };
-    };
-    const auto nothing = [](const TempDir&) {};
     const struct {
-        std::function<void(const TempDir&)> lay;
+        const char* laid;     // what the folder holds first: "kind:name", a file of "x" ("f"),
+                              // of 100000 "z" ("z"), a FIFO ("p") or a folder ("d")
         std::string chosen;   // relative to the folder
         std::string written;  // the file that holds the hull afterwards; empty: refused
         bool replacesOther;   // the file written is not the one named, and it exists
     } cases[] = {
-        {nothing, "boat", "boat.D50", false},
-        {file("boat.D50", std::string(100000, 'z')), "boat.D50", "boat.D50", false},
-        {file("boat.D50", "x"), "boat", "boat.D50", true},
-        {file("hull.D50", "x"), "hull.old.D50", "hull.D50", true},  // cut before the first "."
-        {file("boat.D50", "x"), "boat.d50", "boat.D50", true},      // another file on this system
-        {nothing, "Sloop.txt", "Sloop.D50", false},
-        {nothing, "my\nboat.D50", "my\nboat.D50", false},  // a line break stays in the file's name
-        {[](const TempDir& d) { mkfifo((d / "boat.D50").c_str(), 0644); }, "boat.D50", "", false},
-        {[](const TempDir& d) { mkdir((d / "boat.D50").c_str(), 0755); }, "boat", "", false},
-        {file("file", "x"), "file/boat.D50", "", false},
-        {nothing, ".D50", "", false},  // nothing before the first "."
-        {nothing, ".hidden.D50", "", false},
-        {nothing, "sub.d/", "", false},
-        {nothing, "", "", false},
+        {"", "boat", "boat.D50", false},
+        {"z:boat.D50", "boat.D50", "boat.D50", false},
+        {"f:boat.D50", "boat", "boat.D50", true},
+        {"f:hull.D50", "hull.old.D50", "hull.D50", true},  // cut before the first "."
+        {"f:boat.D50", "boat.d50", "boat.D50", true},      // another file on this system
+        {"", "Sloop.txt", "Sloop.D50", false},
+        {"", "my\nboat.D50", "my\nboat.D50", false},  // a line break stays in the file's name
+        {"p:boat.D50", "boat.D50", "", false},
+        {"d:boat.D50", "boat", "", false},
+        {"f:file", "file/boat.D50", "", false},
+        {"", ".D50", "", false},  // nothing before the first "."
+        {"", ".hidden.D50", "", false},
+        {"", "sub.d/", "", false},
+        {"", "", "", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen);
         TempDir dir;
-        c.lay(dir);
+        const std::string laid = c.laid[0] ? dir / (c.laid + 2) : "";
+        if (c.laid[0] == 'f' || c.laid[0] == 'z')
+            std::ofstream(laid) << (c.laid[0] == 'f' ? "x" : std::string(100000, 'z'));
+        if (c.laid[0] == 'p') mkfifo(laid.c_str(), 0644);
+        if (c.laid[0] == 'd') mkdir(laid.c_str(), 0755);
         const Lines before = snapshot(dir);
         const SaveTarget target = HullDataSaveTarget(dir / c.chosen);
         Hull h = test::ValidatedDefaultHull();
