@@ -70,22 +70,19 @@ TEST(Chine1, EndsLieOnTheStemAndTransomPlanes) {
     expectEndsOnTheirPlanes(h, "raked transom");
 }
 
-TEST(Chine1, WithoutKeelAdvanceEveryRulingIsTransverse) {
-    const Hull h = withChine1Entries({}, {{4, "0"}});
-    for (int j = 0; j <= 83; ++j) {  // ruling 83 joins the ends
-        const int p = std::min(j, 82);
-        EXPECT_EQ(h.BottomRulingX[0][j], h.LineX[Keel][p]);
-        EXPECT_EQ(h.BottomRulingZ[0][j], h.LineZ[Keel][p]);
-        EXPECT_EQ(h.BottomRulingX[1][j], h.LineX[Chine1][p]);
-        EXPECT_EQ(h.BottomRulingY[1][j], h.LineY[Chine1][p]);
-        EXPECT_EQ(h.BottomRulingZ[1][j], h.LineZ[Chine1][p]);
-    }
-}
-
 // Each advanced ruling leaves its chine point inward, advancing ta in X and dropping td in Z per
 // unit of half width; the bottom surface contains the whole ruling. (Pairs 0 and 83 join the
 // transom and stem ends, which the raked transom and stem put at different X: not rulings.)
+// Without keel advance every ruling is transverse, from a keel point to the chine point.
 void expectRulingsOnTheBottom(const Hull& h, const std::string& what) {
+    for (int j = 0; h.KeelAdvance == 0 && j <= 83; ++j) {
+        const int p = std::min(j, 82);
+        EXPECT_EQ(h.BottomRulingX[0][j], h.LineX[Keel][p]) << what << " ruling " << j;
+        EXPECT_EQ(h.BottomRulingZ[0][j], h.LineZ[Keel][p]) << what << " ruling " << j;
+        EXPECT_EQ(h.BottomRulingX[1][j], h.LineX[Chine1][p]) << what << " ruling " << j;
+        EXPECT_EQ(h.BottomRulingY[1][j], h.LineY[Chine1][p]) << what << " ruling " << j;
+        EXPECT_EQ(h.BottomRulingZ[1][j], h.LineZ[Chine1][p]) << what << " ruling " << j;
+    }
     const double ta = TanDeg(h.KeelAdvance), td = TanDeg(h.PlankAngle[0]);
     const int last = h.KeelAdvance > 0 ? 82 : 81;
     for (int j = 1; j <= last; ++j) {
@@ -103,7 +100,8 @@ void expectRulingsOnTheBottom(const Hull& h, const std::string& what) {
     }
 }
 
-TEST(Chine1, AdvancedRulingsLieOnTheBottom) {
+TEST(Chine1, RulingsLieOnTheBottom) {
+    expectRulingsOnTheBottom(withChine1Entries({}, {{4, "0"}}), "no keel advance");
     expectRulingsOnTheBottom(withChine1Entries({}, {{4, "60"}}), "keel advance 60");
     expectRulingsOnTheBottom(withChine1Entries({{3, "0.3"}}, {{4, "30"}}), "blunt forefoot");
     for (uint32_t seed = 1; seed <= 300; ++seed)
