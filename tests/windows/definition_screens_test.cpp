@@ -41,64 +41,50 @@ private slots:
     }
     void cleanup() { h_.reset(); }
 
-    // Refused by Valider: said with a beep, its box light red, the hull and the screen kept;
-    // corrected, the box is white again, the hull takes it and the screen goes.
-    void refusedByValider_data() { addScreenRows(); }
-    void refusedByValider() {
-        Type(window(), screen_->box, screen_->refused);
-        Click(window(), "valider");
-        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
-        QVERIFY(h_->dialogs.beeps >= 1);
-        QVERIFY(SameHull(h_->doc.hull, before_));
-        QVERIFY(window().isVisible());
-        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxRefused);
-        Type(window(), screen_->box, screen_->good);
-        Click(window(), "valider");
-        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
-        QVERIFY(!window().isVisible());
-        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxWhite);
-        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
-        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
+    // Hidden by the board (its Quit), a screen validates nothing. A refused entry: by Valider
+    // said with a beep, its box light red, the hull and the screen kept; by going to the board,
+    // said again and the screen comes back to the front with the entry to correct. Corrected,
+    // going to the board validates: the box white again, showing what the hull took.
+    void validatesOnValiderLeavingAndClosing_data() {
+        QTest::addColumn<int>("screen");
+        QTest::newRow("chine 1") << 0;
+        QTest::newRow("chines 2-3") << 1;
     }
-
-    // Going to the board with a refused entry: said once, and the screen comes back to the front
-    // with the entry to correct, the hull kept; corrected, going to the board without Valider
-    // validates the screen all the same.
-    void leavingValidates_data() { addScreenRows(); }
-    void leavingValidates() {
+    void validatesOnValiderLeavingAndClosing() {
+        Type(window(), screen_->box, screen_->good);
+        window().hide();
+        QVERIFY(SameHull(h_->doc.hull, before_) && h_->dialogs.messages.empty());
+        activateScreen();
         QVERIFY(Activate(window()));
         Type(window(), screen_->box, screen_->refused);
+        Click(window(), "valider");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(h_->dialogs.beeps >= 1 && window().isVisible());
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxRefused);
         h_->windows.dessin().activateWindow();  // the screen takes the focus back at once
-        QTRY_COMPARE(h_->dialogs.messages.size(), std::size_t{1});
-        QVERIFY(window().isVisible());
-        QVERIFY(SameHull(h_->doc.hull, before_));
+        QTRY_COMPARE(h_->dialogs.messages.size(), std::size_t{2});
         QTRY_VERIFY(window().isActiveWindow());
         QCOMPARE(BoxText(window(), screen_->box), QString(screen_->refused));
-        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(SameHull(h_->doc.hull, before_));
         Type(window(), screen_->box, screen_->good);
         QVERIFY(Activate(h_->windows.dessin()));
         QTRY_VERIFY(!window().isVisible());
         QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
         QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
-        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
-    }
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxWhite);
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{2});
 
-    // Hidden by the board (its Quit), a screen validates nothing; closed, it validates.
-    void closingValidatesHidingDoesNot_data() { addScreenRows(); }
-    void closingValidatesHidingDoesNot() {
-        Type(window(), screen_->box, screen_->good);
-        window().hide();
-        QVERIFY(SameHull(h_->doc.hull, before_) && h_->dialogs.messages.empty());
+        // Closed, it validates, and a refused entry keeps it open; shown again, it is refilled.
+        h_->doc.hull = before_;
         activateScreen();
         Type(window(), screen_->box, screen_->good);
         QVERIFY(window().close());
         QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
         Type(window(), screen_->box, screen_->refused);
-        activateScreen();  // refilled from the hull
+        activateScreen();
         QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
         Type(window(), screen_->box, screen_->refused);
-        QVERIFY(!window().close());
-        QVERIFY(window().isVisible());
+        QVERIFY(!window().close() && window().isVisible());
         QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
     }
 
@@ -161,11 +147,6 @@ private slots:
     }
 
 private:
-    void addScreenRows() {
-        QTest::addColumn<int>("screen");
-        QTest::newRow("chine 1") << 0;
-        QTest::newRow("chines 2-3") << 1;
-    }
     QWidget& window() { return Window(screen_->name); }
     void activateScreen() {
         screen_ == kScreens ? h_->windows.bouchain1().activate()
