@@ -26,17 +26,18 @@ void expectFiniteRecording(const RecordingCanvas& canvas) {
 // Every point of the hull lines drawn at the stage, in plan, profile and body plan, lies on the
 // sheet with the transform the redraw left (a point exactly on an edge may round a hair past it).
 // The body plan shows the aft end and every fourth station from 5 right of its centre line, the
-// stations from 45 and the forward end left of it.
-TEST(DrawingProperties, ARedrawKeepsTheHullOnTheSheetOfEveryRandomHull) {
+// stations from 45 and the forward end left of it. Then every action draws finite numbers.
+TEST(DrawingProperties, ARedrawKeepsTheHullOnTheSheetAndEveryActionDrawsFiniteNumbers) {
     for (uint32_t seed = 1; seed <= 100; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
         const Hull h = test::RandomHull(seed);
         for (const auto& [w, ht] : {std::pair{13800.0f, 7000.0f},
                                     {8400.0f, 2000.0f},
                                     {28800.0f, 16200.0f},
                                     {9000.0f, 12000.0f}}) {
             for (const int stage : {0, 1}) {
-                SCOPED_TRACE("seed " + std::to_string(seed) + " sheet " + std::to_string(w) + "x" +
-                             std::to_string(ht) + " stage " + std::to_string(stage));
+                SCOPED_TRACE("sheet " + std::to_string(w) + "x" + std::to_string(ht) + " stage " +
+                             std::to_string(stage));
                 BoardState b;
                 b.ChineView = static_cast<int16_t>(stage);
                 RecordingCanvas canvas(w, ht);
@@ -58,28 +59,21 @@ TEST(DrawingProperties, ARedrawKeepsTheHullOnTheSheetOfEveryRandomHull) {
                 }
             }
         }
-    }
-}
-
-TEST(DrawingProperties, EveryActionDrawsFiniteNumbersOnEveryRandomHull) {
-    for (uint32_t seed = 1; seed <= 100; ++seed) {
-        SCOPED_TRACE(seed);
-        const Hull hull = test::RandomHull(seed);
         BoardState board;
         board.ChineView = 1;
         RecordingCanvas canvas;
-        RedrawBoard(hull, board, canvas);
-        std::string box = Str(hull.XFwd[Keel] * (seed % 10) / 9.0);
-        DrawStationClick(hull, board, box, canvas);
-        DevelopClick(hull, board, canvas);
+        RedrawBoard(h, board, canvas);
+        std::string box = Str(h.XFwd[Keel] * (seed % 10) / 9.0);
+        DrawStationClick(h, board, box, canvas);
+        DevelopClick(h, board, canvas);
         HydroState hydro;
-        FloatAtWaterline(hull, hydro, hull.LineZ[Chine1][hull.MaxBeamIndex]);
-        DrawWaterline(hull, board, hydro, canvas);
+        FloatAtWaterline(h, hydro, h.LineZ[Chine1][h.MaxBeamIndex]);
+        DrawWaterline(h, board, hydro, canvas);
         for (const auto& [button, upX, upY] :
              {std::tuple{1, 2600.0f, 3100.0f}, {2, 1500.0f, 800.0f}}) {
             BoardMouseDown(board, canvas, button, 2000.0f, 1000.0f);
             BoardMouseMove(board, canvas, button, 2500.0f, 3000.0f);
-            BoardMouseUp(hull, board, canvas, button, upX, upY);
+            BoardMouseUp(h, board, canvas, button, upX, upY);
         }
         expectFiniteRecording(canvas);
     }

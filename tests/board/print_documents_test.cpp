@@ -84,7 +84,7 @@ TEST(PrintDocument, RecordingsMatchTheGoldenFilesAndLetterPaperHasTheSamePages) 
     }
 }
 
-TEST(PrintDocument, EnglishTexts) {
+TEST(PrintDocument, EnglishTexts) {  // each text that has an English form, once
     Hull h = boat();
     h.Language = 1;
     const struct {
@@ -93,32 +93,15 @@ TEST(PrintDocument, EnglishTexts) {
         const char* text;
     } cases[] = {
         {2, 0, 9, 4, " --------------  X,Y,Z  of the keel "},
-        {2, 0, 9, 5, " --------------  X,Y,Z  of first chine "},
         {2, 0, 9, 6, " Bottom"},
-        {2, 0, 9, 7, " -------------- development of bottom"},
         {2, 0, 9, 8, " ----- EOF  development of bottom"},
         {1, 1, 5, 2, " Side plank 2 "},
         {1, 1, 5, 4, " Transom"},
-        {1, 1, 5, 4, " station Bmax"},
     };
     for (const auto& c : cases) {
         const auto all = pages(print(h, c.command, c.stage).first);
         ASSERT_EQ(all.size(), c.pages) << c.text;
         EXPECT_TRUE(shows(all[c.page], c.text)) << c.text;
-    }
-}
-
-// A pram bow adds the bow plate to the transom sheet and its table on a page of its own.
-TEST(PrintDocument, APramBowPrintsTheBowPlateAndItsTable) {
-    for (uint32_t seed = 1; seed <= 40; ++seed) {
-        const Hull h = test::RandomHull(seed);
-        const std::string rec = print(h, 2, 1).first;
-        const bool bow = h.YFwd[Chine1] > 0.001;
-        const char* const eof = "  Développement de la marotte ----- EOF  ";
-        EXPECT_EQ(rec.find("\" Marotte\"") != std::string::npos, bow) << seed;
-        EXPECT_EQ(rec.find(eof) != std::string::npos, bow) << seed;
-        EXPECT_TRUE(shows(pages(rec).back(), bow ? eof : "  Développement du tableau ----- EOF  "))
-            << seed;
     }
 }
 
@@ -155,15 +138,26 @@ std::string textsOverlap(const Page& page) {
 }
 
 // Random hulls on both papers: every number recorded is finite, every figure drawn stays on the
-// page (the scale bar's ticks past the page are left out) and no text runs into another.
+// page (the scale bar's ticks past the page are left out) and no text runs into another. A pram
+// bow adds the bow plate to the transom sheet and its table on a page of its own.
 TEST(PrintDocument, RandomHullsDrawOnThePage) {
-    for (uint32_t seed = 1; seed <= 25; ++seed) {
+    const char* const bowEof = "  Développement de la marotte ----- EOF  ";
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
         const Hull h = test::RandomHull(seed);
+        const bool bow = h.YFwd[Chine1] > 0.001;
         for (const Paper paper : {Paper::A4, Paper::Letter}) {
             const PageArea area = PrintableArea(paper);
             for (int c = 0; c < 3; ++c) {
                 SCOPED_TRACE(std::to_string(seed) + " " + kNames[c]);
-                for (const Page& page : pages(print(h, c, 1, paper).first)) {
+                const std::string rec = print(h, c, 1, paper).first;
+                const std::vector<Page> all = pages(rec);
+                if (c == 2) {
+                    EXPECT_EQ(rec.find("\" Marotte\"") != std::string::npos, bow);
+                    EXPECT_EQ(rec.find(bowEof) != std::string::npos, bow);
+                    EXPECT_TRUE(
+                        shows(all.back(), bow ? bowEof : "  Développement du tableau ----- EOF  "));
+                }
+                for (const Page& page : all) {
                     EXPECT_EQ(textsOverlap(page), "");
                     for (const auto& call : page)
                         for (std::size_t i = 0; i < call.args.size(); ++i) {

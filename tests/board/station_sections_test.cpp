@@ -7,70 +7,35 @@
 
 #include "hull/chine1.h"
 #include "hull/definition_screens.h"
+#include "support/case_lines.h"
 #include "support/test_hulls.h"
 
 namespace voriel {
 namespace {
 
-// Stations of the default hull are 6/80 = 0.075 m apart: 2.57 lies between station 35 (2.55) and
-// 36 (2.625); the box clamps to the first and last station and reads a text without a number as 0.
+// The cases of tests/golden/station_box/cases.txt (which says their form).
 TEST(ChooseStation, SnapsDownToTheStationGridAndClampsToItsEnds) {
     const Hull h = test::ValidatedDefaultHull();
     ASSERT_EQ(h.XFwd[0], 6.0);
-    const struct {
-        const char *typed, *shown;
-        int index;
-        double x;
-    } cases[] = {
-        {"2,57", "2.55", 35, 2.57},
-        {"2.6249", "2.55", 35, 2.6249},
-        {"  2.625 m", "2.625", 36, 2.625},
-        {"-3", "0", 1, -3},
-        {"7,5", "6", 81, 7.5},
-        {"6", "6", 81, 6},
-        {"5.99", "5.925", 80, 5.99},
-        {"1e999", "6", 81, HUGE_VAL},
-        {"abc", "0", 1, 0},
-        {"", "0", 1, 0},
-    };
-    for (const auto& c : cases) {
+    const auto cases = test::CaseLines("golden/station_box/cases.txt");
+    EXPECT_GE(cases.size(), 10u);  // the whole file was read
+    for (const std::string& line : cases) {
+        const auto f = test::Split(line, '|');
         BoardState b;
         b.StationIndex = 50;
         b.StationX = 4.0;
-        EXPECT_EQ(ChooseStation(h, b, c.typed), c.shown) << c.typed;
-        EXPECT_EQ(b.StationIndex, c.index) << c.typed;
-        EXPECT_TRUE(!std::isfinite(c.x) || b.StationX == c.x) << c.typed;
-    }
-    EXPECT_EQ(StationDrawingSide(1), 1);
-    EXPECT_EQ(StationDrawingSide(40), 1);
-    EXPECT_EQ(StationDrawingSide(41), -1);
-    EXPECT_EQ(StationDrawingSide(81), -1);
-}
-
-// The box shows the station's X after each click: clicking again must keep the same station, and
-// any value inside a station's interval picks that station.
-TEST(ChooseStation, TheShownTextPicksTheSameStationOnEveryHull) {
-    for (uint32_t seed = 1; seed <= 300; ++seed) {
-        const Hull h = test::RandomHull(seed);
-        const double step = h.LineX[Chine1][2] - h.LineX[Chine1][1];
-        BoardState b;
-        for (int k = 1; k <= 81; ++k) {
-            const std::string shown = ChooseStation(h, b, BoxText(h.LineX[Keel][k]));
-            ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
-            EXPECT_EQ(shown, BoxText(h.LineX[Keel][k]));
-            for (const double into : {0.5, 0.999}) {
-                if (k == 81) continue;
-                ChooseStation(h, b, BoxText(h.LineX[Keel][k] + into * step));
-                ASSERT_EQ(b.StationIndex, k) << "seed " << seed;
-            }
-        }
+        EXPECT_EQ(ChooseStation(h, b, f[0]), f[1]) << line;
+        EXPECT_EQ(b.StationIndex, std::stoi(f[2])) << line;
+        EXPECT_EQ(b.StationX, std::stod(f[3])) << line;
     }
 }
 
 // Every section runs from the keel point to the sheer point of its station, through chine 1,
 // with finite coordinates; along the stem, where the section is not transverse, the heights are
-// evenly spaced from keel to chine 1 and every point lies on the bottom surface.
-TEST(ComputeAllStationSections, SectionsJoinTheLinesAndTheStemSectionLiesOnTheBottom) {
+// evenly spaced from keel to chine 1 and every point lies on the bottom surface. The station box
+// shows the station's X after each click: clicking again must keep the same station, and any
+// value inside a station's interval picks that station.
+TEST(StationSections, SectionsJoinTheLinesAndTheBoxPicksTheStationItShows) {
     for (uint32_t seed = 1; seed <= 500; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const Hull h = seed == 1 ? test::ValidatedDefaultHull() : test::RandomHull(seed);
@@ -98,6 +63,17 @@ TEST(ComputeAllStationSections, SectionsJoinTheLinesAndTheStemSectionLiesOnTheBo
             }
         }
         if (seed > 300) continue;
+        const double step = h.LineX[Chine1][2] - h.LineX[Chine1][1];
+        for (int k = 1; k <= 81; ++k) {
+            const std::string shown = ChooseStation(h, b, BoxText(h.LineX[Keel][k]));
+            ASSERT_EQ(b.StationIndex, k);
+            EXPECT_EQ(shown, BoxText(h.LineX[Keel][k]));
+            for (const double into : {0.5, 0.999}) {
+                if (k == 81) continue;
+                ChooseStation(h, b, BoxText(h.LineX[Keel][k] + into * step));
+                ASSERT_EQ(b.StationIndex, k);
+            }
+        }
         const double z0 = h.LineZ[Keel][82], z1 = h.LineZ[Chine1][82];
         for (int j = 0; j <= 10; ++j) {
             const double x = b.StationPtX[82][j], y = b.StationPtY[82][j], z = b.StationPtZ[82][j];
