@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "board/station_sections.h"
 #include "develop/deck_development.h"
@@ -43,9 +44,8 @@ void ExpectDecksUnrolledInProfile(const Hull& h, const std::string& seed) {
         double total = 0;
         for (int j = 0; j <= 82; ++j) {
             ASSERT_TRUE(std::isfinite(deck.DevXi[j]) && std::isfinite(deck.DevYs[j])) << seed;
-            EXPECT_EQ(deck.DevYi[j], 0.0);
-            EXPECT_EQ(deck.DevXs[j], deck.DevXi[j]);
-            EXPECT_EQ(deck.DevYs[j], h.LineY[k][j]);
+            EXPECT_EQ(std::make_tuple(deck.DevYi[j], deck.DevXs[j], deck.DevYs[j]),
+                      std::make_tuple(0.0, deck.DevXi[j], h.LineY[k][j]));
             if (j == 0) continue;
             const double dx = h.LineX[k][j] - h.LineX[k][j - 1];
             total += dx == 0 ? 0 : std::hypot(dx, h.LineZ[k][j] - h.LineZ[k][j - 1]);
@@ -89,11 +89,10 @@ TEST(PanelDevelopment, RandomHulls) {
 
 TEST(PanelDevelopment, AnyOtherStageOrArgumentsOutOfRangeDevelopNothing) {
     const Hull h = test::ValidatedDefaultHull();
-    BoardState b;
-    for (const int16_t stage : {2, -1}) {
-        b.ChineView = stage;
-        EXPECT_TRUE(DeveloperClick(h, b).panels.empty());
-    }
+    BoardState two, unset;
+    two.ChineView = 2;
+    unset.ChineView = -1;
+    EXPECT_TRUE(DeveloperClick(h, two).panels.empty() && DeveloperClick(h, unset).panels.empty());
     EXPECT_EQ(DevelopDeck(81, 1, h.LineX, h.LineY, h.LineZ).last, -1);
     EXPECT_EQ(DevelopDeck(80, 6, h.LineX, h.LineY, h.LineZ).last, -1);
 }
@@ -110,11 +109,9 @@ TEST(DevelopDeck, EqualXAddsNoLengthAndTheAftEndIsLaidAft) {
     z[2][82] = 1.0;
     y[2][82] = 0.0;
     Development d = DevelopDeck(80, 2, x, y, z);
-    EXPECT_EQ(d.DevXi[0], 0.0);
-    EXPECT_EQ(d.DevXi[1], 0.0);
+    EXPECT_EQ(std::make_tuple(d.DevXi[0], d.DevXi[1], d.DevXi[82], d.DevYs[82]),
+              std::make_tuple(0.0, 0.0, d.DevXi[81], 0.0));
     EXPECT_NEAR(d.DevXi[81], 8.0, 1e-12);
-    EXPECT_EQ(d.DevXi[82], d.DevXi[81]);
-    EXPECT_EQ(d.DevYs[82], 0.0);
 
     for (int j = 0; j < kPointCount; ++j) x[1][j] = 0.1 * (j - 1);
     x[1][0] = 0.3;
@@ -140,18 +137,16 @@ TEST(EndPlates, VerticalTransomSumsTheHeightsAndAnInclinedBowItsSlope) {
     }
     b.StationPtY[0][12] = 0.9;  // chine 3 on chine 2 in X and Z but wider
     const EndPlateDev t = ComputeTransomDev(b);
-    EXPECT_EQ(t[0].slant, 0.0);
-    EXPECT_EQ(t[0].half, 0.0);
+    EXPECT_EQ(std::make_pair(t[0].slant, t[0].half), std::make_pair(0.0, 0.0));
     for (int j = 1; j < kSectionPointCount; ++j) {
         EXPECT_NEAR(t[j].slant, z[j] - z[0], 1e-15) << j;
         EXPECT_EQ(t[j].half, b.StationPtY[0][j]);
     }
-    EXPECT_EQ(t[12].slant, t[11].slant);
-    EXPECT_EQ(t[12].half, 0.9);
+    EXPECT_EQ(std::make_pair(t[12].slant, t[12].half), std::make_pair(t[11].slant, 0.9));
+    // Entry 0 is (0, 0) whatever the keel point's half breadth.
     const EndPlateDev bow = ComputeBowPlateDev(b);
     EXPECT_NEAR(bow[13].slant, 1.3 * 1.25, 1e-12);
-    EXPECT_EQ(bow[13].half, 0.3);
-    EXPECT_EQ(bow[0].half, 0.0);  // entry 0 is (0, 0) whatever the keel point's half breadth
+    EXPECT_EQ(std::make_pair(bow[13].half, bow[0].half), std::make_pair(0.3, 0.0));
 }
 
 TEST(EndPlates, BowPlateOnlyAboveAMillimetreAtTheForefoot) {

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "develop/panel_development.h"
 #include "develop/triangle_helpers.h"
@@ -37,24 +39,19 @@ void ExpectTrianglesKeepTheirSides(const Development& d, const Edge& L, const Ed
         if (flat) return upper ? P3{d.DevXs[j], d.DevYs[j], 0} : P3{d.DevXi[j], d.DevYi[j], 0};
         return upper ? U(j) : L(j);
     };
+    // Sides (upper?, point) to (upper?, point): the aft end's, then those of quadrilateral j.
+    using Sides = std::vector<std::array<int, 4>>;
+    const Sides aft = {{0, 1, 1, 1}, {0, 0, 0, 1}, {0, 0, 1, 1}, {1, 0, 0, 1}, {1, 0, 1, 1}};
+    const Sides quad = {{1, 0, 0, 1}, {0, 0, 0, 1}, {1, 0, 1, 1}, {0, 1, 1, 1}};
     int failures = 0;
-    const auto side = [&](bool upperA, int a, bool upperB, int b) {
-        const double t = Dist(point(upperA, false, a), point(upperB, false, b));
-        const double f = Dist(point(upperA, true, a), point(upperB, true, b));
-        if (std::fabs(f - t) > 1e-9 * std::max(t, 1e-3 * scale) && failures++ < 3) {
-            ADD_FAILURE() << what << ": side " << a << "-" << b << ", 3-D " << t << ", flat " << f;
+    for (int j = 0; j < d.last; ++j) {
+        for (const auto& s : j == 0 ? aft : quad) {
+            const int a = j + s[1], b = j + s[3];
+            const double t = Dist(point(s[0], false, a), point(s[2], false, b));
+            const double f = Dist(point(s[0], true, a), point(s[2], true, b));
+            if (std::fabs(f - t) > 1e-9 * std::max(t, 1e-3 * scale) && failures++ < 3)
+                ADD_FAILURE() << what << ": side " << a << "-" << b << ", flat " << f;
         }
-    };
-    side(false, 1, true, 1);
-    side(false, 0, false, 1);
-    side(false, 0, true, 1);
-    side(true, 0, false, 1);
-    side(true, 0, true, 1);
-    for (int j = 1; j < d.last; ++j) {
-        side(true, j, false, j + 1);
-        side(false, j, false, j + 1);
-        side(true, j, true, j + 1);
-        side(false, j + 1, true, j + 1);
     }
 }
 
@@ -92,16 +89,12 @@ TEST(DevelopPlate, EveryTriangleKeepsItsSidesOnRandomHulls) {
                 k == 0 ? Line(x, y, z, 1) : Line(h.LineX, h.LineY, h.LineZ, k + 1), h.XFwd[0],
                 what);
             if (seed > 300) continue;
-            const double tol = 1e-9 * h.XFwd[0];
-            const int m = h.MaxBeamIndex;
-            if (k == 0) {
-                EXPECT_NEAR(d.DevYi[m - 2], d.DevYi[m + 2], tol) << what;
-                EXPECT_LT(d.DevXi[m - 2], d.DevXi[m + 2]) << what;
-            } else {
-                EXPECT_NEAR(k == 1 ? d.DevYi[0] : d.DevYs[0], k == 1 ? d.DevYi[82] : d.DevYs[82],
-                            tol)
-                    << what;
-            }
+            // The bottom's chord joins the points two either side of the max beam, a plank's its
+            // lower (plank 1) or upper edge's ends.
+            const int a = k == 0 ? h.MaxBeamIndex - 2 : 0, b = k == 0 ? h.MaxBeamIndex + 2 : 82;
+            const auto& Y = k <= 1 ? d.DevYi : d.DevYs;
+            EXPECT_NEAR(Y[a], Y[b], 1e-9 * h.XFwd[0]) << what;
+            EXPECT_TRUE(k != 0 || d.DevXi[a] < d.DevXi[b]) << what;
         }
         if (HasFailure()) break;
     }
@@ -115,14 +108,14 @@ struct Strip {
 
 Strip ParallelStrip(int n, double step, double width) {
     const double u[] = {0.8, 0.36, -0.48}, v[] = {0.0, 0.8, 0.6};  // unit vectors square
+    const double origin[] = {1.5, -0.7, 0.2};
     Strip s;
-    for (int j = 0; j < kPointCount; ++j) {
-        s.X[n][j] = 1.5 + j * step * u[0];
-        s.Y[n][j] = -0.7 + j * step * u[1];
-        s.Z[n][j] = 0.2 + j * step * u[2];
-        s.X[n + 1][j] = s.X[n][j] + width * v[0];
-        s.Y[n + 1][j] = s.Y[n][j] + width * v[1];
-        s.Z[n + 1][j] = s.Z[n][j] + width * v[2];
+    LinePoints* axes[] = {&s.X, &s.Y, &s.Z};
+    for (int c = 0; c < 3; ++c) {
+        for (int j = 0; j < kPointCount; ++j) {
+            (*axes[c])[n][j] = origin[c] + j * step * u[c];
+            (*axes[c])[n + 1][j] = (*axes[c])[n][j] + width * v[c];
+        }
     }
     return s;
 }
@@ -140,12 +133,9 @@ TEST(DevelopPlate, PlankBetweenParallelLinesIsARectangleEvenWhereTheyTouch) {
         SCOPED_TRACE("n " + std::to_string(c.n) + " gap " + std::to_string(c.gap));
         Strip s = ParallelStrip(c.n, 0.075, c.width);
         const bool touching = !std::isnan(c.gap);
-        for (const int j : {12, 40}) {
-            if (!touching) continue;
-            s.X[2][j] = s.X[1][j];
-            s.Y[2][j] = s.Y[1][j] + c.gap;
-            s.Z[2][j] = s.Z[1][j];
-        }
+        for (const int j : {12, 40})
+            if (touching)
+                s.X[2][j] = s.X[1][j], s.Y[2][j] = s.Y[1][j] + c.gap, s.Z[2][j] = s.Z[1][j];
         const Development d = DevelopPlate(80, static_cast<int16_t>(c.n), s.X, s.Z, s.Y, 40);
         ASSERT_EQ(d.last, 82);
         for (int j = 0; j <= 82; ++j) {
@@ -179,10 +169,8 @@ TEST(DevelopPlate, DegenerateStripsKeepTheirSides) {
                                   "nearly straight");
 
     Strip ends = ParallelStrip(1, 0.1, 0.4);
-    for (const int line : {1, 2}) {
-        ends.X[line][0] = ends.X[line][1], ends.Y[line][0] = ends.Y[line][1];
-        ends.Z[line][0] = ends.Z[line][1];
-    }
+    for (LinePoints* axis : {&ends.X, &ends.Y, &ends.Z})
+        for (const int line : {1, 2}) (*axis)[line][0] = (*axis)[line][1];
     const Development e = DevelopPlate(80, 1, ends.X, ends.Y, ends.Z, 40);
     EXPECT_EQ(std::tie(e.DevXi[0], e.DevYi[0], e.DevXs[0], e.DevYs[0]),
               std::tie(e.DevXi[1], e.DevYi[1], e.DevXs[1], e.DevYs[1]));
@@ -253,11 +241,10 @@ TEST(TriangleAngles, KnownTrianglesAndSidesThatDoNotClose) {
     for (const auto& c : cases) {
         const TriangleAngleSet t = TriangleAngles(c.a, c.b, c.c);
         const double got[] = {t.alpha, t.beta, t.gamma}, want[] = {c.alpha, c.beta, c.gamma};
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3; ++k)
             if (!std::isnan(want[k])) {
-                EXPECT_NEAR(got[k], want[k], 1e-14) << c.a << " " << c.b << " " << c.c << " " << k;
+                EXPECT_NEAR(got[k], want[k], 1e-14) << c.a << c.b << c.c << k;
             }
-        }
     }
     const TriangleAngleSet subnormal = TriangleAngles(1e-320, 1e-320, 2e-320);
     EXPECT_FALSE(std::isnan(subnormal.alpha + subnormal.beta + subnormal.gamma));

@@ -43,6 +43,7 @@ HullOnBoard OnBoard(uint32_t seed, int16_t stage = 1) {
     return out;
 }
 
+// The distance from p to the segment a b, and how far along it (0 to 1) its nearest point lies.
 double SegmentDistance(double px, double py, double ax, double ay, double bx, double by,
                        double* along = nullptr) {
     const double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
@@ -79,9 +80,8 @@ TEST(TemplateAccuracy, TwistedQuadrilateralShowsItsDiagonal) {
     }
     const PlateAccuracy a = MeasurePlateAccuracy(plate);
     const double expected = (std::sqrt(3.0) - (std::sqrt(2.0) + std::sqrt(6.0)) / 2) * 1000;
-    EXPECT_EQ(a.quadrilaterals, 2);
+    EXPECT_EQ(std::tie(a.quadrilaterals, a.largestAt), std::make_tuple(2, 1));
     EXPECT_NEAR(a.largestMm, expected, 1e-9);  // negative: the plate must shrink across it
-    EXPECT_EQ(a.largestAt, 1);
     EXPECT_NEAR(a.rmsMm, std::fabs(expected) / std::sqrt(2.0), 1e-9);
     // The edges are laid true; the area is the unit square, half of one and the equilateral
     // triangle.
@@ -90,15 +90,15 @@ TEST(TemplateAccuracy, TwistedQuadrilateralShowsItsDiagonal) {
     EXPECT_NEAR(a.areaM2, 1.5 + std::sqrt(3.0) / 2, 1e-9);
 }
 
-// 1000 mm x 200 mm, lower edge on the x axis, a point every 100 mm.
-TemplatePlate Rectangle() {
+// length x width (m), lower edge on the x axis, eleven points an edge.
+TemplatePlate Rectangle(double length, double width) {
     TemplatePlate p;
     p.panel = TemplatePanel::Plank2;
     for (int j = 0; j <= 10; ++j) {
-        p.lower.push_back({0.1 * j, 0.0});
-        p.upper.push_back({0.1 * j, 0.2});
-        p.lower3.push_back({0.1 * j, 0.0, 0.0});
-        p.upper3.push_back({0.1 * j, 0.2, 0.0});
+        p.lower.push_back({length * j / 10, 0.0});
+        p.upper.push_back({length * j / 10, width});
+        p.lower3.push_back({length * j / 10, 0.0, 0.0});
+        p.upper3.push_back({length * j / 10, width, 0.0});
     }
     return p;
 }
@@ -107,7 +107,7 @@ TemplatePlate Rectangle() {
 // a number up.
 TEST(TemplateMarking, RectangleByHand) {
     const MarkingTable t =
-        MakeMarkingTable(Rectangle(), {{"St 6 x=0.250", 1, {0.25, 0.2}, {0, -1}}});
+        MakeMarkingTable(Rectangle(1.0, 0.2), {{"St 6 x=0.250", 1, {0.25, 0.2}, {0, -1}}});
     EXPECT_DOUBLE_EQ(t.lengthMm, 1000.0);
     ASSERT_EQ(t.rows.size(), 12u);  // 0, 100, ..., 1000 and the mark
     for (std::size_t i = 0; i < t.rows.size(); ++i) {
@@ -116,19 +116,16 @@ TEST(TemplateMarking, RectangleByHand) {
         EXPECT_GE(t.rows[i].alongMm, i > 0 ? t.rows[i - 1].alongMm : 0.0);
     }
     EXPECT_NEAR(t.rows[3].alongMm, 250.0, 1e-9);
-    EXPECT_EQ(t.rows[3].mark, "St 6 x=0.250");
-    EXPECT_EQ(t.rows[3].markEdge, 1);
-    EXPECT_EQ(t.rows[2].mark, "");
-    EXPECT_EQ(MarkingMm(12.26), 12.5);
-    EXPECT_EQ(MarkingMm(-12.74), -12.5);
+    EXPECT_EQ(std::tie(t.rows[3].mark, t.rows[3].markEdge, t.rows[2].mark),
+              std::make_tuple("St 6 x=0.250", 1, ""));
+    EXPECT_EQ(std::make_pair(MarkingMm(12.26), MarkingMm(-12.74)), std::make_pair(12.5, -12.5));
 
-    TemplatePlate p = Rectangle();
+    TemplatePlate p = Rectangle(1.0, 0.2);
     p.upper.back() = {0.95, 0.2};  // the upper edge stops 50 mm short
     p.upper[9] = {0.9, 0.2};
     const MarkingRow last = MakeMarkingTable(p, {}).rows.back();
     EXPECT_NEAR(last.alongMm, 1000.0, 1e-9);
-    EXPECT_TRUE(last.lowerMm.has_value());
-    EXPECT_FALSE(last.upperMm.has_value());
+    EXPECT_TRUE(last.lowerMm.has_value() && !last.upperMm.has_value());
 }
 
 // The marking table of a plate: a row every 100 mm, the printed numbers (to 0.5 mm) give points
@@ -138,26 +135,28 @@ void ExpectTableTrue(const TemplatePlate& plate, const std::vector<TemplateMark>
     ASSERT_FALSE(t.rows.empty());
     EXPECT_NEAR(t.rows.front().alongMm, 0.0, 1e-9);
     EXPECT_NEAR(t.rows.back().alongMm, t.lengthMm, 1e-6);
+    const auto point = [&](const MarkingRow& r, double offset) {
+        return MarkingPoint(t, MarkingMm(r.alongMm), MarkingMm(offset));
+    };
     int regular = 0;
     for (const MarkingRow& r : t.rows) {
         if (r.markEdge < 0 && r.alongMm < t.lengthMm - 1e-6) {
             EXPECT_NEAR(r.alongMm, 100.0 * regular++, 1e-6);
         }
-        for (const auto* offset : {&r.lowerMm, &r.upperMm}) {
-            if (!*offset) continue;
-            const FlatPoint q = MarkingPoint(t, MarkingMm(r.alongMm), MarkingMm(**offset));
-            EXPECT_LT(OutlineDistance(plate, q), 0.0005) << r.alongMm << " " << r.mark;
-        }
+        for (const auto& offset : {r.lowerMm, r.upperMm})
+            if (offset) {
+                EXPECT_LT(OutlineDistance(plate, point(r, *offset)), 5e-4) << r.alongMm;
+            }
     }
     for (const TemplateMark& m : marks) {
         int found = 0;
         for (const MarkingRow& r : t.rows) {
             if (r.mark != m.label || r.markEdge != m.edge) continue;
-            ++found;
             const auto& offset = m.edge == 0 ? r.lowerMm : r.upperMm;
             ASSERT_TRUE(offset.has_value());
-            const FlatPoint q = MarkingPoint(t, MarkingMm(r.alongMm), MarkingMm(*offset));
-            EXPECT_LT(std::hypot(q.x - m.at.x, q.y - m.at.y), 0.0005) << m.label;
+            const FlatPoint q = point(r, *offset);
+            EXPECT_LT(std::hypot(q.x - m.at.x, q.y - m.at.y), 5e-4) << m.label;
+            ++found;
         }
         EXPECT_GT(found, 0) << m.label;
     }
@@ -192,8 +191,8 @@ TEST(TemplatePlate, HullPlatesKeepTheirEdgesAndTheirTablesAreTrue) {
 // The stations marked: every fifth and the max beam, each named once per edge it crosses.
 TEST(TemplateMarking, StationsMarkedOnThePlanks) {
     const HullOnBoard b = OnBoard(0);
-    const TemplatePlate plank = MakeTemplatePlate(b.hull, b.board, TemplatePanel::Plank1);
-    const std::vector<TemplateMark> marks = TemplateMarks(b.hull, plank, 0);
+    const auto marks =
+        TemplateMarks(b.hull, MakeTemplatePlate(b.hull, b.board, TemplatePanel::Plank1), 0);
     int edges[2] = {0, 0}, bmax = 0;
     for (const TemplateMark& m : marks) {
         ++edges[m.edge == 0 ? 0 : 1];
@@ -201,9 +200,7 @@ TEST(TemplateMarking, StationsMarkedOnThePlanks) {
     }
     // Stations 1, 6, ..., 81 and the max-beam station, on both edges of the plank.
     const int stations = 17 + ((b.hull.MaxBeamIndex - 1) % 5 == 0 ? 0 : 1);
-    EXPECT_EQ(edges[0], stations);
-    EXPECT_EQ(edges[1], stations);
-    EXPECT_EQ(bmax, 2);
+    EXPECT_EQ(std::make_tuple(edges[0], edges[1], bmax), std::make_tuple(stations, stations, 2));
     EXPECT_EQ(marks.front().label, "St 1 x=0.000");
 }
 
@@ -229,47 +226,48 @@ TEST(TemplatePlan, RefusedRequestsSayWhyAndPrintNothing) {
         {broken, {plank1, {}, 10.0, ""}, a4.width, "plank1: the plate cannot be laid out"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.says);
         const TemplatePlan plan =
             PlanTemplates(c.board.hull, c.board.board, c.request, c.width, a4.height);
-        EXPECT_NE(plan.error.find(c.says), std::string::npos) << c.says << ": " << plan.error;
-        EXPECT_TRUE(plan.plates.empty()) << c.says;
+        EXPECT_NE(plan.error.find(c.says), std::string::npos) << plan.error;
+        EXPECT_TRUE(plan.plates.empty());
         // Nothing is printed for a refused plan, not even the end of a document.
         PageRecordingCanvas canvas(c.width, a4.height);
         PrintTemplates(c.board.hull, plan, c.request, canvas);
-        EXPECT_EQ(canvas.recording(), "") << c.says;
-        EXPECT_EQ(canvas.documentsEnded(), 0) << c.says;
+        EXPECT_EQ(std::make_pair(canvas.recording(), canvas.documentsEnded()),
+                  std::make_pair(std::string(), 0));
     }
     // The broken plate alone is refused: the others still print.
-    EXPECT_EQ(PlanTemplates(broken.hull, broken.board, {{TemplatePanel::Bottom}, {}, 10.0, ""},
-                            a4.width, a4.height)
-                  .error,
-              "");
+    const TemplateRequest bottom{{TemplatePanel::Bottom}, {}, 10.0, ""};
+    EXPECT_EQ(PlanTemplates(broken.hull, broken.board, bottom, a4.width, a4.height).error, "");
+}
+
+// The plates planned, in the document's order.
+std::vector<TemplatePanel> Planned(const HullOnBoard& b, const std::vector<TemplatePanel>& asked) {
+    const PageArea a4 = PrintableArea(Paper::A4);
+    const TemplatePlan plan =
+        PlanTemplates(b.hull, b.board, {asked, {}, 10.0, ""}, a4.width, a4.height);
+    std::vector<TemplatePanel> out;
+    for (const PlannedPlate& p : plan.plates) out.push_back(p.plate.panel);
+    // The pages each plate starts at and their count: OutlinesReassembleAtFullSize, which finds
+    // the sheets on them.
+    int sheets = 0;
+    for (const PlannedPlate& p : plan.plates) sheets += p.tiling.printedCount;
+    EXPECT_EQ(plan.sheets, sheets);
+    return out;
 }
 
 TEST(TemplatePlan, PlatesOfEachStageInTheirOrder) {
-    const PageArea a4 = PrintableArea(Paper::A4);
-    const HullOnBoard early = OnBoard(0, 0);
-    const TemplatePlan first = PlanTemplates(early.hull, early.board, {}, a4.width, a4.height);
-    ASSERT_EQ(first.plates.size(), 1u);
-    EXPECT_EQ(first.plates[0].plate.panel, TemplatePanel::Bottom);
-
+    using P = TemplatePanel;
+    EXPECT_EQ(Planned(OnBoard(0, 0), {}), std::vector<P>{P::Bottom});
     // Asked in any order and twice, printed once each in the document's order.
-    const HullOnBoard boat = OnBoard(0);
-    TemplateRequest r;
-    r.panels = {TemplatePanel::Transom, TemplatePanel::Bottom, TemplatePanel::Transom};
-    const TemplatePlan two = PlanTemplates(boat.hull, boat.board, r, a4.width, a4.height);
-    ASSERT_EQ(two.plates.size(), 2u);
-    EXPECT_EQ(two.plates[0].plate.panel, TemplatePanel::Bottom);
-    EXPECT_EQ(two.plates[1].plate.panel, TemplatePanel::Transom);
-    // The pages each plate starts at and their count: OutlinesReassembleAtFullSize, which finds
-    // the sheets on them.
-    EXPECT_EQ(two.sheets, two.plates[0].tiling.printedCount + two.plates[1].tiling.printedCount);
-
+    EXPECT_EQ(Planned(OnBoard(0), {P::Transom, P::Bottom, P::Transom}),
+              (std::vector<P>{P::Bottom, P::Transom}));
     // A pram bow has its bow plate last.
     uint32_t seed = 1;
     while (!HasBowPlate(test::RandomHull(seed)) && seed < 50) ++seed;
     const HullOnBoard pram = OnBoard(seed);
-    EXPECT_EQ(AvailableTemplatePanels(pram.hull, pram.board).back(), TemplatePanel::Bow);
+    EXPECT_EQ(AvailableTemplatePanels(pram.hull, pram.board).back(), P::Bow);
 }
 
 // On A4, 197.3 mm x 270.9 mm of each page take the plate (the header band aside): with 10 mm of
@@ -292,12 +290,8 @@ TEST(TemplatePlan, RectanglesLieTheWayThatTakesFewestSheets) {
     const SheetArea area{a4.width, a4.height - kTemplateHeaderBand, kTemplateHeaderBand};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.x) + " x " + std::to_string(c.y));
-        TemplatePlate p;
-        for (int j = 0; j <= 10; ++j) {
-            p.lower.push_back({c.x / 1000 * j / 10, 0.0});
-            p.upper.push_back({c.x / 1000 * j / 10, c.y / 1000});
-        }
-        const TemplateTiling t = TileTemplate(p, area, {}, 10.0, kTemplateMarginMm);
+        const TemplateTiling t =
+            TileTemplate(Rectangle(c.x / 1000, c.y / 1000), area, {}, 10.0, kTemplateMarginMm);
         EXPECT_EQ(std::tie(t.printedCount, t.turned, t.rows, t.cols),
                   std::tie(c.sheets, c.turned, c.rows, c.cols));
         // Neighbours share the overlap exactly.
@@ -317,8 +311,7 @@ struct RecordedTemplates {
 RecordedTemplates RecordTemplates(const HullOnBoard& b, const TemplateRequest& request,
                                   Paper paper) {
     const PageArea area = PrintableArea(paper);
-    RecordedTemplates out{PlanTemplates(b.hull, b.board, request, area.width, area.height),
-                          std::vector<std::vector<RecordedCall>>(1)};
+    RecordedTemplates out{PlanTemplates(b.hull, b.board, request, area.width, area.height), {{}}};
     PageRecordingCanvas canvas(area.width, area.height);
     PrintTemplates(b.hull, out.plan, request, canvas);
     bool ok = false;
@@ -332,25 +325,26 @@ RecordedTemplates RecordTemplates(const HullOnBoard& b, const TemplateRequest& r
     return out;
 }
 
+// A printed sheet of a plate: its page's calls and where its page points lie in the plane.
 struct Sheet {
-    int page, row, col;
+    int row, col;
+    const std::vector<RecordedCall>* calls;
+    PlaneRect window;
+    // The plane point of a page point, the calibration taken out.
+    PlanePoint plane(const TemplatePlan& plan, const TemplateScale& s, float x, float y) const {
+        return {x / s.SX + window.u0, (y - plan.area.top) / s.SY + window.v0};
+    }
 };
 
-// The page (from 1) of each printed sheet of a plate, row after row.
-std::vector<Sheet> SheetPages(const PlannedPlate& p) {
+// The printed sheets of a plate, row after row, on the pages after its first.
+std::vector<Sheet> Sheets(const RecordedTemplates& rec, const PlannedPlate& p) {
     std::vector<Sheet> out;
-    int page = p.firstPage;
+    std::size_t page = static_cast<std::size_t>(p.firstPage);
     for (int r = 0; r < p.tiling.rows; ++r)
         for (int c = 0; c < p.tiling.cols; ++c)
-            if (p.tiling.isPrinted(r, c)) out.push_back({++page, r, c});
+            if (p.tiling.isPrinted(r, c))
+                out.push_back({r, c, &rec.pages.at(page++), SheetWindow(p.tiling, r, c)});
     return out;
-}
-
-// The plane point of a page point on a sheet, the calibration taken out.
-PlanePoint PlaneOfPage(const TemplatePlan& plan, const PlannedPlate& p, const TemplateScale& s,
-                       const Sheet& sheet, float x, float y) {
-    const PlaneRect w = SheetWindow(p.tiling, sheet.row, sheet.col);
-    return {x / s.SX + w.u0, (y - plan.area.top) / s.SY + w.v0};
 }
 
 // The calibration sheet's square (100 mm) and ruler (200 mm with a tick every millimetre) at
@@ -358,30 +352,21 @@ PlanePoint PlaneOfPage(const TemplatePlan& plan, const PlannedPlate& p, const Te
 // where they started, sides square to the page; the ruler the longest upright line.
 TEST(TemplateSheets, CalibrationSquareAndRulerMeasureTrueAndScale) {
     for (const TemplateScale& s : {TemplateScale{1.0, 1.0}, {1.02, 0.97}, {0.8, 1.2}}) {
-        TemplateRequest r;
-        r.scale = s;
-        const RecordedTemplates rec = RecordTemplates(OnBoard(0), r, Paper::A4);
-        std::vector<std::array<float, 4>> lines;
+        const RecordedTemplates rec = RecordTemplates(OnBoard(0), {{}, s, 10.0, ""}, Paper::A4);
+        std::vector<std::array<float, 4>> l;
         for (const RecordedCall& c : rec.pages[0])
-            if (c.op == "line") lines.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
+            if (c.op == "line") l.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
         double squareW = 0, squareH = 0, ruler = 0, rulerX = 0;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto& a = lines[i];
-            if (a[0] == a[2] && std::fabs(a[3] - a[1]) > ruler)
-                ruler = std::fabs(a[3] - a[1]), rulerX = a[0];
-            if (i + 3 >= lines.size()) continue;
-            bool closed = a[1] == a[3] && lines[i + 1][0] == lines[i + 1][2] &&
-                          lines[i + 3][2] == a[0] && lines[i + 3][3] == a[1];
-            for (std::size_t k = 1; k < 4; ++k)
-                closed = closed && lines[i + k][0] == lines[i + k - 1][2] &&
-                         lines[i + k][1] == lines[i + k - 1][3];
-            if (closed)
-                squareW = std::fabs(a[2] - a[0]),
-                squareH = std::fabs(lines[i + 1][3] - lines[i + 1][1]);
+        for (std::size_t i = 0; i < l.size(); ++i) {
+            if (l[i][0] == l[i][2] && std::fabs(l[i][3] - l[i][1]) > ruler)
+                ruler = std::fabs(l[i][3] - l[i][1]), rulerX = l[i][0];
+            bool closed = i + 3 < l.size() && l[i][1] == l[i][3] && l[i + 1][0] == l[i + 1][2];
+            for (std::size_t k = 1; k <= 4 && closed; ++k)
+                closed = l[i + k % 4][0] == l[i + k - 1][2] && l[i + k % 4][1] == l[i + k - 1][3];
+            if (closed) squareW = std::fabs(l[i][2] - l[i][0]), squareH = l[i + 1][3] - l[i + 1][1];
         }
-        const auto ticks = std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
-            return l[0] == rulerX && l[1] == l[3];
-        });
+        const auto ticks = std::count_if(
+            l.begin(), l.end(), [&](const auto& a) { return a[0] == rulerX && a[1] == a[3]; });
         EXPECT_NEAR(squareW, 100 * kTwipsPerMm * s.SX, 0.01) << s.SX;
         EXPECT_NEAR(squareH, 100 * kTwipsPerMm * s.SY, 0.01) << s.SY;
         EXPECT_NEAR(ruler, 200 * kTwipsPerMm * s.SY, 0.01) << s.SY;
@@ -397,13 +382,13 @@ void ExpectOutlineReassembled(const Hull& h, const RecordedTemplates& rec, const
                               const TemplateScale& s) {
     std::vector<std::pair<PlanePoint, PlanePoint>> pieces;
     const int32_t colour = h.LineColor[static_cast<std::size_t>(p.plate.colour)];
-    for (const Sheet& sheet : SheetPages(p)) {
+    for (const Sheet& sheet : Sheets(rec, p)) {
         const std::size_t before = pieces.size();
-        for (const RecordedCall& c : rec.pages[static_cast<std::size_t>(sheet.page - 1)]) {
+        for (const RecordedCall& c : *sheet.calls) {
             if (c.op != "line" || c.width != 2 || c.color != colour) continue;
             EXPECT_GE(std::min(c.args[1], c.args[3]), rec.plan.area.top - kTolerance);
-            pieces.push_back({PlaneOfPage(rec.plan, p, s, sheet, c.args[0], c.args[1]),
-                              PlaneOfPage(rec.plan, p, s, sheet, c.args[2], c.args[3])});
+            pieces.push_back({sheet.plane(rec.plan, s, c.args[0], c.args[1]),
+                              sheet.plane(rec.plan, s, c.args[2], c.args[3])});
         }
         EXPECT_GT(pieces.size(), before) << "sheet " << SheetLabel(sheet.row, sheet.col);
     }
@@ -415,9 +400,9 @@ void ExpectOutlineReassembled(const Hull& h, const RecordedTemplates& rec, const
         bool onOutline = false;
         for (std::size_t i = 0; i + 1 < o.size(); ++i) {
             double ta, tb;
-            if (SegmentDistance(a.u, a.v, o[i].u, o[i].v, o[i + 1].u, o[i + 1].v, &ta) >
-                    kTolerance ||
-                SegmentDistance(b.u, b.v, o[i].u, o[i].v, o[i + 1].u, o[i + 1].v, &tb) > kTolerance)
+            const auto& [u, v] = std::tie(o[i], o[i + 1]);
+            if (SegmentDistance(a.u, a.v, u.u, u.v, v.u, v.v, &ta) > kTolerance ||
+                SegmentDistance(b.u, b.v, u.u, u.v, v.u, v.v, &tb) > kTolerance)
                 continue;
             onOutline = true;
             covered[i].push_back({std::min(ta, tb), std::max(ta, tb)});
@@ -452,27 +437,25 @@ void ExpectOutlineReassembled(const Hull& h, const RecordedTemplates& rec, const
 void ExpectCrossesShared(const RecordedTemplates& rec, const PlannedPlate& p,
                          const TemplateScale& s) {
     std::map<std::pair<int, int>, std::vector<PlanePoint>> centres;
-    for (const Sheet& sheet : SheetPages(p)) {
-        for (const RecordedCall& c : rec.pages[static_cast<std::size_t>(sheet.page - 1)])
+    for (const Sheet& sheet : Sheets(rec, p))
+        for (const RecordedCall& c : *sheet.calls)
             if (c.op == "circle")
                 centres[{sheet.row, sheet.col}].push_back(
-                    PlaneOfPage(rec.plan, p, s, sheet, c.args[0], c.args[1]));
-    }
-    const auto shared = [&](const std::vector<PlanePoint>& a, std::pair<int, int> other) {
-        const auto it = centres.find(other);
-        if (it == centres.end()) return -1;
+                    sheet.plane(rec.plan, s, c.args[0], c.args[1]));
+    const auto shared = [&](const std::vector<PlanePoint>& a, int row, int col) {
+        const auto it = centres.find({row, col});
         int n = 0;
         for (const PlanePoint& q : a)
-            for (const PlanePoint& r : it->second)
+            for (const PlanePoint& r : it == centres.end() ? a : it->second)
                 n += std::hypot(q.u - r.u, q.v - r.v) <= kTolerance;
-        return n;
+        return it == centres.end() ? -1 : n;
     };
     for (const auto& [rc, points] : centres) {
         const auto [row, col] = rc;
         EXPECT_EQ(points.size(), 4u);
-        for (const int n : {shared(points, {row, col + 1}), shared(points, {row + 1, col})})
+        for (const int n : {shared(points, row, col + 1), shared(points, row + 1, col)})
             EXPECT_TRUE(n == -1 || n == 2) << n;
-        const int diagonal = shared(points, {row + 1, col + 1});
+        const int diagonal = shared(points, row + 1, col + 1);
         EXPECT_TRUE(diagonal == -1 || diagonal == 1) << diagonal;
     }
 }
