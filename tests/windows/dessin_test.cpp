@@ -229,7 +229,8 @@ private slots:
         const std::string path = *dir_ / "boat.D50";
         h_->dialogs.answerPath(path);
         Click(board(), "fmenu_S_Data");
-        QCOMPARE(asked(), "Save; Voriel2000; Data Voriel2000|*.D50|All files|*.*; DORIS.D50");
+        QCOMPARE(h_->dialogs.requests.back(),
+                 std::string("Save; Voriel2000; Data Voriel2000|*.D50|All files|*.*; DORIS.D50"));
         QCOMPARE(state(), "boat|boat|Voriel2000  -  Fichier Sauvé : boat|dessin|1");
         QVERIFY(board().statusBar()->currentMessage().contains(QString::fromStdString(path)));
         QCOMPARE(board().focusWidget(), Child(board(), "CANCEL"));
@@ -240,7 +241,9 @@ private slots:
         h_->doc.hull.Language = 1;
         h_->dialogs.answerPath(path);
         Click(board(), "fmenu_Open");
-        QCOMPARE(asked(), "Open; voriel; Data Voriel2000|*.D50|Old Data (*.D51)|*.D51; Voriel.D50");
+        QCOMPARE(
+            h_->dialogs.requests.back(),
+            std::string("Open; voriel; Data Voriel2000|*.D50|Old Data (*.D51)|*.D51; Voriel.D50"));
         Hull expected = before;
         expected.HullFileName = "boat";
         expected.Language = 1;
@@ -364,7 +367,7 @@ private slots:
             QVERIFY(h_->dialogs.messages.empty());
             if (files.at(0).namesHull) named.HullFileName = "boat";
             for (std::size_t i = 0; i < files.size(); ++i) {
-                QCOMPARE(Asked(h_->dialogs.requests[i]), Asked({false, files[i].dialog}));
+                QCOMPARE(h_->dialogs.requests[i], Asked(false, files[i].dialog));
                 QCOMPARE(Slurp(part(i)), ExportText(files[i], named, board0));
             }
             QCOMPARE(h_->doc.hull.HullFileName + "|" + BoxText(board(), "Text2").toStdString(),
@@ -396,8 +399,6 @@ private:
                            QString::number(h_->doc.board.ChineView)}
             .join('|');
     }
-    // The last file dialog asked for, as one line.
-    QString asked() { return QString::fromStdString(Asked(h_->dialogs.requests.back())); }
     // Both screens validated, with a redraw after each; for the builder's hull, a hull of his own
     // named DORIS put in after the first, and a station shown at the end.
     void toStageOne(bool buildersHull = false) {

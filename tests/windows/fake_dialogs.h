@@ -16,12 +16,13 @@
 
 namespace voriel::test {
 
+// A file dialog as it was asked: Open or Save, its title, filter and proposed name.
+inline std::string Asked(bool open, const SaveDialog& d) {
+    return (open ? "Open; " : "Save; ") + d.title + "; " + d.filter + "; " + d.proposedName;
+}
+
 class FakeDialogs : public Dialogs {
 public:
-    struct Request {
-        bool open;          // an Open dialog (else a Save one)
-        SaveDialog dialog;  // title, filter and proposed name as the window asked
-    };
     struct Message {
         std::string title, text;
     };
@@ -34,20 +35,19 @@ public:
     void answerConfirm(bool yes) { confirmAnswers_.push_back(yes); }
 
     std::optional<std::string> openFile(const SaveDialog& request) override {
-        return answer(true, request);
+        requests.push_back(Asked(true, request));
+        return Next(answers_, std::optional<std::string>{});
     }
     std::optional<std::string> saveFile(const SaveDialog& request) override {
-        return answer(false, request);
+        requests.push_back(Asked(false, request));
+        return Next(answers_, std::optional<std::string>{});
     }
     void message(const std::string& title, const std::string& text) override {
         messages.push_back({title, text});
     }
     bool confirm(const std::string& title, const std::string& text) override {
         questions.push_back({title, text});
-        if (confirmAnswers_.empty()) return false;
-        const bool yes = confirmAnswers_.front();
-        confirmAnswers_.pop_front();
-        return yes;
+        return Next(confirmAnswers_, false);
     }
     void beep() override { ++beeps; }
     void beginWait() override {
@@ -65,7 +65,7 @@ public:
     // Answers queued but not asked for yet.
     std::size_t pendingAnswers() const { return answers_.size() + confirmAnswers_.size(); }
 
-    std::vector<Request> requests;
+    std::vector<std::string> requests;  // every file dialog asked for, as Asked() puts it
     std::vector<Message> messages;
     std::vector<Message> questions;
     int beeps = 0;
@@ -73,23 +73,17 @@ public:
     int waitCount = 0;  // how many times the hourglass was asked for
 
 private:
-    std::optional<std::string> answer(bool open, const SaveDialog& request) {
-        requests.push_back({open, request});
-        if (answers_.empty()) return std::nullopt;
-        std::optional<std::string> out = answers_.front();
-        answers_.pop_front();
+    template <typename T>
+    static T Next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        T out = queue.front();
+        queue.pop_front();
         return out;
     }
 
     std::deque<std::optional<std::string>> answers_;
     std::deque<bool> confirmAnswers_;
 };
-
-// A file dialog as it was asked: Open or Save, its title, filter and proposed name.
-inline std::string Asked(const FakeDialogs::Request& r) {
-    const SaveDialog& d = r.dialog;
-    return (r.open ? "Open; " : "Save; ") + d.title + "; " + d.filter + "; " + d.proposedName;
-}
 
 class FakePrintDialogs : public PrintDialogs {
 public:

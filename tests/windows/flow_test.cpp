@@ -26,7 +26,7 @@ private slots:
             h.dialogs.answerCancel();
             Click(h.windows.dessin(), "CANCEL");
             QCOMPARE(h.dialogs.requests.size(), std::size_t{1});
-            QVERIFY(!h.dialogs.requests[0].open);
+            QVERIFY(h.dialogs.requests[0].rfind("Save; ", 0) == 0);
             QCOMPARE(Shown(), QString("lancement"));
             QVERIFY(h.dialogs.messages.empty());
             QCOMPARE(h.dialogs.waitDepth, 0);

@@ -4,11 +4,6 @@
 
 #include <QtTest>
 #include <QtWidgets>
-#include <cmath>
-#include <fstream>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "support/temp_dir.h"
 #include "support/test_data.h"
@@ -147,10 +142,8 @@ inline QString Enabling(QWidget& board) {
     for (const char* name : {"dessine", "Developer", "DessCouple", "Command1_0", "Command1_1",
                              "fmenu_Print", "fmenu_S_XYZ", "fmenu_S_DXF", "fmenu_SD_DXF",
                              "fmenu_Station_DXF", "fmenu_S_VRML", "Hmenu"}) {
-        QWidget* w = board.findChild<QWidget*>(QString::fromLatin1(name));
-        const bool on = w && !qobject_cast<QMenu*>(w) ? w->isEnabled()
-                                                      : Child<QAction>(board, name)->isEnabled();
-        out += on ? '1' : '0';
+        auto* action = board.findChild<QAction*>(QString::fromLatin1(name));
+        out += (action ? action->isEnabled() : Child(board, name)->isEnabled()) ? '1' : '0';
     }
     return out;
 }
