@@ -1,19 +1,32 @@
-// The fitted transform beyond the default hull's golden drawings (tests/golden/drawing): a line
-// ending further aft, sheets of extreme shapes; and the left arrowhead, which no drawing uses yet.
-#include "board/lines_views.h"
-
+// The drawing board's sheet beyond the default hull's golden drawings (tests/golden/drawing): the
+// fitted transform for a line ending further aft and sheets of extreme shapes, the left arrowhead
+// (which no drawing uses yet), and over seeded random hulls: every number drawn is finite and a
+// redraw keeps the hull's lines on the sheet.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "board/arrowheads.h"
+#include "board/board_actions.h"
 #include "board/view_fit.h"
 #include "board/view_transform.h"
 #include "canvas/recording_canvas.h"
+#include "hydro/hydrostatics.h"
+#include "support/recorded_calls.h"
 #include "support/test_hulls.h"
+#include "text/number_text.h"
 
 namespace voriel {
 namespace {
+
+void expectFiniteRecording(const RecordingCanvas& canvas) {
+    bool ok = false;
+    for (const auto& c : test::ReadRecording(canvas.recording(), ok))
+        for (const float v : c.args) ASSERT_TRUE(std::isfinite(v)) << "line " << c.line;
+    ASSERT_TRUE(ok);
+}
 
 TEST(FitViews, ALineEndingFurtherAftSitsAt150Twips) {
     int found = 0;
@@ -50,6 +63,62 @@ TEST(Arrowheads, ThreeSegmentsFromTheTipAndBackToIt) {
               "line 1000 2000 1100 1950\nline 1100 1950 1100 2050\nline 1100 2050 1000 2000\n");
     EXPECT_EQ(canvas.currentX(), 1000.0f);
     EXPECT_EQ(canvas.currentY(), 2000.0f);
+}
+
+// Every point of the hull lines drawn at the stage, in plan, profile and body plan, lies on the
+// sheet with the transform the redraw left (a point exactly on an edge may round a hair past it).
+// The body plan shows the aft end and every fourth station from 5 right of its centre line, the
+// stations from 45 and the forward end left of it. Then every action draws finite numbers.
+TEST(DrawingProperties, ARedrawKeepsTheHullOnTheSheetAndEveryActionDrawsFiniteNumbers) {
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const Hull h = test::RandomHull(seed);
+        for (const auto& [w, ht] : {std::pair{13800.0f, 7000.0f},
+                                    {8400.0f, 2000.0f},
+                                    {28800.0f, 16200.0f},
+                                    {9000.0f, 12000.0f}}) {
+            for (const int stage : {0, 1}) {
+                SCOPED_TRACE("sheet " + std::to_string(w) + "x" + std::to_string(ht) + " stage " +
+                             std::to_string(stage));
+                BoardState b;
+                b.ChineView = static_cast<int16_t>(stage);
+                RecordingCanvas canvas(w, ht);
+                RedrawBoard(h, b, canvas);
+                expectFiniteRecording(canvas);
+                const auto on = [&](float x, float y, int line, int p) {
+                    ASSERT_TRUE(x >= -0.01f && x <= w + 0.01f && y >= -0.01f && y <= ht + 0.01f)
+                        << "line " << line << " point " << p << " at " << x << ", " << y;
+                };
+                for (int p = 0; p < kPointCount; ++p) {
+                    for (int j = Keel; j <= (stage == 0 ? Chine1 : Sheer); ++j) {
+                        on(ViewX(b, h.LineX[j][p]), PlanY(b, h.LineY[j][p]), j, p);
+                        on(ViewX(b, h.LineX[j][p]), ProfileY(b, h.LineZ[j][p]), j, p);
+                    }
+                    if (p != 0 && p != kPointCount - 1 && (p - 1) % 4 != 0) continue;
+                    for (int k = 0; k <= (stage == 0 ? 10 : 13); ++k)
+                        on(BodyPlanSheetX(b, (p <= 41 ? 1 : -1) * b.StationPtY[p][k]),
+                           ProfileY(b, b.StationPtZ[p][k]), -1, p);
+                }
+            }
+        }
+        BoardState board;
+        board.ChineView = 1;
+        RecordingCanvas canvas;
+        RedrawBoard(h, board, canvas);
+        std::string box = Str(h.XFwd[Keel] * (seed % 10) / 9.0);
+        DrawStationClick(h, board, box, canvas);
+        DevelopClick(h, board, canvas);
+        HydroState hydro;
+        FloatAtWaterline(h, hydro, h.LineZ[Chine1][h.MaxBeamIndex]);
+        DrawWaterline(h, board, hydro, canvas);
+        for (const auto& [button, upX, upY] :
+             {std::tuple{1, 2600.0f, 3100.0f}, {2, 1500.0f, 800.0f}}) {
+            BoardMouseDown(board, canvas, button, 2000.0f, 1000.0f);
+            BoardMouseMove(board, canvas, button, 2500.0f, 3000.0f);
+            BoardMouseUp(h, board, canvas, button, upX, upY);
+        }
+        expectFiniteRecording(canvas);
+    }
 }
 
 }  // namespace
