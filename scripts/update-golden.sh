@@ -56,13 +56,15 @@ while read -r name _; do
   done
 done <"$golden/d50/hulls.txt"
 
-# drawing: voriel-cli draw of the default hull, one NAME.txt per line "NAME ARGS" of cases.txt
-# (the CLI test reads the same list).
-while read -r name args; do
-  case "$name" in '' | '#'*) continue ;; esac
-  # shellcheck disable=SC2086  # ARGS are separate words
-  "$cli" draw "$golden/d50/boat.D50" $args >"$golden/drawing/$name.txt"
-done <"$golden/drawing/cases.txt"
+# drawing and texts: the output of voriel-cli on the default hull, one NAME.txt per line
+# "NAME COMMAND ARGS" of each folder's cases.txt (the CLI test reads the same lists).
+for folder in drawing texts; do
+  while read -r name command args; do
+    case "$name" in '' | '#'*) continue ;; esac
+    # shellcheck disable=SC2086  # ARGS are separate words
+    "$cli" "$command" "$golden/d50/boat.D50" $args >"$golden/$folder/$name.txt"
+  done <"$golden/$folder/cases.txt"
+done
 
 # print: the recorded printer pages of each Print command at both stages, default hull
 # ("boat.D50"), A4, the date fixed so that the files do not change from day to day.

@@ -73,7 +73,7 @@ TEST_F(CliTest, DesignTakesEveryBoxAsTypedInOrder) {
 }
 
 // The golden hulls, designed from the boxes hulls.txt names, are saved byte for byte; the default
-// hull draws as its golden recordings.
+// hull draws as its golden recordings and the computing commands print their golden texts.
 TEST_F(CliTest, DesignAndDrawGiveTheGoldenFiles) {
     const auto hulls = ListedCases("golden/d50/hulls.txt");
     EXPECT_EQ(hulls.size(), 3u);
@@ -83,12 +83,15 @@ TEST_F(CliTest, DesignAndDrawGiveTheGoldenFiles) {
         ASSERT_EQ(run(args).status, 0) << c[0];
         ExpectGolden(Slurp(path(c[0] + ".D50")), "golden/d50/" + c[0] + ".D50");
     }
-    const auto drawings = ListedCases("golden/drawing/cases.txt");
-    EXPECT_EQ(drawings.size(), 4u);
-    for (const auto& c : drawings) {
-        std::vector<std::string> args = {"draw", voriel::test::BoatFile()};
-        args.insert(args.end(), c.begin() + 1, c.end());
-        ExpectGolden(out(args), "golden/drawing/" + c[0] + ".txt");
+    for (const auto& [folder, count] :
+         {std::pair<std::string, std::size_t>{"drawing", 4}, {"texts", 9}}) {
+        const auto cases = ListedCases("golden/" + folder + "/cases.txt");
+        EXPECT_EQ(cases.size(), count) << folder;
+        for (const auto& c : cases) {
+            std::vector<std::string> args = {c[1], voriel::test::BoatFile()};
+            args.insert(args.end(), c.begin() + 2, c.end());
+            ExpectGolden(out(args), "golden/" + folder + "/" + c[0] + ".txt");
+        }
     }
 }
 
