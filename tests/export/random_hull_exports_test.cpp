@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "board/station_sections.h"
@@ -31,10 +32,9 @@ std::vector<Box> PolylineBoxes(const std::string& text) {
         const int group = std::stoi(code);
         if (group == 0 && value == "POLYLINE\r") out.emplace_back();
         if (out.empty() || (group != 10 && group != 20)) continue;
-        Box& b = out.back();
-        const double v = std::stod(value);
-        if (group == 10) b.x0 = std::min(b.x0, v), b.x1 = std::max(b.x1, v);
-        if (group == 20) b.y0 = std::min(b.y0, v), b.y1 = std::max(b.y1, v);
+        auto [lo, hi] = group == 10 ? std::tie(out.back().x0, out.back().x1)
+                                    : std::tie(out.back().y0, out.back().y1);
+        lo = std::min(lo, std::stod(value)), hi = std::max(hi, std::stod(value));
     }
     return out;
 }
@@ -46,9 +46,7 @@ void ExpectPlatesApart(const std::string& plankDxf, uint32_t seed) {
     for (std::size_t k = 0; k < 4; ++k) {
         EXPECT_GE(boxes[k].x0, -1e-4) << seed;  // every plate starts at x = 0 ...
         platesRight = std::max(platesRight, boxes[k].x1);
-        if (k > 0) {
-            EXPECT_GT(boxes[k].y0, boxes[k - 1].y1) << seed << " plate " << k;
-        }
+        EXPECT_TRUE(k == 0 || boxes[k].y0 > boxes[k - 1].y1) << seed << " plate " << k;
     }
     for (std::size_t k = 4; k < boxes.size(); ++k)
         EXPECT_GT(boxes[k].x0, platesRight) << seed << " outline " << k;

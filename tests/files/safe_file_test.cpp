@@ -119,9 +119,7 @@ TEST_P(SafeWrite, EveryKindOfTarget) {
         SCOPED_TRACE(c.target);
         TempDir dir;
         for (const Lay& lay : c.lay) lay(dir);
-        WriteOptions options;
-        options.access = c.access;
-        options.unnamedTemporary = GetParam();
+        const WriteOptions options{c.access, GetParam(), nullptr};
         const auto err = WriteFileSafely(dir / c.target, kNew, options);
         EXPECT_EQ(err.value_or(""), c.refusal.empty() ? "" : dir.path() + "/" + c.refusal);
         // The check alone gives the same answer (a refused write has written nothing).
@@ -156,9 +154,7 @@ TEST_P(SafeWrite, ShortAndInterruptedWritesAndAFullDisk) {
         TempDir dir;
         file("boat.txt", 0644)(dir);
         int calls = 0;
-        WriteOptions options;
-        options.unnamedTemporary = GetParam();
-        options.write = [&](int fd, const void* data, size_t size) -> ssize_t {
+        const auto write = [&](int fd, const void* data, size_t size) -> ssize_t {
             ++calls;
             const bool interrupted = c.interrupt && calls % c.interrupt == 0;
             if (interrupted || (c.failAfter && calls > c.failAfter)) {
@@ -167,7 +163,7 @@ TEST_P(SafeWrite, ShortAndInterruptedWritesAndAFullDisk) {
             }
             return ::write(fd, data, std::min(size, static_cast<size_t>(c.step)));
         };
-        const auto err = WriteFileSafely(dir / "boat.txt", content, options);
+        const auto err = WriteFileSafely(dir / "boat.txt", content, {nullptr, GetParam(), write});
         EXPECT_EQ(err.value_or(""), c.error ? dir / "boat.txt: " + c.error : "");
         EXPECT_EQ(Slurp(dir / "boat.txt"), c.error ? kOld : content);
         EXPECT_GT(calls, c.error ? c.failAfter : static_cast<int>(content.size()) / c.step);
