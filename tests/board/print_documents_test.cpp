@@ -1,5 +1,6 @@
 // The three print commands as recorded pages: golden recordings of the default hull, English
-// texts, a pram bow, letter paper, the printer's overflow, and random hulls on the paper.
+// texts, letter paper, the printer's overflow; the print scales (a case table); and random hulls,
+// a pram bow among them, at a standard scale on the paper.
 #include "board/print_documents.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "board/print_frame.h"
 #include "board/print_page.h"
+#include "board/print_transform.h"
 #include "board/station_sections.h"
 #include "canvas/page_recording_canvas.h"
 #include "hull/hull_data_file.h"
+#include "support/case_lines.h"
 #include "support/recorded_calls.h"
 #include "support/test_data.h"
 #include "support/test_hulls.h"
@@ -117,6 +121,31 @@ TEST(PrintTextLine, OverflowStartsAPageForTextOnly) {
               "text 0 0 \"e\"\ntext 0 240 \"\"\ntext 0 480 \" \"\ntext 0 720 \"f\"\n");
 }
 
+// The cases of tests/golden/print_transform/cases.txt (which says their form); every tick's label
+// is its distance, the distances growing.
+TEST(PrintScale, StandardScalesAndScaleBarTicks) {
+    const auto cases = test::CaseLines("golden/print_transform/cases.txt");
+    EXPECT_GE(cases.size(), 30u);  // the whole file was read
+    for (const std::string& line : cases) {
+        SCOPED_TRACE(line);
+        const auto f = test::Split(line, '|');
+        const double scale = std::stod(f[1]);
+        if (f[0] == "scale") {
+            EXPECT_NEAR(StandardPrintScale(scale), std::stod(f[2]), 1e-9);
+            continue;
+        }
+        std::string labels;
+        double previous = -1;
+        for (const ScaleTick& t : ScaleBarTicks(scale)) {
+            labels += (labels.empty() ? "" : " ") + t.label;
+            EXPECT_GT(t.metres, previous);
+            previous = t.metres;
+            EXPECT_NEAR(std::stod(t.label), t.metres, 1e-9);
+        }
+        EXPECT_EQ(labels, f[2]);
+    }
+}
+
 // Two texts of a page that share a line (less than 200 twips apart: the 240 of a line less its
 // leading) and run into each other (120 twips a character), or an empty text when none do.
 std::string textsOverlap(const Page& page) {
@@ -137,18 +166,40 @@ std::string textsOverlap(const Page& page) {
     return {};
 }
 
-// Random hulls on both papers: every number recorded is finite, every figure drawn stays on the
-// page (the scale bar's ticks past the page are left out) and no text runs into another. A pram
-// bow adds the bow plate to the transom sheet and its table on a page of its own.
-TEST(PrintDocument, RandomHullsDrawOnThePage) {
+// Over random hulls on both papers the scale is a standard one, and every point of the lines lands
+// on the page in the plan and the profile (under the scale bar), and on the body plan's sheet.
+// Printed, every number recorded is finite, every figure drawn stays on the page (the scale bar's
+// ticks past the page are left out) and no text runs into another. A pram bow adds the bow plate
+// to the transom sheet and its table on a page of its own.
+TEST(PrintDocument, RandomHullsDrawOnThePageAtAStandardScale) {
     const char* const bowEof = "  Développement de la marotte ----- EOF  ";
-    for (uint32_t seed = 1; seed <= 40; ++seed) {
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
         const Hull h = test::RandomHull(seed);
         const bool bow = h.YFwd[Chine1] > 0.001;
         for (const Paper paper : {Paper::A4, Paper::Letter}) {
+            SCOPED_TRACE(std::to_string(seed) + (paper == Paper::A4 ? " A4" : " letter"));
             const PageArea area = PrintableArea(paper);
+            const PrintTransform t = FitPrintViews(h, area.width, area.height);
+            EXPECT_EQ(t.PrintScaleZ, -t.PrintScaleX);
+            EXPECT_EQ(t.PrintScaleY, t.PrintScaleX);
+            // Already standard: rounding it again (from just above, as it is single precision)
+            // keeps it.
+            EXPECT_NEAR(StandardPrintScale(t.PrintScaleX * (1 + 1e-6)), t.PrintScaleX,
+                        1e-3 * t.PrintScaleX);
+            for (int j = Chine1; j <= Sheer; ++j) {
+                for (int p = 0; p < kPointCount; ++p) {
+                    const float x = PrintX(t, h.LineX[j][p]);
+                    EXPECT_TRUE(x >= 0.0f && x <= area.width) << x;
+                    EXPECT_LE(PrintPlanY(t, h.LineY[j][p]), area.height);
+                    EXPECT_GT(PrintProfileY(t, h.LineZ[j][p]), 800.0f);
+                    for (const double side : {-1.0, 1.0}) {
+                        const float bx = PrintBodyPlanSheetX(t, side * h.LineY[j][p]);
+                        EXPECT_TRUE(bx >= 0.0f && bx <= area.width) << bx;
+                    }
+                }
+            }
             for (int c = 0; c < 3; ++c) {
-                SCOPED_TRACE(std::to_string(seed) + " " + kNames[c]);
+                SCOPED_TRACE(kNames[c]);
                 const std::string rec = print(h, c, 1, paper).first;
                 const std::vector<Page> all = pages(rec);
                 if (c == 2) {
@@ -170,6 +221,11 @@ TEST(PrintDocument, RandomHullsDrawOnThePage) {
             }
         }
     }
+    Hull empty;  // a hull without lines gets a finite scale
+    SetDefaultHull(empty);
+    const PrintTransform t = FitPrintViews(empty, 10000.0f, 15000.0f);
+    EXPECT_GT(t.PrintScaleX, 0.0f);
+    EXPECT_TRUE(std::isfinite(t.PrintOriginX) && std::isfinite(t.PrintBodyPlanX));
 }
 
 }  // namespace
