@@ -1,6 +1,6 @@
-// The exact integrator against closed forms: a box, a wedge, a box with a rising keel, a box with
-// a raked transom, a bottom dipping under the water between kept sections, and a box barge heeled
-// through 90 degrees.
+// The exact integrator against closed forms: a box (afloat and under water), a wedge, a box with a
+// rising keel, a box with a raked transom, a bottom dipping under the water between kept sections,
+// and a box barge heeled through 90 degrees.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,16 +14,6 @@ namespace voriel {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-SectionVertex vertex(double y, double z, EdgeKind edge, Track track, SurfaceSlope slope = {}) {
-    SectionVertex v;
-    v.y = y;
-    v.z = z;
-    v.edge = edge;
-    v.track = track;
-    v.start = v.end = slope;
-    return v;
-}
 
 // Height of a flat bottom along X, and its slope.
 struct Bottom {
@@ -39,15 +29,14 @@ ExactShape boxShape(double L, double B, double D, Bottom bottom = {}, double rak
     ExactShape s;
     s.profile = [=](double x) {
         const double keel = bottom.z(x);
-        SectionPolygon p{vertex(0.0, keel, EdgeKind::Bottom, Track::Keel, {0.0, bottom.dz(x)})};
-        if (vHalf > 0) {
-            p.push_back(vertex(vHalf, D, EdgeKind::Deck, Track::Sheer));
-        } else {
-            // The side is upright: it adds no surface whatever its slope along X.
-            p.push_back(vertex(B / 2, keel, EdgeKind::Plank, Track::Chine1));
-            p.push_back(vertex(B / 2, D, EdgeKind::Deck, Track::Sheer));
-        }
-        p.push_back(vertex(0.0, D, EdgeKind::Centre, Track::None));
+        const SurfaceSlope slope{0.0, bottom.dz(x)};
+        SectionPolygon p{{0.0, keel, EdgeKind::Bottom, Track::Keel, slope, slope, false, 0, 0}};
+        // The side is upright: it adds no surface whatever its slope along X.
+        if (vHalf <= 0)
+            p.push_back({B / 2, keel, EdgeKind::Plank, Track::Chine1, {}, {}, false, 0, 0});
+        p.push_back(
+            {vHalf > 0 ? vHalf : B / 2, D, EdgeKind::Deck, Track::Sheer, {}, {}, false, 0, 0});
+        p.push_back({0.0, D, EdgeKind::Centre, Track::None, {}, {}, false, 0, 0});
         return p;
     };
     const double z0 = bottom.z(0.0);
@@ -84,6 +73,12 @@ TEST(ExactClosedForm, BoxWedgeRisingKeelAndRakedTransom) {
                     {L * B * T, L / 2, T / 2, L * B, L / 2, L * B * B * B / 12, B * L * L * L / 12,
                      L * B + 2 * L * T + 2 * B * T},
                     "box");
+    // Under water the deck is reported, the volume stops at it and it adds no wetted surface.
+    const ImmersedIntegrals under = Immerse(BuildExactHull(boxShape(L, B, D)), {D + 1, 0, 0});
+    EXPECT_TRUE(under.deckImmersed);
+    EXPECT_NEAR(under.volume, L * B * D, 1e-12);
+    EXPECT_NEAR(under.chordArea, 0.0, 1e-12);
+    EXPECT_NEAR(under.wettedSurface, L * B + 2 * L * D + 2 * B * D, 1e-12);
     // V section, half breadth 0.8 at 1 m: half breadth at T is 0.8*T.
     const double y = 0.8 * T;
     expectIntegrals(Immerse(BuildExactHull(boxShape(L, B, 1.0, {}, 0, 0.8)), {T, 0, 0}),
@@ -147,14 +142,6 @@ TEST(ExactClosedForm, ValleyBetweenKeptSectionsIsFound) {
     }
     // A hair above the water the bottom stays dry: no crossing is made up.
     EXPECT_EQ(Immerse(valley(2.1875), {-1e-9, 0, 0}).volume, 0.0);
-}
-
-TEST(ExactClosedForm, DeckUnderWaterIsReportedAndTheVolumeStopsAtTheDeck) {
-    const ImmersedIntegrals in = Immerse(BuildExactHull(boxShape(4, 2, 1)), {1.5, 0, 0});
-    EXPECT_TRUE(in.deckImmersed);
-    EXPECT_NEAR(in.volume, 8.0, 1e-12);
-    EXPECT_NEAR(in.chordArea, 0.0, 1e-12);
-    EXPECT_NEAR(in.wettedSurface, 4 * 2 + 2 * 4 + 2 * 2 * 1, 1e-12);  // no deck in it
 }
 
 // KN of a box barge of beam B, depth D and draft T (K on the bottom): wall-sided while the

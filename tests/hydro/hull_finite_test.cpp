@@ -25,9 +25,14 @@ BoardState redrawn(const Hull& h) {
     return b;
 }
 
-bool anyNonFinite(std::initializer_list<double> values) {
-    for (const double v : values)
-        if (!std::isfinite(v)) return true;
+// True when a value, or any value of a range (of ranges), is not finite.
+bool anyNonFinite(double v) {
+    return !std::isfinite(v);
+}
+template <class Range>
+bool anyNonFinite(const Range& values) {
+    for (const auto& v : values)
+        if (anyNonFinite(v)) return true;
     return false;
 }
 
@@ -53,17 +58,12 @@ TEST(AllResultsFinite, CatchesWhatTheLinesAloneWouldLetThrough) {
          },
          [](const Hull& h) {
              const BoardState b = redrawn(h);
-             for (int p = 0; p < kPointCount; ++p)
-                 for (int k = 0; k < kSectionPointCount; ++k)
-                     if (anyNonFinite({b.StationPtY[p][k], b.StationPtZ[p][k]})) return true;
-             return false;
+             return anyNonFinite(b.StationPtY) || anyNonFinite(b.StationPtZ);
          }},
         {"developed planks (a power of 1e200)", [](Hull& h) { h.PowerFwd = 1e200; },
          [](const Hull& h) {
              const Development d = DevelopPanel(h, Panel::Plank1);
-             for (int j = 0; j <= d.last; ++j)
-                 if (anyNonFinite({d.DevXi[j], d.DevYi[j], d.DevXs[j], d.DevYs[j]})) return true;
-             return false;
+             return anyNonFinite(std::array{d.DevXi, d.DevYi, d.DevXs, d.DevYs});
          }},
         {"plate areas (a hull of 1e152 m)",
          [](Hull& h) {
@@ -74,16 +74,14 @@ TEST(AllResultsFinite, CatchesWhatTheLinesAloneWouldLetThrough) {
          },
          [](const Hull& h) {
              const MassAreas a = ComputeMassAreas(h);
-             for (int k = 0; k < 4; ++k)
-                 if (anyNonFinite(
-                         {a.PlateArea[k], a.PlateCentreX[k], a.DeckArea[k], a.DeckCentreX[k]}))
-                     return true;
-             return anyNonFinite({a.TransomArea, a.TransomCentreX});
+             return anyNonFinite(
+                        std::array{a.PlateArea, a.PlateCentreX, a.DeckArea, a.DeckCentreX}) ||
+                    anyNonFinite(std::array{a.TransomArea, a.TransomCentreX});
          }},
         {"transom (a sheer plane of slope 1e200)", [](Hull& h) { h.PlaneZX[4] = 1e200; },
          [](const Hull& h) {
              for (const SlantPoint& p : ComputeTransomDev(redrawn(h)))
-                 if (anyNonFinite({p.slant, p.half})) return true;
+                 if (anyNonFinite(std::array{p.slant, p.half})) return true;
              return false;
          }},
     };

@@ -14,12 +14,9 @@
 namespace voriel {
 namespace {
 
-TEST(ImmersedSection, SegmentsAreInterpolatedAndTheAbscissaFollowsTheRake) {
-    EXPECT_DOUBLE_EQ(SegmentYAtZ(0.25, 0.0, 0.0, 1.0, 0.5), 0.5);
-    EXPECT_DOUBLE_EQ(SegmentYAtZ(1.25, 1.2, 1.0, 1.0, 2.0), 1.15);
-    EXPECT_DOUBLE_EQ(SegmentYAtZ(3.0, 0.8, 1.0, 0.8, 2.0), 0.8);  // upright side
-    EXPECT_DOUBLE_EQ(SegmentYAtZ(1.0, 0.4, 1.0, 0.8, 1.0), 0.6);  // flat: no height to follow
-    EXPECT_DOUBLE_EQ(SectionAbscissa(1.5, 6.0, 1.0, 6.4, 2.0), 6.2);
+// (Sloping and upright segments the prism's half breadths check.)
+TEST(ImmersedSection, FlatSegmentsAndTheAbscissaFollowingTheRake) {
+    EXPECT_DOUBLE_EQ(SegmentYAtZ(1.0, 0.4, 1.0, 0.8, 1.0), 0.6);      // no height to follow
     EXPECT_DOUBLE_EQ(SectionAbscissa(1.0, 6.0, 1.0, 6.4, 1.0), 6.0);  // the lower point's
     // A raked stem: chine 2 .. sheer lean forward at the last point, 0.4 m per metre of height.
     Hull h = test::PrismHull();
