@@ -10,10 +10,11 @@ using namespace voriel;
 
 namespace {
 
-QFont SheetFont() {
-    QFont f("DejaVu Sans");
-    f.setPointSize(8);
-    return f;
+// A blank sheet of w x h pixels on a screen of that resolution, texts in the board's font.
+std::unique_ptr<ScreenCanvas> Sheet(int dpi, int w, int h) {
+    auto c = std::make_unique<ScreenCanvas>(dpi, dpi, QFont("DejaVu Sans", 8));
+    c->resize(w, h);
+    return c;
 }
 
 bool IsWhite(const QImage& img, int x, int y) {
@@ -57,9 +58,8 @@ private slots:
     void xorDrawingTwiceLeavesTheSheetAsItWas() {
         for (const LineStyle style : {LineStyle::Solid, LineStyle::Dotted, LineStyle::DashDot})
             for (const int width : {1, 2}) {
-                ScreenCanvas c(96, 96, SheetFont());
-                c.resize(200, 100);
-                c.clear();
+                auto sheet = Sheet(96, 200, 100);
+                ScreenCanvas& c = *sheet;
                 c.setColor(Rgb(255, 0, 0));  // a drawing under the rubber band, in copy mode
                 for (int i = 0; i < 10; ++i) c.line(0, i * 150.0f, 3000, 1500 - i * 150.0f);
                 const QImage before = c.image().copy();
@@ -73,10 +73,9 @@ private slots:
 
     void twipsBecomePixelsAtTheScreensResolution() {
         for (const int px : {96, 120, 192}) {  // dpi: one inch
-            ScreenCanvas c(px, px, SheetFont());
-            c.resize(2 * px, px);
-            QCOMPARE(c.scaleWidth(), 2880.0f);
-            QCOMPARE(c.scaleHeight(), 1440.0f);
+            auto sheet = Sheet(px, 2 * px, px);
+            ScreenCanvas& c = *sheet;
+            QCOMPARE(QPointF(c.scaleWidth(), c.scaleHeight()), QPointF(2880, 1440));
             c.setColor(Rgb(0, 0, 0));
             c.line(0, 720, 1440, 720);  // one inch along the middle
             QCOMPARE(Inked(c.image()), QRect(0, px / 2, px + 1, 1).intersected(Inked(c.image())));
@@ -88,8 +87,8 @@ private slots:
     // across the joints instead of starting again on a dash at each one.
     void dottedPolylinesOfShortSegmentsKeepTheirGaps() {
         for (const LineStyle style : {LineStyle::Dotted, LineStyle::DashDot}) {
-            ScreenCanvas c(96, 96, SheetFont());
-            c.resize(400, 20);
+            auto sheet = Sheet(96, 400, 20);
+            ScreenCanvas& c = *sheet;
             c.setStyle(style);
             c.setColor(Rgb(0, 0, 0));
             c.moveTo(0, 150);
@@ -103,7 +102,8 @@ private slots:
     // A text takes the font's measures, the same twips on any screen, and sits below and right of
     // the point, its ink inside what it measures.
     void textsTakeTheFontsMeasuresAtEveryResolution() {
-        ScreenCanvas low(96, 96, SheetFont()), high(192, 192, SheetFont());
+        auto lowSheet = Sheet(96, 400, 100), highSheet = Sheet(192, 400, 100);
+        ScreenCanvas &low = *lowSheet, &high = *highSheet;
         const std::string t = "Station X=";
         QVERIFY(low.textWidth("WWWW") > low.textWidth("iiii"));
         QVERIFY(low.textHeight(t) > 90 && low.textHeight(t) < 400);  // 8 points: about 220 twips
@@ -111,7 +111,6 @@ private slots:
         QVERIFY(qAbs(low.textHeight(t) - high.textHeight(t)) < 0.15 * low.textHeight(t));
         for (ScreenCanvas* c : {&low, &high}) {
             const double px = c == &low ? 96.0 / 1440 : 192.0 / 1440;
-            c->resize(400, 100);
             c->setColor(Rgb(0, 0, 0));
             c->moveTo(300, 300);
             c->textInline(t);
@@ -127,8 +126,8 @@ private slots:
     // Colours read red, green and blue from the low byte; resizing keeps the drawing, clearing
     // wipes it; figures far off the sheet or not finite draw nothing.
     void coloursResizingClearingAndFiguresOffTheSheet() {
-        ScreenCanvas c(96, 96, SheetFont());
-        c.resize(100, 100);
+        auto sheet = Sheet(96, 100, 100);
+        ScreenCanvas& c = *sheet;
         c.setColor(Rgb(10, 200, 30));
         c.setWidth(3);
         c.line(0, 375, 750, 375);
@@ -141,8 +140,7 @@ private slots:
         QCOMPARE(c.scaleWidth(), 3000.0f);
         QCOMPARE(Inked(c.image()), QRect(0, 0, 99, 99));  // kept, and nothing beyond it
         c.clear();
-        QCOMPARE(c.currentX(), 0.0f);
-        QCOMPARE(c.currentY(), 0.0f);
+        QCOMPARE(QPointF(c.currentX(), c.currentY()), QPointF(0, 0));
         QCOMPARE(c.image().size(), QSize(200, 150));
         c.line(NAN, 0, 100, 100);
         c.line(0, 0, INFINITY, 100);
