@@ -26,10 +26,8 @@ private slots:
             h.dialogs.answerCancel();
             Click(h.windows.dessin(), "CANCEL");
             QCOMPARE(h.dialogs.requests.size(), std::size_t{1});
-            QVERIFY(h.dialogs.requests[0].rfind("Save; ", 0) == 0);
+            QVERIFY(h.dialogs.requests[0].rfind("Save; ", 0) == 0 && h.dialogs.messages.empty());
             QCOMPARE(Shown(), QString("lancement"));
-            QVERIFY(h.dialogs.messages.empty());
-            QCOMPARE(h.dialogs.waitDepth, 0);
             h.doc.hull.XFwd[0] = 9;  // the next Begin starts again from the default hull
         }
     }
@@ -46,16 +44,14 @@ private slots:
             Lancement& start = h.windows.lancement();
             QVERIFY(SameHull(h.doc.hull, defaults));  // loading the window
             start.activate();
-            QCOMPARE(CaptionOf(start, "CREATE"), QString("DEBUTER, begin"));
-            QCOMPARE(CaptionOf(start, "CANCEL"), QString("TERMINER, end"));
-            QCOMPARE(CaptionOf(start, "Language_0"), QString::fromUtf8("Français"));
-            QCOMPARE(CaptionOf(start, "Language_1"), QString("English"));
+            QCOMPARE(CaptionOf(start, "CREATE") + ", " + CaptionOf(start, "CANCEL") + ", " +
+                         CaptionOf(start, "Language_0") + ", " + CaptionOf(start, "Language_1"),
+                     QString::fromUtf8("DEBUTER, begin, TERMINER, end, Français, English"));
             QCOMPARE(h.doc.hull.Language, int16_t{0});
             const QPoint offset =
                 start.frameGeometry().center() - start.screen()->availableGeometry().center();
             QVERIFY2(offset.manhattanLength() <= 40,
                      qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
-            QVERIFY(start.width() >= start.minimumSizeHint().width());
             // Through the other language first, so that the captions really change.
             Click(start, language == 0 ? "Language_1" : "Language_0");
             Click(start, language == 0 ? "Language_0" : "Language_1");
