@@ -187,45 +187,31 @@ Lines snapshot(const TempDir& dir) {
     return out;
 }
 
-// Saving under every kind of name and target of its own: the file a save writes and whether the
-// user must be asked first, or a refusal with every file and the hull untouched (links,
-// read-only files and the rest are the safe writer's).
+// Saving under every kind of name and target of its own (tests/golden/hull_data_file/
+// save_targets.txt, which says their form): the file a save writes and whether the user must be
+// asked first, or a refusal with every file and the hull untouched (links, read-only files and
+// the rest are the safe writer's).
 TEST(HullDataFile, SavingUnderEveryKindOfName) {
-    const struct {
-        const char* laid;     // what the folder holds first: "kind:name", a file of "x" ("f"),
-                              // of 100000 "z" ("z"), a FIFO ("p") or a folder ("d")
-        std::string chosen;   // relative to the folder
-        std::string written;  // the file that holds the hull afterwards; empty: refused
-        bool replacesOther;   // the file written is not the one named, and it exists
-    } cases[] = {
-        {"", "boat", "boat.D50", false},
-        {"z:boat.D50", "boat.D50", "boat.D50", false},
-        {"f:boat.D50", "boat", "boat.D50", true},
-        {"f:hull.D50", "hull.old.D50", "hull.D50", true},  // cut before the first "."
-        {"f:boat.D50", "boat.d50", "boat.D50", true},      // another file on this system
-        {"", "Sloop.txt", "Sloop.D50", false},
-        {"", "my\nboat.D50", "my\nboat.D50", false},  // a line break stays in the file's name
-        {"p:boat.D50", "boat.D50", "", false},
-        {"d:boat.D50", "boat", "", false},
-        {"f:file", "file/boat.D50", "", false},
-        {"", ".D50", "", false},  // nothing before the first "."
-        {"", ".hidden.D50", "", false},
-        {"", "sub.d/", "", false},
-        {"", "", "", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.chosen);
+    const auto cases = test::CaseLines("golden/hull_data_file/save_targets.txt");
+    EXPECT_GE(cases.size(), 14u);  // the whole file was read
+    for (const std::string& line : cases) {
+        SCOPED_TRACE(line);
+        Lines f = test::Split(line, '|');
+        for (std::string& name : f)
+            if (const auto at = name.find("\\n"); at != std::string::npos)
+                name.replace(at, 2, "\n");
+        const std::string &kind = f[0], &chosen = f[1], &written = f[2];
         TempDir dir;
-        const std::string laid = c.laid[0] ? dir / (c.laid + 2) : "";
-        if (c.laid[0] == 'f' || c.laid[0] == 'z')
-            std::ofstream(laid) << (c.laid[0] == 'f' ? "x" : std::string(100000, 'z'));
-        if (c.laid[0] == 'p') mkfifo(laid.c_str(), 0644);
-        if (c.laid[0] == 'd') mkdir(laid.c_str(), 0755);
+        const std::string laid = kind.empty() ? "" : dir / kind.substr(2);
+        if (kind[0] == 'f' || kind[0] == 'z')
+            std::ofstream(laid) << (kind[0] == 'f' ? "x" : std::string(100000, 'z'));
+        if (kind[0] == 'p') mkfifo(laid.c_str(), 0644);
+        if (kind[0] == 'd') mkdir(laid.c_str(), 0755);
         const Lines before = snapshot(dir);
-        const SaveTarget target = HullDataSaveTarget(dir / c.chosen);
+        const SaveTarget target = HullDataSaveTarget(dir / chosen);
         Hull h = test::ValidatedDefaultHull();
-        const auto err = SaveHullData(h, dir / c.chosen);
-        if (c.written.empty()) {
+        const auto err = SaveHullData(h, dir / chosen);
+        if (written.empty()) {
             ASSERT_TRUE(err.has_value());
             EXPECT_EQ(err->find('\n'), std::string::npos) << *err;
             EXPECT_EQ(err->rfind(dir.path(), 0), 0u) << *err;
@@ -234,10 +220,10 @@ TEST(HullDataFile, SavingUnderEveryKindOfName) {
             continue;
         }
         ASSERT_FALSE(err.has_value()) << *err;
-        EXPECT_EQ(target.path, dir / c.written);
-        EXPECT_EQ(target.replacesOther, c.replacesOther);
-        EXPECT_EQ(Slurp(dir / c.written), HullDataText(h));
-        EXPECT_EQ(h.HullFileName, HullNameFromPath(c.written));
+        EXPECT_EQ(target.path, dir / written);
+        EXPECT_EQ(target.replacesOther, f[3] == "asks");
+        EXPECT_EQ(Slurp(dir / written), HullDataText(h));
+        EXPECT_EQ(h.HullFileName, HullNameFromPath(written));
     }
     EXPECT_EQ(HullDataSaveTarget("").error, "no file name given");
     EXPECT_EQ(HullDataSaveTarget("/b/.D50").error,
