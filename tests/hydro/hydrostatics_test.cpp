@@ -52,43 +52,54 @@ double highestPoint(const Hull& h) {
     return top;
 }
 
-// 1.5 degrees over 8.2 m keeps the whole waterline between chines 2 and 3, where the section area
-// grows linearly with height: the volume is the length times the mean section.
-TEST(WaterlineMode, PrismFloatsAsItsSectionTimesItsLengthPitchedOrNot) {
-    const struct {
-        double z, pitch, halfBreadth;
-        int16_t level;
-    } cases[] = {
-        {0.25, 0.0, 0.5, 0}, {0.75, 0.0, 1.1, 1}, {1.25, 0.0, 1.2, 2},
-        {1.75, 0.0, 1.1, 3}, {1.10, 1.5, 1.2, 2},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.z);
-        const HydroRun r = compute(test::PrismHull(), 1, "", Str(c.z), Str(c.pitch));
+// From below the keel (dry: nothing, the keel's abscissa) to the sheer under water (the whole
+// section, no waterline breadth, sunk), every section of the prism is the clipped polygon and the
+// boat its section times its length; water exactly at a line counts as above it.
+TEST(WaterlineMode, PrismFloatsAsItsSectionTimesItsLengthAtEveryHeight) {
+    const auto& sec = test::kPrismSection;
+    for (int step = -1; step <= 200; ++step) {
+        const double zw = step / 100.0;
+        SCOPED_TRACE(zw);
+        const HydroRun r = compute(test::PrismHull(), 1, "", Str(zw), "0");
         ASSERT_FALSE(r.error);
         const HydroState& s = r.state;
-        const double slope = std::tan(c.pitch * kHydroPi / 180);
-        EXPECT_NEAR(s.Volume, prismArea(c.z + slope * kLen / 2) * kLen, 1e-12);
-        EXPECT_NEAR(s.WaterplaneArea, 2 * c.halfBreadth * kLen, 1e-12);
-        // The deeper bow carries more.
-        EXPECT_TRUE(c.pitch > 0 ? s.BuoyancyX > kLen / 2
-                                : std::abs(s.BuoyancyX - kLen / 2) < 1e-12);
-        EXPECT_TRUE(s.BuoyancyZ > 0.0 && s.BuoyancyZ < c.z);
-        EXPECT_EQ(s.ImmersionLevel, c.level);
+        const auto exact = test::AreaBelow({sec.begin(), sec.end()}, std::max(zw, 0.0));
+        EXPECT_NEAR(s.SectionArea[30], exact.area, 1e-12);
+        EXPECT_NEAR(s.Volume, exact.area * kLen, 1e-12);
+        // Pieces above chine 1 take their centroid at mid height: close, not exact.
+        const bool triangle = zw < 0.5;
+        EXPECT_NEAR(s.SectionZc[30], triangle ? std::max(zw, 0.0) * 2 / 3 : exact.zc,
+                    triangle ? 1e-12 : 0.01);
+        EXPECT_NEAR(s.BuoyancyZ, s.SectionZc[30], 1e-12);
+        EXPECT_NEAR(s.BuoyancyX, zw <= 0 ? 0.0 : kLen / 2, 1e-12);
+        int below = -1;
+        while (below < 4 && zw >= sec[below + 1].second) ++below;
+        EXPECT_EQ(s.ImmersionLevel, below == 4 ? 5 : below);
+        const double y = below < 0 || below == 4
+                             ? 0.0
+                             : sec[below].first + (sec[below + 1].first - sec[below].first) *
+                                                      (zw - sec[below].second) /
+                                                      (sec[below + 1].second - sec[below].second);
+        EXPECT_NEAR(s.WaterHalfBreadth[30], y, 1e-12);
+        EXPECT_NEAR(s.WaterplaneArea, 2 * y * kLen, 1e-12);
+        EXPECT_TRUE(below >= 0 || s.SectionX[30] == 3.0);  // a dry section keeps the keel's X
     }
+    // Pitched 1.5 degrees the waterline stays between chines 2 and 3, where the section area grows
+    // linearly with height: the volume is the length times the mean section.
+    const HydroState s = compute(test::PrismHull(), 1, "", "1.1", "1.5").state;
+    EXPECT_NEAR(s.Volume, prismArea(1.1 + std::tan(1.5 * kHydroPi / 180) * kLen / 2) * kLen, 1e-12);
+    EXPECT_NEAR(s.WaterplaneArea, 2 * 1.2 * kLen, 1e-12);
+    EXPECT_GT(s.BuoyancyX, kLen / 2);  // the deeper bow carries more
+    EXPECT_EQ(s.ImmersionLevel, 2);
 }
 
-TEST(WaterlineMode, ClearOfTheWaterNothingFloatsAndUnderTheSheerTheBoatSinks) {
+TEST(WaterlineMode, ClearOfTheWaterNothingFloatsAndTheSheerUnderWaterForwardIsSubmerged) {
     const Hull h = test::ValidatedDefaultHull();
     const HydroRun dry = compute(h, 1, "", Str(lowestKeel(h) - 0.01), "0");
     ASSERT_FALSE(dry.error);
     EXPECT_EQ(dry.state.ImmersionLevel, -1);
     for (double v : {dry.state.Volume, dry.state.BuoyancyX, dry.state.BuoyancyZ}) EXPECT_EQ(v, 0.0);
     EXPECT_EQ(HydroResultsText(dry.state, 1), "  ");
-    const HydroRun sunk = compute(test::PrismHull(), 1, "", "2", "0");
-    EXPECT_EQ(sunk.state.ImmersionLevel, 5);
-    EXPECT_EQ(sunk.state.WaterplaneArea, 0.0);
-    EXPECT_NEAR(sunk.state.Volume, prismArea(2.0) * kLen, 1e-12);
     // Bow down: the sheer is under water forward only, the transom stays dry.
     EXPECT_EQ(compute(test::PrismHull(), 1, "", "1,8", "3").state.ImmersionLevel, 4);
 }
