@@ -73,10 +73,8 @@ TEST(DrawingProperties, ARedrawKeepsTheHullOnTheSheetAndEveryActionDrawsFiniteNu
     for (uint32_t seed = 1; seed <= 100; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         const Hull h = test::RandomHull(seed);
-        for (const auto& [w, ht] : {std::pair{13800.0f, 7000.0f},
-                                    {8400.0f, 2000.0f},
-                                    {28800.0f, 16200.0f},
-                                    {9000.0f, 12000.0f}}) {
+        const float sheets[][2] = {{13800, 7000}, {8400, 2000}, {28800, 16200}, {9000, 12000}};
+        for (const auto& [w, ht] : sheets) {
             for (const int stage : {0, 1}) {
                 SCOPED_TRACE("sheet " + std::to_string(w) + "x" + std::to_string(ht) + " stage " +
                              std::to_string(stage));

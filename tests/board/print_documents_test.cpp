@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "board/print_frame.h"
@@ -91,21 +92,15 @@ TEST(PrintDocument, RecordingsMatchTheGoldenFilesAndLetterPaperHasTheSamePages) 
 TEST(PrintDocument, EnglishTexts) {  // each text that has an English form, once
     Hull h = boat();
     h.Language = 1;
-    const struct {
-        int command, stage;
-        std::size_t pages, page;
-        const char* text;
-    } cases[] = {
-        {2, 0, 9, 4, " --------------  X,Y,Z  of the keel "},
-        {2, 0, 9, 6, " Bottom"},
-        {2, 0, 9, 8, " ----- EOF  development of bottom"},
-        {1, 1, 5, 2, " Side plank 2 "},
-        {1, 1, 5, 4, " Transom"},
-    };
-    for (const auto& c : cases) {
-        const auto all = pages(print(h, c.command, c.stage).first);
-        ASSERT_EQ(all.size(), c.pages) << c.text;
-        EXPECT_TRUE(shows(all[c.page], c.text)) << c.text;
+    for (const auto& [command, stage, count, page, text] :
+         {std::tuple{2, 0, 9u, 4u, " --------------  X,Y,Z  of the keel "},
+          {2, 0, 9u, 6u, " Bottom"},
+          {2, 0, 9u, 8u, " ----- EOF  development of bottom"},
+          {1, 1, 5u, 2u, " Side plank 2 "},
+          {1, 1, 5u, 4u, " Transom"}}) {
+        const auto all = pages(print(h, command, stage).first);
+        ASSERT_EQ(all.size(), count) << text;
+        EXPECT_TRUE(shows(all[page], text)) << text;
     }
 }
 
