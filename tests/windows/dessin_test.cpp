@@ -184,10 +184,9 @@ private slots:
         h_->doc.hull.HullFileName = "DORIS";
         h_->doc.hull.XFwd[0] = 9.0;
         Click(board(), "fmenu_New");
-        Hull defaults;
-        SetDefaultHull(defaults);
-        QCOMPARE(h_->doc.hull.XFwd, defaults.XFwd);
-        QCOMPARE(state(), "Voriel|Voriel|Voriel2000  -  Nouvelle voriel|bouchain1 dessin|0");
+        QCOMPARE(h_->doc.hull.XFwd[0], 6.0);
+        QCOMPARE(state(),
+                 "Voriel|Voriel|Voriel2000  -  Nouvelle voriel|bouchain1 dessin|0|CANCEL|");
         QCOMPARE(Sheet(board()), blankSheet());
         QCOMPARE(Enabling(board()), QString("100100001001"));
         for (const bool close : {false, true}) {
@@ -231,9 +230,9 @@ private slots:
         Click(board(), "fmenu_S_Data");
         QCOMPARE(h_->dialogs.requests.back(),
                  std::string("Save; Voriel2000; Data Voriel2000|*.D50|All files|*.*; DORIS.D50"));
-        QCOMPARE(state(), "boat|boat|Voriel2000  -  Fichier Sauvé : boat|dessin|1");
-        QVERIFY(board().statusBar()->currentMessage().contains(QString::fromStdString(path)));
-        QCOMPARE(board().focusWidget(), Child(board(), "CANCEL"));
+        QCOMPARE(state(),
+                 "boat|boat|Voriel2000  -  Fichier Sauvé : boat|dessin|1|CANCEL|"
+                 "Fichier écrit : ~/boat.D50");
         QVERIFY(Slurp(path).rfind("boat - Voriel 2000\r\n", 0) == 0);
 
         // A new hull in between, then the file opened again in the session's language.
@@ -250,7 +249,9 @@ private slots:
         QCOMPARE(HullDataText(h_->doc.hull), HullDataText(expected));
         QCOMPARE(h_->doc.hull.Language, int16_t(1));
         // The chine-1 screen opens on the values read; nothing is exported before a redraw.
-        QCOMPARE(state(), "boat|boat|Voriel 2000 - File Open : boat|bouchain1 dessin|0");
+        QCOMPARE(state(),
+                 "boat|boat|Voriel 2000 - File Open : boat|bouchain1 dessin|0|CANCEL|"
+                 "File read: ~/boat.D50");
         QVERIFY2(QRegularExpression("^100.0.00.00.$").match(Enabling(board())).hasMatch(),
                  qPrintable(Enabling(board())));
         QVERIFY(h_->dialogs.messages.empty());
@@ -337,10 +338,8 @@ private slots:
             if (flag(2)) h_->dialogs.answerConfirm(flag(1));
             Click(board(), "fmenu_S_Data");
             QCOMPARE(int(h_->dialogs.questions.size()), flag(2) ? 1 : 0);
-            if (flag(2)) {
-                QCOMPARE(h_->dialogs.questions[0].title, std::string(kSaveDataTitle));
-                QVERIFY(h_->dialogs.questions[0].text.find(target) != std::string::npos);
-            }
+            for (const auto& [title, text] : h_->dialogs.questions)
+                QVERIFY(title == kSaveDataTitle && text.find(target) != std::string::npos);
             QCOMPARE(Slurp(target) != old && !Slurp(target).empty(), flag(3));
             QCOMPARE(h_->doc.hull.HullFileName, std::string(flag(3) ? "hull" : "DORIS"));
             QVERIFY(h_->dialogs.messages.empty());
@@ -370,11 +369,10 @@ private slots:
                 QCOMPARE(h_->dialogs.requests[i], Asked(false, files[i].dialog));
                 QCOMPARE(Slurp(part(i)), ExportText(files[i], named, board0));
             }
-            QCOMPARE(h_->doc.hull.HullFileName + "|" + BoxText(board(), "Text2").toStdString(),
-                     named.HullFileName + "|" + named.HullFileName);
-            QVERIFY(board().statusBar()->currentMessage().contains(
-                QString::fromStdString(*dir_ / "boat")));
-            QCOMPARE(board().focusWidget(), Child(board(), "CANCEL"));
+            const QString name = QString::fromStdString(named.HullFileName);
+            QCOMPARE(state(), name + "|" + name + "|" + board().windowTitle() +
+                                  "|dessin|1|CANCEL|Fichier écrit : ~/boat.part" +
+                                  QString::number(files.size() - 1));
         }
     }
 
@@ -392,12 +390,19 @@ private:
         return white;
     }
     void click(const char* name) { Click(board(), name); }
-    // The hull's name, the name box, the title, the windows shown and the stage, as one line.
+    // The hull's name, the name box, the title, the windows shown, the stage, the control with
+    // the focus and the status bar (the temporary folder as "~"), as one line.
     QString state() {
+        QWidget* focus = board().focusWidget();
         return QStringList{QString::fromStdString(h_->doc.hull.HullFileName),
-                           BoxText(board(), "Text2"), board().windowTitle(), Shown(),
-                           QString::number(h_->doc.board.ChineView)}
-            .join('|');
+                           BoxText(board(), "Text2"),
+                           board().windowTitle(),
+                           Shown(),
+                           QString::number(h_->doc.board.ChineView),
+                           focus ? focus->objectName() : "-",
+                           board().statusBar()->currentMessage()}
+            .join('|')
+            .replace(QString::fromStdString(dir_->path()), "~");
     }
     // Both screens validated, with a redraw after each; for the builder's hull, a hull of his own
     // named DORIS put in after the first, and a station shown at the end.
