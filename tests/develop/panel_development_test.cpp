@@ -1,5 +1,5 @@
-// Tests of the Develop button's choice of panels, colours and drawing offsets, of the half decks
-// (the deck line unrolled in profile) and of the transom and pram-bow plate.
+// Tests of the Develop button's stages, of the half decks (the deck line unrolled in profile) and
+// of the transom and pram-bow plate.
 #include "develop/panel_development.h"
 
 #include <gtest/gtest.h>
@@ -14,26 +14,6 @@
 
 namespace voriel {
 namespace {
-
-// All lines defined: bottom, three planks, the transom from the aft section and a bow plate only
-// for a pram bow (where each is drawn, in which colour, is the golden drawings').
-void ExpectDeveloperClick(const Hull& h, const BoardState& b, const std::string& seed) {
-    const BoardDevelopment d = DeveloperClick(h, b);
-    ASSERT_EQ(d.panels.size(), 4u);
-    for (int k = 0; k <= 3; ++k) {
-        const Development& got = d.panels[k].outline;
-        const Development want = DevelopPanel(h, static_cast<Panel>(k));
-        EXPECT_EQ(d.panels[k].panel, static_cast<Panel>(k));
-        EXPECT_TRUE(got.last == want.last && got.DevXi == want.DevXi && got.DevYi == want.DevYi &&
-                    got.DevXs == want.DevXs && got.DevYs == want.DevYs);
-    }
-    ASSERT_TRUE(d.transom.has_value());
-    EXPECT_EQ((*d.transom)[13].half, h.LineY[Sheer][0]);
-    ASSERT_EQ(d.bowPlate.has_value(), h.YFwd[1] > 0.001) << seed;
-    if (d.bowPlate) {
-        EXPECT_EQ((*d.bowPlate)[13].half, h.LineY[Sheer][82]);
-    }
-}
 
 // Over all four decks: the lower edge is the centreline, the upper edge carries the half breadths
 // of the line, and the length along the edge is the line's length in profile.
@@ -80,7 +60,6 @@ TEST(PanelDevelopment, RandomHulls) {
         b.ChineView = 1;
         ComputeAllStationSections(h, b);
         const std::string s = "seed " + std::to_string(seed);
-        if (seed <= 60) ExpectDeveloperClick(h, b, s);
         ExpectDecksUnrolledInProfile(h, s);
         ExpectEndPlatesUnrolled(b, s);
         if (HasFailure()) break;

@@ -93,7 +93,6 @@ TEST(TemplateAccuracy, TwistedQuadrilateralShowsItsDiagonal) {
 // length x width (m), lower edge on the x axis, eleven points an edge.
 TemplatePlate Rectangle(double length, double width) {
     TemplatePlate p;
-    p.panel = TemplatePanel::Plank2;
     for (int j = 0; j <= 10; ++j) {
         p.lower.push_back({length * j / 10, 0.0});
         p.upper.push_back({length * j / 10, width});
@@ -444,11 +443,12 @@ void ExpectCrossesShared(const RecordedTemplates& rec, const PlannedPlate& p,
                     sheet.plane(rec.plan, s, c.args[0], c.args[1]));
     const auto shared = [&](const std::vector<PlanePoint>& a, int row, int col) {
         const auto it = centres.find({row, col});
+        if (it == centres.end()) return -1;
         int n = 0;
         for (const PlanePoint& q : a)
-            for (const PlanePoint& r : it == centres.end() ? a : it->second)
+            for (const PlanePoint& r : it->second)
                 n += std::hypot(q.u - r.u, q.v - r.v) <= kTolerance;
-        return it == centres.end() ? -1 : n;
+        return n;
     };
     for (const auto& [rc, points] : centres) {
         const auto [row, col] = rc;

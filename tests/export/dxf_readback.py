@@ -38,10 +38,9 @@ def check(name, polylines, expected):
         return
     for k, (pl, (colour, points)) in enumerate(zip(polylines, expected)):
         vertices = [v.dxf.location for v in pl.vertices]
-        if pl.dxf.color != colour:
-            failures.append(f"{name} polyline {k}: colour {pl.dxf.color}, expected {colour}")
-        if len(vertices) != len(points):
-            failures.append(f"{name} polyline {k}: {len(vertices)} vertices, expected {len(points)}")
+        if (pl.dxf.color, len(vertices)) != (colour, len(points)):
+            failures.append(f"{name} polyline {k}: colour {pl.dxf.color}, {len(vertices)} "
+                            f"vertices, expected {colour}, {len(points)}")
             continue
         for j, (v, p) in enumerate(zip(vertices, points)):
             if any(abs(a - b) > TOL for a, b in zip(v, p)):
@@ -127,13 +126,9 @@ def deck_file(d, stage):
 
 
 def station_index(d, text):
-    x = float(text.replace(",", "."))
-    chine1 = d["lines"]["X"][1]
-    if x < chine1[1]:
-        return 1
-    if x >= chine1[81]:
-        return 81
-    return next(p for p in range(1, 82) if x < chine1[p]) - 1
+    """The last station at or aft of the box's X, from 1 to 81."""
+    x, chine1 = float(text.replace(",", ".")), d["lines"]["X"][1]
+    return max(1, sum(1 for p in range(1, 82) if x >= chine1[p]))
 
 
 def main():
