@@ -64,14 +64,16 @@ protected:
     RecordingCanvas canvas_{9000.0f, 6000.0f};
 };
 
-TEST_F(BoardTest, DrawStationDrawsTowardTheBowUpToStation40TowardTheSternFrom41) {
+// A station's half breadths are laid toward the bow up to station 40, toward the stern from 41.
+TEST_F(BoardTest, DrawStationLaysHalfBreadthsTowardTheBowUpToStation40) {
     for (const int index : {40, 41}) {
         std::string box = BoxText(hull_.LineX[Keel][index]);
         const auto c = calls([&] { DrawStationClick(hull_, board_, box, canvas_); });
         ASSERT_EQ(board_.StationIndex, index);
         ASSERT_EQ(c.size(), 15u);  // keel to sheer, back to the station, the station line
-        EXPECT_EQ(c[0].args[0], ViewX(board_, board_.StationPtX[index][0]));
-        EXPECT_GT((index == 40 ? 1 : -1) * (c[0].args[2] - c[0].args[0]), 0.0f);
+        const auto &x = board_.StationPtX[index], &y = board_.StationPtY[index];
+        EXPECT_EQ(c[0].args[0], ViewX(board_, x[0]));
+        EXPECT_EQ(c[0].args[2], ViewX(board_, x[1] + (index == 40 ? 1 : -1) * y[1]));
     }
 }
 
