@@ -79,27 +79,37 @@ private slots:
     void cleanup() { h_.reset(); }
 
     // The exact figures follow every computation: waterline, displacement, trim over a centre of
-    // gravity; the displacement mode floats the true hull at the window's displacement.
+    // gravity; the displacement mode floats the true hull at the window's displacement. A refused
+    // entry in between.
     void exactPanel() {
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         FloatAt(*hydro_, "0,15");
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         QCOMPARE(CaptionOf(*hydro_, "Exact_waterlineZ"), QString("0.150"));
 
+        // A refused entry changes nothing and blanks them; said once, in the window too, its box
+        // light red; activation and deactivation say it in the window without a message box.
+        const double volume = h_->doc.hydro.Volume;
+        Type(*hydro_, "Text3_0", "1e999");
+        Click(*hydro_, "Calcul1");
+        for (const QStringList& f : Rows("windows/exact_figures", 2))
+            QCOMPARE(CaptionOf(*hydro_, "Exact_" + f[0]), QString());
+        QCOMPARE(h_->doc.hydro.Volume, volume);
+        QCOMPARE(colour(*hydro_, "Text3_0"), kBoxRefused);
+        QCOMPARE(CaptionOf(*hydro_, "Label2_0").toStdString(), h_->dialogs.messages.at(0).text);
+        QWidget elsewhere;
+        QVERIFY(Activate(elsewhere) && Activate(*hydro_));
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+
+        Type(*hydro_, "Text3_0", "0");
         Type(*hydro_, "Text1_0", "1,2");
         Click(*hydro_, "Option1_0");
+        QCOMPARE(colour(*hydro_, "Text3_0"), kBoxWhite);
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         QCOMPARE(CaptionOf(*hydro_, "Exact_volume"), QString("1.200"));
 
         h_->doc.totals.MassCentreX = 2.4;  // a mass budget's centre: both methods trim over it
         Click(*hydro_, "Calcul1");
-        QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
-
-        // A refused entry blanks them.
-        FloatAt(*hydro_, "1e999");
-        for (const QStringList& f : Rows("windows/exact_figures", 2))
-            QCOMPARE(CaptionOf(*hydro_, "Exact_" + f[0]), QString());
-        FloatAt(*hydro_, "0.1");
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
 
         // Dry, afloat, the deck edge under water, the whole hull under water, said in both
@@ -141,23 +151,6 @@ private slots:
             QTRY_COMPARE(BoxText(*hydro_, "Text1_1"), QString(typedWhileAway ? "0.120" : "0.140"));
             QVERIFY(Number(*hydro_, "Text1_0") > before);
         }
-    }
-
-    // Said once, in the window too, the box light red; activation and deactivation say it in the
-    // window, without a message box each time.
-    void aRefusedHydrostaticsEntryChangesNothing() {
-        const double volume = h_->doc.hydro.Volume;
-        Type(*hydro_, "Text3_0", "1e999");
-        Click(*hydro_, "Calcul1");
-        QCOMPARE(h_->doc.hydro.Volume, volume);
-        QCOMPARE(colour(*hydro_, "Text3_0"), kBoxRefused);
-        QCOMPARE(CaptionOf(*hydro_, "Label2_0").toStdString(), h_->dialogs.messages.at(0).text);
-        QWidget elsewhere;
-        QVERIFY(Activate(elsewhere) && Activate(*hydro_));
-        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
-        Type(*hydro_, "Text3_0", "0");
-        Click(*hydro_, "Calcul1");
-        QCOMPARE(colour(*hydro_, "Text3_0"), kBoxWhite);
     }
 
     // Closing computes again and hides the mass budget and the curves; Quit hides them too and
