@@ -286,43 +286,21 @@ private slots:
         }
         // A file that cannot be written: the message under the command's title.
         for (const auto& [entry, title] : {std::pair{"fmenu_S_Data", kSaveDataTitle},
-                                           {"fmenu_S_VRML", "Voriel2000 Saving Hull VRML2"}}) {
+                                           {"fmenu_S_VRML", "Voriel2000 Saving Hull VRML2"},
+                                           {"CANCEL", kSaveDataTitle}}) {  // Quit saves first
             h_->dialogs = FakeDialogs{};
             h_->dialogs.answerPath(*dir_ / "missing/boat.out");
             Click(board(), entry);
             QVERIFY2(h_->dialogs.saidOnce(title, *dir_ / "missing/boat"), entry);
+            QCOMPARE(Shown(), QString("dessin"));
         }
         QVERIFY(dir_->entries() == std::vector<std::string>{"bad.D50"});
         QCOMPARE(HullDataText(h_->doc.hull), text);
         QCOMPARE(BoxText(board(), "Text2") + Enabling(board()), "DORIS" + enabling);
     }
 
-    // The Quit button saves first: a failed save, or a replacement declined, keeps the builder on
-    // the board with the hull; a save done goes back to the start window.
-    void quitButtonSavesFirst() {
-        toStageOne(true);
-        const Hull before = h_->doc.hull;
-        std::ofstream(*dir_ / "hull.D50", std::ios::binary) << "keep\r\n";
-        h_->dialogs.answerPath(*dir_ / "missing/boat.D50");
-        h_->dialogs.answerPath(*dir_ / "hull.old");
-        h_->dialogs.answerConfirm(false);
-        for (int i = 0; i < 2; ++i) {
-            Click(board(), "CANCEL");
-            QCOMPARE(Shown(), QString("dessin"));
-        }
-        QVERIFY(h_->dialogs.saidOnce(kSaveDataTitle));
-        QCOMPARE(Slurp(*dir_ / "hull.D50"), std::string("keep\r\n"));
-        QVERIFY(SameHull(h_->doc.hull, before));
-
-        h_->dialogs.answerPath(*dir_ / "doris.D50");
-        Click(board(), "CANCEL");
-        QCOMPARE(Shown(), QString("lancement"));
-        QCOMPARE(h_->dialogs.messages.size(), std::size_t(1));
-        QVERIFY(Slurp(*dir_ / "doris.D50").rfind("doris - Voriel 2000\r\n", 0) == 0);
-    }
-
     // The data file always ends in .D50: when that is not the file the builder named and it is
-    // there already, the board asks before replacing it.
+    // there already, the board asks before replacing it; the Quit button's save too.
     void replacingAnotherFileAsksFirst() {
         toStageOne(true);
         const std::string target = *dir_ / "hull.D50", old = "the hull.D50 already there\r\n";
@@ -344,6 +322,20 @@ private slots:
             QCOMPARE(h_->doc.hull.HullFileName, std::string(flag(3) ? "hull" : "DORIS"));
             QVERIFY(h_->dialogs.messages.empty());
         }
+        // The Quit button saves first: a replacement declined keeps the builder on the board with
+        // the hull and the file; a save done goes back to the start window.
+        const std::string kept = Slurp(target);
+        const Hull before = h_->doc.hull;
+        h_->dialogs.answerPath(*dir_ / "hull.old");
+        h_->dialogs.answerConfirm(false);
+        Click(board(), "CANCEL");
+        QCOMPARE(Shown(), QString("dessin"));
+        QVERIFY(Slurp(target) == kept && SameHull(h_->doc.hull, before));
+        h_->dialogs.answerPath(*dir_ / "doris.D50");
+        Click(board(), "CANCEL");
+        QCOMPARE(Shown(), QString("lancement"));
+        QVERIFY(Slurp(*dir_ / "doris.D50").rfind("doris - Voriel 2000\r\n", 0) == 0);
+        QVERIFY(h_->dialogs.messages.empty());
     }
 
     // Each command asks for its files with the core's dialogs and writes what the core makes of
