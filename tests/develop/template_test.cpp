@@ -170,12 +170,11 @@ TEST(TemplatePlate, HullPlatesKeepTheirEdgesAndTheirTablesAreTrue) {
             SCOPED_TRACE(std::to_string(seed) + " " + TemplatePanelKey(panel));
             const TemplatePlate plate = MakeTemplatePlate(b.hull, b.board, panel);
             const PlateAccuracy a = MeasurePlateAccuracy(plate);
-            EXPECT_GT(a.quadrilaterals, 0);
             EXPECT_NEAR(a.lower3dMm, a.lowerFlatMm, 1e-6);
             EXPECT_NEAR(a.upper3dMm, a.upperFlatMm, 1e-6);
-            EXPECT_GT(a.areaM2, 0.0);
-            EXPECT_TRUE(std::isfinite(a.largestMm) && std::isfinite(a.rmsMm));
-            EXPECT_LE(a.rmsMm, std::fabs(a.largestMm) + 1e-12);
+            // A finite rms no larger than the largest error (a NaN fails the comparison).
+            EXPECT_TRUE(a.quadrilaterals > 0 && a.areaM2 > 0 && std::isfinite(a.largestMm) &&
+                        a.rmsMm <= std::fabs(a.largestMm) + 1e-12);
             const std::vector<TemplateMark> marks = TemplateMarks(b.hull, plate, 1);
             EXPECT_FALSE(marks.empty());
             for (const TemplateMark& m : marks) {

@@ -21,6 +21,7 @@
 #include "export/vrml_scene.h"
 #include "hull/definition_screens.h"
 #include "hull/hull_data_file.h"
+#include "support/temp_dir.h"
 #include "support/test_data.h"
 
 namespace voriel {
@@ -90,12 +91,9 @@ public:
         const __lsan::ScopedDisabler loading;
 #endif
         if (!std::setlocale(LC_ALL, "fr_FR.UTF-8")) {
-            char tmpl[] = "/tmp/voriel-locale-XXXXXX";
-            if (!mkdtemp(tmpl)) return;
-            folder_ = tmpl;
-            const std::string build = "localedef -i fr_FR -f UTF-8 '" + folder_ + "/fr_FR.UTF-8'";
-            std::system((build + " >/dev/null 2>&1").c_str());
-            setenv("LOCPATH", folder_.c_str(), 1);
+            const std::string made = "'" + folder_ / "fr_FR.UTF-8" + "' >/dev/null 2>&1";
+            std::system(("localedef -i fr_FR -f UTF-8 " + made).c_str());
+            setenv("LOCPATH", folder_.path().c_str(), 1);
             if (!std::setlocale(LC_ALL, "fr_FR.UTF-8")) return;
         }
         std::locale::global(std::locale("fr_FR.UTF-8"));
@@ -107,17 +105,15 @@ public:
 #endif
         std::locale::global(std::locale::classic());
         std::setlocale(LC_ALL, "C");
-        if (folder_.empty()) return;
         unsetenv("LOCPATH");
-        std::system(("rm -rf '" + folder_ + "'").c_str());
     }
     bool active() const {
         return active_;
     }
 
 private:
+    test::TempDir folder_;  // removed after the locale is given up
     bool active_ = false;
-    std::string folder_;
 };
 
 TEST(GoldenExport, ADecimalCommaLocaleChangesNoByte) {

@@ -87,7 +87,6 @@ TEST_P(SafeWrite, EveryKindOfTarget) {
     umask(mask);
     const std::string fresh = octal(0666 & ~mask);  // a new file's mode
     const bool root = geteuid() == 0;
-    const Lay none = [](const TempDir&) {};
     const Lay sub = folder("s", 0755);
     const Lay fifo = [](const TempDir& d) { ASSERT_EQ(mkfifo((d / "pipe").c_str(), 0644), 0); };
     const std::string denied = ": Permission denied";
@@ -99,7 +98,7 @@ TEST_P(SafeWrite, EveryKindOfTarget) {
         AccessCheck access = nullptr;
     } cases[] = {
         // A new file (f), and a replaced file that keeps its mode.
-        {{none}, "f", "", "f " + fresh + " new\n"},
+        {{}, "f", "", "f " + fresh + " new\n"},
         {{file("f", 0640)}, "f", "", "f 640 new\n"},
         // A link (l): the file it leads to in the subfolder s is replaced or created; it stays.
         {{sub, file("s/f", 0600), link("l", "s/f")}, "l", "", "l s/f\ns /\ns/f 600 new\n"},
@@ -112,8 +111,8 @@ TEST_P(SafeWrite, EveryKindOfTarget) {
         // A FIFO is never replaced by a file; a folder; a missing folder, named on one line.
         {{fifo}, "pipe", "pipe: this is not a regular file", "pipe |\n"},
         {{folder("d", 0755)}, "d", "d: Is a directory", "d /\n"},
-        {{none}, "no\nfolder/f\x01", "no\\nfolder/f\\x01: No such file or directory", ""},
-        {{none}, "my\nf", "", "my\nf " + fresh + " new\n"},  // a line break in the name
+        {{}, "no\nfolder/f\x01", "no\\nfolder/f\\x01: No such file or directory", ""},
+        {{}, "my\nf", "", "my\nf " + fresh + " new\n"},  // a line break in the name
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.target);
