@@ -143,9 +143,7 @@ void ExpectTableTrue(const TemplatePlate& plate, const std::vector<TemplateMark>
             EXPECT_NEAR(r.alongMm, 100.0 * regular++, 1e-6);
         }
         for (const auto& offset : {r.lowerMm, r.upperMm})
-            if (offset) {
-                EXPECT_LT(OutlineDistance(plate, point(r, *offset)), 5e-4) << r.alongMm;
-            }
+            EXPECT_LT(offset ? OutlineDistance(plate, point(r, *offset)) : 0, 5e-4) << r.alongMm;
     }
     for (const TemplateMark& m : marks) {
         int found = 0;
@@ -348,28 +346,25 @@ std::vector<Sheet> Sheets(const RecordedTemplates& rec, const PlannedPlate& p) {
 // The calibration sheet's square (100 mm) and ruler (200 mm with a tick every millimetre) at
 // their true size, scaled by the calibration: the square is four lines end to end, closing
 // where they started, sides square to the page; the ruler the longest upright line.
-TEST(TemplateSheets, CalibrationSquareAndRulerMeasureTrueAndScale) {
-    for (const TemplateScale& s : {TemplateScale{1.0, 1.0}, {1.02, 0.97}, {0.8, 1.2}}) {
-        const RecordedTemplates rec = RecordTemplates(OnBoard(0), {{}, s, 10.0, ""}, Paper::A4);
-        std::vector<std::array<float, 4>> l;
-        for (const RecordedCall& c : rec.pages[0])
-            if (c.op == "line") l.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
-        double squareW = 0, squareH = 0, ruler = 0, rulerX = 0;
-        for (std::size_t i = 0; i < l.size(); ++i) {
-            if (l[i][0] == l[i][2] && std::fabs(l[i][3] - l[i][1]) > ruler)
-                ruler = std::fabs(l[i][3] - l[i][1]), rulerX = l[i][0];
-            bool closed = i + 3 < l.size() && l[i][1] == l[i][3] && l[i + 1][0] == l[i + 1][2];
-            for (std::size_t k = 1; k <= 4 && closed; ++k)
-                closed = l[i + k % 4][0] == l[i + k - 1][2] && l[i + k % 4][1] == l[i + k - 1][3];
-            if (closed) squareW = std::fabs(l[i][2] - l[i][0]), squareH = l[i + 1][3] - l[i + 1][1];
-        }
-        const auto ticks = std::count_if(
-            l.begin(), l.end(), [&](const auto& a) { return a[0] == rulerX && a[1] == a[3]; });
-        EXPECT_NEAR(squareW, 100 * kTwipsPerMm * s.SX, 0.01) << s.SX;
-        EXPECT_NEAR(squareH, 100 * kTwipsPerMm * s.SY, 0.01) << s.SY;
-        EXPECT_NEAR(ruler, 200 * kTwipsPerMm * s.SY, 0.01) << s.SY;
-        EXPECT_EQ(ticks, 201);
+void ExpectCalibrationTrue(const RecordedTemplates& rec, const TemplateScale& s) {
+    std::vector<std::array<float, 4>> l;
+    for (const RecordedCall& c : rec.pages[0])
+        if (c.op == "line") l.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
+    double squareW = 0, squareH = 0, ruler = 0, rulerX = 0;
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        if (l[i][0] == l[i][2] && std::fabs(l[i][3] - l[i][1]) > ruler)
+            ruler = std::fabs(l[i][3] - l[i][1]), rulerX = l[i][0];
+        bool closed = i + 3 < l.size() && l[i][1] == l[i][3] && l[i + 1][0] == l[i + 1][2];
+        for (std::size_t k = 1; k <= 4 && closed; ++k)
+            closed = l[i + k % 4][0] == l[i + k - 1][2] && l[i + k % 4][1] == l[i + k - 1][3];
+        if (closed) squareW = std::fabs(l[i][2] - l[i][0]), squareH = l[i + 1][3] - l[i + 1][1];
     }
+    const auto ticks = std::count_if(l.begin(), l.end(),
+                                     [&](const auto& a) { return a[0] == rulerX && a[1] == a[3]; });
+    EXPECT_NEAR(squareW, 100 * kTwipsPerMm * s.SX, 0.01) << s.SX;
+    EXPECT_NEAR(squareH, 100 * kTwipsPerMm * s.SY, 0.01) << s.SY;
+    EXPECT_NEAR(ruler, 200 * kTwipsPerMm * s.SY, 0.01) << s.SY;
+    EXPECT_EQ(ticks, 201);
 }
 
 // Every piece of the outline drawn on the plate's sheets (the pen-width-2 lines in the plate's
@@ -459,7 +454,7 @@ void ExpectCrossesShared(const RecordedTemplates& rec, const PlannedPlate& p,
     }
 }
 
-// The default hull on both papers and under calibration, and random hulls with a bow plate where
+// The default hull on both papers and under calibrations, and random hulls with a bow plate where
 // they have one, in both languages.
 TEST(TemplateSheets, OutlinesReassembleAtFullSize) {
     const struct {
@@ -467,13 +462,10 @@ TEST(TemplateSheets, OutlinesReassembleAtFullSize) {
         Paper paper;
         TemplateScale scale;
         double overlap;
-    } cases[] = {{0, Paper::A4, {1.0, 1.0}, 10.0},
-                 {0, Paper::Letter, {1.0, 1.0}, 10.0},
-                 {0, Paper::A4, {1.02, 0.97}, 25.0},
-                 {1, Paper::A4, {}, 10.0},
-                 {2, Paper::A4, {}, 10.0},
-                 {3, Paper::Letter, {}, 10.0},
-                 {4, Paper::A4, {}, 10.0}};
+    } cases[] = {{0, Paper::A4, {1.0, 1.0}, 10.0},   {0, Paper::Letter, {1.0, 1.0}, 10.0},
+                 {0, Paper::A4, {1.02, 0.97}, 25.0}, {1, Paper::A4, {}, 10.0},
+                 {2, Paper::A4, {}, 10.0},           {3, Paper::Letter, {}, 10.0},
+                 {4, Paper::A4, {}, 10.0},           {0, Paper::A4, {0.8, 1.2}, 10.0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.seed);
         HullOnBoard b = OnBoard(c.seed);
@@ -486,6 +478,7 @@ TEST(TemplateSheets, OutlinesReassembleAtFullSize) {
         const RecordedTemplates rec = RecordTemplates(b, r, c.paper);
         ASSERT_EQ(rec.plan.error, "");
         ASSERT_EQ(static_cast<int>(rec.pages.size()), rec.plan.pages);
+        ExpectCalibrationTrue(rec, r.scale);
         for (const PlannedPlate& p : rec.plan.plates) {
             SCOPED_TRACE(TemplatePanelKey(p.plate.panel));
             ExpectOutlineReassembled(b.hull, rec, p, r.scale);
