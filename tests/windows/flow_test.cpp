@@ -2,20 +2,56 @@
 // with a redraw after each, Develop, Draw station, hydrostatics and mass budget, Compute, the
 // hydrostatics' Quit, the board's Quit, and back to the start window; the windows shown and the
 // board's enabling after every step, and every window's captions following the language chosen.
+// Then the two definition screens (chine 1, chines 2-3): validation by Valider, by leaving the
+// screen and by closing it, refused entries keeping the hull and the screen; each screen's own
+// filling, the stem-inclination rule and the turned-in check boxes. (The screens' reading rules,
+// and that untouched boxes read back what they show over random hulls: the core's Chine1Screen
+// and Chines23Screen tests.)
+
 #include "windows/window_harness.h"
 
 using namespace voriel;
 using namespace voriel::test;
 
+namespace {
+
+// A screen, one of its boxes, an entry it takes (with a decimal comma) and one it refuses.
+struct Screen {
+    const char *name, *box, *good, *shown;
+    double (*stored)(const Hull&);  // where the box goes in the hull
+    double value;
+    const char* refused;
+};
+const Screen kScreens[] = {
+    {"bouchain1", "Text1_0", "7,2", "7.2", [](const Hull& h) { return h.XFwd[0]; }, 7.2, "0"},
+    {"bouchain2", "Text3_0", "1,2", "1.2", [](const Hull& h) { return h.ZFwd[4]; }, 1.2, "1e999"},
+};
+
+}  // namespace
+
 class FlowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The board with the chine-1 screen over it; for a row of chines 2-3, chine 1 validated
+    // first and the chines-2/3 screen opened, as the board allows. (The flow tests start a
+    // program of their own.)
+    void init() {
+        h_ = DefaultHarness();
+        h_->windows.dessin().begin();
+        const char* tag = QTest::currentDataTag();
+        screen_ = &kScreens[tag && QLatin1String(tag) == QLatin1String("chines 2-3") ? 1 : 0];
+        if (screen_ == &kScreens[1]) openChines23();
+        before_ = h_->doc.hull;
+    }
+    void cleanup() { h_.reset(); }
+
     // Runs in the same windows: Begin without a choice (French), then English, French and
     // English again, each ending with the board's Quit; the captions follow the language chosen
     // at each start; the enabling and the sheet are followed on the first run.
     void normalFlowInEachLanguage() {
-        Harness h;
+        h_ = std::make_unique<Harness>();  // a program just started
+        Harness& h = *h_;
         Lancement& start = h.windows.lancement();
         for (const int choice : {-1, 1, 0, 1}) {
             start.activate();
@@ -40,7 +76,8 @@ private slots:
         Hull defaults;
         SetDefaultHull(defaults);
         for (const int language : {0, 1}) {
-            Harness h;
+            h_ = std::make_unique<Harness>();  // a program just started
+            Harness& h = *h_;
             Lancement& start = h.windows.lancement();
             QVERIFY(SameHull(h.doc.hull, defaults));  // loading the window
             start.activate();
@@ -78,6 +115,111 @@ private slots:
         }
     }
 
+    // Hidden by the board (its Quit), a screen validates nothing. A refused entry: by Valider
+    // said with a beep, its box light red, the hull and the screen kept; by going to the board,
+    // said again and the screen comes back to the front with the entry to correct. Corrected,
+    // going to the board validates: the box white again, showing what the hull took.
+    void validatesOnValiderLeavingAndClosing_data() {
+        QTest::addColumn<int>("screen");
+        QTest::newRow("chine 1") << 0;
+        QTest::newRow("chines 2-3") << 1;
+    }
+    void validatesOnValiderLeavingAndClosing() {
+        Type(window(), screen_->box, screen_->good);
+        window().hide();
+        QVERIFY(SameHull(h_->doc.hull, before_) && h_->dialogs.messages.empty());
+        activateScreen();
+        QVERIFY(Activate(window()));
+        Type(window(), screen_->box, screen_->refused);
+        Click(window(), "valider");
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(h_->dialogs.beeps >= 1 && window().isVisible());
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxRefused);
+        h_->windows.dessin().activateWindow();  // the screen takes the focus back at once
+        QTRY_COMPARE(h_->dialogs.messages.size(), std::size_t{2});
+        QTRY_VERIFY(window().isActiveWindow());
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->refused));
+        QVERIFY(SameHull(h_->doc.hull, before_));
+        Type(window(), screen_->box, screen_->good);
+        QVERIFY(Activate(h_->windows.dessin()));
+        QTRY_VERIFY(!window().isVisible());
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
+        QCOMPARE(BoxColour(*Child<QLineEdit>(window(), screen_->box)), kBoxWhite);
+        QCOMPARE(h_->dialogs.messages.size(), std::size_t{2});
+
+        // Closed, it validates, and a refused entry keeps it open; shown again, it is refilled.
+        h_->doc.hull = before_;
+        activateScreen();
+        Type(window(), screen_->box, screen_->good);
+        QVERIFY(window().close());
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
+        Type(window(), screen_->box, screen_->refused);
+        activateScreen();
+        QCOMPARE(BoxText(window(), screen_->box), QString(screen_->shown));
+        Type(window(), screen_->box, screen_->refused);
+        QVERIFY(!window().close() && window().isVisible());
+        QCOMPARE(screen_->stored(h_->doc.hull), screen_->value);
+    }
+
+    // golden/windows/screen_boxes.txt: a screen, a box and what it shows of the default hull
+    // with a length of 6.25 and the stem at -7 degrees: numbers as numbers, angles as integers,
+    // both inclinations as absolute values.
+    void fillsTheBoxesFromTheHull() {
+        openChines23();
+        h_->doc.hull.XFwd[0] = 6.25;
+        h_->doc.hull.StemAngle = -7;
+        h_->windows.bouchain1().activate();
+        for (const QStringList& r : Rows("windows/screen_boxes", 3))
+            QCOMPARE(BoxText(Window(qPrintable(r[0])), qPrintable(r[1])), r[2]);
+    }
+
+    // The stem inclination box is open only with a half width forward, as typed
+    // (golden/windows/stem_rule.txt: the half width typed, 1 when the box is open).
+    void chine1StemInclinationOnlyWithAHalfWidthForward() {
+        Bouchain1& s = h_->windows.bouchain1();
+        QVERIFY(!Child(s, "Text2_5")->isEnabled());  // the default forefoot is pointed
+        for (const QStringList& r : Rows("windows/stem_rule", 2)) {
+            Type(s, "Text1_3", r[0]);
+            QVERIFY2(Child(s, "Text2_5")->isEnabled() == (r[1] == "1"), qPrintable(r[0]));
+        }
+    }
+
+    void chine1MessageSpeaksTheLanguage() {
+        h_->doc.hull.Language = 1;
+        h_->windows.bouchain1().activate();
+        Type(h_->windows.bouchain1(), "Text1_0", "0");
+        Click(h_->windows.bouchain1(), "valider");
+        QCOMPARE(h_->dialogs.messages.at(0).text, std::string("The length LWL cannot be 0."));
+    }
+
+    // A click on each box, and the four boxes and flags after it (+1 kept, -1 turned in), as
+    // golden/windows/check_boxes.txt lists them: the box, then the ticks of Marotte 2, 3,
+    // Tableau 2, 3 before and after.
+    void chines23EachCheckBoxReachesTheRule() {
+        Bouchain2& s = openChines23();
+        const char* names[4] = {"ChkMarotte_2", "ChkMarotte_3", "ChkTableau_2", "ChkTableau_3"};
+        Hull& hull = h_->doc.hull;
+        const auto flag = [&hull](int j) -> int16_t& {
+            return (j < 2 ? hull.StemTurnIn : hull.TransomTurnIn)[2 + j % 2];
+        };
+        for (const QStringList& r : Rows("windows/check_boxes", 3)) {
+            for (int j = 0; j < 4; ++j) flag(j) = r[1][j] == '1' ? -1 : 1;
+            s.hide();
+            s.activate();  // filled from the flags
+            for (int j = 0; j < 4; ++j)
+                QCOMPARE(Child<QCheckBox>(s, names[j])->isChecked(), r[1][j] == '1');
+            Child<QCheckBox>(s, qPrintable(r[0]))->click();
+            for (int j = 0; j < 4; ++j) {
+                QVERIFY2(Child<QCheckBox>(s, names[j])->isChecked() == (r[2][j] == '1'),
+                         qPrintable(r[0]));
+                QCOMPARE(flag(j), int16_t(r[2][j] == '1' ? -1 : 1));
+            }
+            QCOMPARE(hull.StemTurnIn[4], int16_t{-1});
+            QCOMPARE(hull.TransomTurnIn[4], int16_t{-1});
+        }
+    }
+
 private:
     // Walks golden/windows/walk.txt: at each step a button clicked (or a menu entry triggered)
     // in a window, then the windows shown, the board's enabling and whether the sheet changed
@@ -103,6 +245,20 @@ private:
                      qPrintable(enabling));
         }
     }
+    QWidget& window() { return Window(screen_->name); }
+    void activateScreen() {
+        screen_ == kScreens ? h_->windows.bouchain1().activate()
+                            : h_->windows.bouchain2().activate();
+    }
+    Bouchain2& openChines23() {
+        Click(h_->windows.bouchain1(), "valider");
+        Click(h_->windows.dessin(), "Command1_1");
+        return h_->windows.bouchain2();
+    }
+
+    std::unique_ptr<Harness> h_;
+    const Screen* screen_ = nullptr;
+    Hull before_;  // the hull as the screen was shown
 };
 
 QTEST_MAIN(FlowTest)
