@@ -108,10 +108,10 @@ TEST(MassTable, ActivationOfAHullWithoutLinesShowsNoMass) {
     EXPECT_EQ(t.Text2[0], " 0.000");
 }
 
-// (That the default table's totals add up the rounded rows shown, the golden mass texts check.)
+// The totals add up the rounded values shown (the default table's rows and totals are the golden
+// mass texts'): six loads of 0.4 g each show as 0.000 kg and weigh nothing in the total.
 TEST(MassTable, TotalsAddUpTheRoundedValuesShown) {
     Budget b;
-    // Six loads of 0.4 g each show as 0.000 kg and weigh nothing in the total.
     for (int n = 13; n <= 18; ++n) b.table.Text3[n] = "0.0004";
     const double before = b.totals.TotalMass;
     ASSERT_FALSE(b.compute());
