@@ -22,18 +22,15 @@ namespace {
 using test::TempDir;
 using Lay = std::function<std::string(const std::string&)>;  // lays a file out in a folder
 
-Lay file(const std::string& text) {
-    return [=](const std::string& dir) {
-        std::ofstream(dir + "/f", std::ios::binary) << text;
-        return dir + "/f";
-    };
-}
-
 Lay made(const std::function<void(const std::string&)>& make) {
     return [=](const std::string& dir) {
         make(dir + "/x");
         return dir + "/x";
     };
+}
+
+Lay file(const std::string& text) {
+    return made([=](const std::string& path) { std::ofstream(path, std::ios::binary) << text; });
 }
 
 // A socket bound to a path; the path stays when the socket is closed.
