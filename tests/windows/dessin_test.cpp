@@ -62,45 +62,21 @@ private slots:
         dir_.reset();
     }
 
-    // Chine 1 pressed after the whole walk sets the stage back: stage 0's enabling before its
-    // redraw, and the redraw shows keel and chine 1 only, without the colour of the upper lines
-    // (the default hull's green). Each redraw gives the focus to the next step.
-    void chine1SetsTheStageBack() {
-        const QRgb upper = qRgb(0, 155, 0);
-        toStageOne();
-        QCOMPARE(board().focusWidget(), Child(board(), "Developer"));
-        QVERIFY(PixelsOf(board(), upper) > 100);
-        click("DessCouple");
-        click("Command1_0");
-        QCOMPARE(Enabling(board()) + QString::number(h_->doc.board.ChineView), "1001100010010");
-        Click(h_->windows.bouchain1(), "valider");
-        click("dessine");
-        QCOMPARE(board().focusWidget(), Child(board(), "Command1_1"));
-        QCOMPARE(PixelsOf(board(), upper), 0);
-        QVERIFY(Sheet(board()) != blankSheet() && h_->dialogs.messages.empty());
-    }
-
-    // The redraw button redraws when the keyboard brings the focus to it, not otherwise.
-    void tabbingToTheRedrawButtonRedraws() {
-        Click(h_->windows.bouchain1(), "valider");
-        click("dessine");
-        const QImage drawn = Sheet(board());
-        for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}) {
-            plan().canvas().clear();
-            QFocusEvent in(QEvent::FocusIn, reason);
-            QCoreApplication::sendEvent(Child(board(), "dessine"), &in);
-            QCOMPARE(Sheet(board()), reason == Qt::TabFocusReason ? drawn : blankSheet());
-        }
-    }
-
-    // Before anything can be drawn the sheet ignores the mouse; then a click without a drag
-    // leaves no mark, a box dragged zooms into it (the rubber band showing meanwhile), a double
-    // click goes back to the fitted view and a right-button drag moves the drawing.
-    void zoomPanAndDoubleClickOnTheSheet() {
+    // Before anything can be drawn the sheet ignores the mouse. Each redraw gives the focus to
+    // the next step; then a click without a drag leaves no mark, a box dragged zooms into it
+    // (the rubber band showing meanwhile), a double click goes back to the fitted view and a
+    // right-button drag moves the drawing. Chine 1 pressed after the whole walk sets the stage
+    // back: stage 0's enabling before its redraw, and the redraw shows keel and chine 1 only,
+    // without the colour of the upper lines (the default hull's green). The redraw button
+    // redraws when the keyboard brings the focus to it, not otherwise.
+    void stagesRedrawsAndTheMouseOnTheSheet() {
         PlanWidget* p = &plan();
         QTest::mouseDClick(p, Qt::LeftButton, {}, QPoint(200, 150));
         QCOMPARE(Sheet(board()), blankSheet());
         toStageOne();
+        QCOMPARE(board().focusWidget(), Child(board(), "Developer"));
+        const QRgb upper = qRgb(0, 155, 0);
+        QVERIFY(PixelsOf(board(), upper) > 100);
         const QImage fitted = Sheet(board());
         QTest::mouseClick(p, Qt::LeftButton, {}, QPoint(200, 150));
         QCOMPARE(Sheet(board()), fitted);
@@ -117,6 +93,22 @@ private slots:
         QTest::mouseMove(p, QPoint(120, 100));
         QTest::mouseRelease(p, Qt::RightButton, {}, QPoint(150, 90));
         QVERIFY(qAbs(h_->doc.board.ViewOriginX - originX - 50 * 15) < 1);
+
+        click("DessCouple");
+        click("Command1_0");
+        QCOMPARE(Enabling(board()) + QString::number(h_->doc.board.ChineView), "1001100010010");
+        Click(h_->windows.bouchain1(), "valider");
+        click("dessine");
+        QCOMPARE(board().focusWidget(), Child(board(), "Command1_1"));
+        QCOMPARE(PixelsOf(board(), upper), 0);
+        const QImage drawn = Sheet(board());
+        QVERIFY(drawn != blankSheet() && h_->dialogs.messages.empty());
+        for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}) {
+            plan().canvas().clear();
+            QFocusEvent in(QEvent::FocusIn, reason);
+            QCoreApplication::sendEvent(Child(board(), "dessine"), &in);
+            QCOMPARE(Sheet(board()), reason == Qt::TabFocusReason ? drawn : blankSheet());
+        }
     }
 
     // The title of the board itself, and the menu entries' shortcuts, the same in both languages.
