@@ -71,12 +71,10 @@ Document BoatDocument(int stage) {
 std::vector<std::pair<std::string, double>> WordsLeft(const std::string& pdf) {
     const std::string html = Capture("pdftotext -bbox -f 1 -l 1 '" + pdf + "' - 2>/dev/null");
     std::vector<std::pair<std::string, double>> out;
-    auto words = QRegularExpression("<word xMin=\"([-0-9.]+)\"[^>]*>([^<]*)</word>")
-                     .globalMatch(QString::fromStdString(html));
-    while (words.hasNext()) {
-        const QRegularExpressionMatch w = words.next();
+    for (const QRegularExpressionMatch& w :
+         QRegularExpression("<word xMin=\"([-0-9.]+)\"[^>]*>([^<]*)</word>")
+             .globalMatch(QString::fromStdString(html)))
         out.emplace_back(w.captured(2).toStdString(), w.captured(1).toDouble());
-    }
     return out;
 }
 
@@ -236,14 +234,11 @@ private slots:
         PrintTemplatesCommand(doc, dialogs, print, printer, options, kDate);
         QCOMPARE(print.shown, (std::vector<std::string>{"1.0", "1.0", "10.0"}));
         QVERIFY(dialogs.messages.empty());
-        TemplateRequest r;  // as kept for the next print, checked below
-        r.scale = options.scale;
-        r.overlapMm = options.overlapMm;
-        const QRectF page = printer.pageRect(QPrinter::Point);
+        const TemplateRequest r{
+            {}, options.scale, options.overlapMm, ""};  // as kept, checked below
+        const QSizeF page = printer.pageRect(QPrinter::Point).size() * 20;
         QCOMPARE(PdfPages(dir / "templates.pdf"),
-                 PlanTemplates(doc.hull, doc.board, r, float(page.width() * 20),
-                               float(page.height() * 20))
-                     .pages);
+                 PlanTemplates(doc.hull, doc.board, r, page.width(), page.height()).pages);
         QCOMPARE(dir.entries(), std::vector<std::string>{"templates.pdf"});
         PrintTemplatesCommand(doc, dialogs, print, printer, options, kDate);
         QCOMPARE(print.shown, (std::vector<std::string>{"1.01", "1.0", "12.0"}));
