@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "board/station_sections.h"
 #include "export/export_commands.h"
+#include "support/case_lines.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"
@@ -41,10 +41,9 @@ TEST(ExportCommands, EveryFileProposesItsNameTitleFilterAndErrorTitle) {
         got += f.dialog.title + "\t" + f.dialog.filter + "\t" + f.dialog.proposedName + "\t" +
                f.errorTitle + "\t" + (f.namesHull ? "names" : "-") + "\n";
     }
-    std::istringstream golden(Slurp(test::TestData("golden/dialogs/export_files.txt")));
     std::string expected;
-    for (std::string line; std::getline(golden, line);)
-        if (line[0] != '#') expected += line + "\n";
+    for (const std::string& line : test::CaseLines("golden/dialogs/export_files.txt"))
+        expected += line + "\n";
     EXPECT_EQ(got, expected);
     EXPECT_EQ(box, ".45");  // the station box shows the X of station 7
     // At chine 1 only the bottom and the half deck at chine 1 have tables.

@@ -21,6 +21,7 @@
 #include "export/vrml_scene.h"
 #include "hull/definition_screens.h"
 #include "hull/hull_data_file.h"
+#include "support/case_lines.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"
 
@@ -135,26 +136,16 @@ std::string dxfCoordinate(double v) {
     return text.substr(at, text.find("\r\n", at) - at);
 }
 
+// The cases of tests/golden/number_text/export_fields.txt.
 TEST(NumberFields, EachFormatWritesItsFieldAtTheEdges) {
-    const struct {
-        double v;
-        const char* xyz;   // lines and development tables, signed (nullptr: not checked)
-        const char* vrml;  // scene
-        const char* dxf;   // DXF coordinate
-    } cases[] = {
-        {0.0, " +0.000 ", "  0.0000 ", "0.0000 "},
-        {-0.0, " +0.000 ", "  0.0000 ", "0.0000 "},   // the keel's half breadth negated
-        {-0.00004, nullptr, "  0.0000 ", "0.0000 "},  // rounds to zero: no minus sign
-        {2.5, " +2.500 ", "  2.5000 ", "2.5000 "},
-        {-0.1234, " -0.123 ", " -0.1234 ", "-0.1234 "},
-        {-12.0006, " -12.001 ", " -12.0006 ", "-12.0006 "},
-        {0.99996, " +1.000 ", "  1.0000 ", "1.0000 "},
-        {12345.678949, " +12345.679 ", "  12345.6789 ", "12345.6789 "},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.xyz ? SignedXyzNumber(c.v) : "", c.xyz ? c.xyz : "") << c.v;
-        EXPECT_EQ(VrmlNumber(c.v) + "|" + dxfCoordinate(c.v), c.vrml + ("|" + std::string(c.dxf)))
-            << c.v;
+    const auto cases = test::CaseLines("golden/number_text/export_fields.txt");
+    EXPECT_EQ(cases.size(), 8u);  // the whole file was read
+    for (const std::string& line : cases) {
+        const std::vector<std::string> f = test::Split(line, '|');
+        ASSERT_EQ(f.size(), 4u) << line;
+        const double v = std::stod(f[0]);
+        EXPECT_EQ(f[1].empty() ? "" : SignedXyzNumber(v), f[1]) << line;
+        EXPECT_EQ(VrmlNumber(v) + "|" + dxfCoordinate(v), f[2] + "|" + f[3]) << line;
     }
 }
 
