@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "support/test_data.h"
+#include "support/case_lines.h"
 
 namespace voriel::test {
 
@@ -48,13 +48,11 @@ inline std::vector<std::string> OutputLines(const std::string& text) {
 
 // The cases a list under tests/golden names: each line not a comment cut into its words.
 inline std::vector<std::vector<std::string>> ListedCases(const std::string& list) {
-    std::ifstream in(TestData(list));
     std::vector<std::vector<std::string>> out;
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string& line : CaseLines(list)) {
         std::istringstream words(line);
-        if (!line.empty() && line[0] != '#')
-            out.emplace_back(std::istream_iterator<std::string>(words),
-                             std::istream_iterator<std::string>());
+        out.emplace_back(std::istream_iterator<std::string>(words),
+                         std::istream_iterator<std::string>());
     }
     return out;
 }
