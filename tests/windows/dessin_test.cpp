@@ -111,7 +111,8 @@ private slots:
         }
     }
 
-    // The title of the board itself, and the menu entries' shortcuts, the same in both languages.
+    // The title of the board itself, and the menu entries' shortcuts, the same in both languages;
+    // the file filters in Qt's form for the real file dialogs.
     void titleAndShortcutsInBothLanguages() {
         for (const char* title : {"  Planche à dessiner", "  Drawing board"}) {
             h_->doc.hull.Language = int16_t(title[2] == 'D');
@@ -120,6 +121,8 @@ private slots:
             for (const QStringList& r : Rows("windows/shortcuts", 2))
                 QCOMPARE(Child<QAction>(board(), qPrintable(r[0]))->shortcut().toString(), r[1]);
         }
+        for (const QStringList& r : Rows("windows/qt_file_filters", 2))  // the real dialogs'
+            QCOMPARE(QtFileFilter(r[0].toStdString()), r[1]);
     }
 
     // Keys other than Enter edit the name box and nothing else; Enter: too short refused (orange,
@@ -358,11 +361,6 @@ private slots:
                                   "|dessin|1|CANCEL|Fichier écrit : ~/boat.part" +
                                   QString::number(files.size() - 1));
         }
-    }
-
-    void fileFiltersInQtsForm() {
-        for (const QStringList& r : Rows("windows/qt_file_filters", 2))
-            QCOMPARE(QtFileFilter(r[0].toStdString()), r[1]);
     }
 
 private:

@@ -169,20 +169,17 @@ private slots:
 
     // golden/windows/screen_boxes.txt: a screen, a box and what it shows of the default hull
     // with a length of 6.25 and the stem at -7 degrees: numbers as numbers, angles as integers,
-    // both inclinations as absolute values.
-    void fillsTheBoxesFromTheHull() {
+    // both inclinations as absolute values. The stem inclination box is open only with a half
+    // width forward, as typed (golden/windows/stem_rule.txt: the half width typed, 1 when the box
+    // is open).
+    void fillsTheBoxesFromTheHullAndTheStemRule() {
         openChines23();
         h_->doc.hull.XFwd[0] = 6.25;
         h_->doc.hull.StemAngle = -7;
-        h_->windows.bouchain1().activate();
+        Bouchain1& s = h_->windows.bouchain1();
+        s.activate();
         for (const QStringList& r : Rows("windows/screen_boxes", 3))
             QCOMPARE(BoxText(Window(qPrintable(r[0])), qPrintable(r[1])), r[2]);
-    }
-
-    // The stem inclination box is open only with a half width forward, as typed
-    // (golden/windows/stem_rule.txt: the half width typed, 1 when the box is open).
-    void chine1StemInclinationOnlyWithAHalfWidthForward() {
-        Bouchain1& s = h_->windows.bouchain1();
         QVERIFY(!Child(s, "Text2_5")->isEnabled());  // the default forefoot is pointed
         for (const QStringList& r : Rows("windows/stem_rule", 2)) {
             Type(s, "Text1_3", r[0]);
