@@ -95,15 +95,12 @@ private slots:
             // Through the other language first, so that the captions really change.
             Click(start, language == 0 ? "Language_1" : "Language_0");
             Click(start, language == 0 ? "Language_0" : "Language_1");
-            QCOMPARE(h.doc.hull.Language, int16_t(language));
             VERIFY_CAPTIONS(start, "lancement", language);
             QWidget other;
             QVERIFY(language == 0 || Activate(other));
             // A hull plainly not the default one, as a builder leaves it after some work.
             h.doc.hull.XFwd[0] = 9.5;
-            h.doc.hull.PlankAngle[2] = 44;
             h.doc.hull.HullFileName = "DORIS";
-            h.doc.hull.PanelDensity[0] = 30;
             if (language == 0) {
                 start.hide();
                 start.activate();
