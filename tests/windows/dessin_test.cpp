@@ -201,13 +201,11 @@ private slots:
         FakeTemplateDialogs& t = *templates;
         board().usePrintDialogs(std::move(print), std::move(templates));
         board().usePrintDate("2026-12-06");
-        for (const auto& [name, pages] : {std::pair{"fmenu_P_Dessin", 3},
-                                          {"fmenu_P_Develop", 5},
-                                          {"fmenu_P_Tout", 23},
-                                          {"fmenu_P_Gabarits", 528}}) {
-            p.pdf = t.pdf = *dir_ / (std::string(name) + ".pdf");
-            Click(board(), name);
-            QCOMPARE(PdfPages(*p.pdf), pages);
+        // golden/windows/print_entries.txt: each entry and the pages it prints at stage 1.
+        for (const QStringList& r : Rows("windows/print_entries", 2)) {
+            p.pdf = t.pdf = *dir_ / (r[0].toStdString() + ".pdf");
+            Click(board(), qPrintable(r[0]));
+            QCOMPARE(PdfPages(*p.pdf), r[1].toInt());
         }
         Click(board(), "fmenu_PSetup");
         QCOMPARE(p.setups, 1);
