@@ -101,18 +101,6 @@ private slots:
             }
     }
 
-    void twipsBecomePixelsAtTheScreensResolution() {
-        for (const int px : {96, 120, 192}) {  // dpi: one inch
-            auto sheet = NewSheet(px, 2 * px, px);
-            ScreenCanvas& c = *sheet;
-            QCOMPARE(QPointF(c.scaleWidth(), c.scaleHeight()), QPointF(2880, 1440));
-            c.setColor(Rgb(0, 0, 0));
-            c.line(0, 720, 1440, 720);  // one inch along the middle
-            QCOMPARE(Inked(c.image()), QRect(0, px / 2, px + 1, 1).intersected(Inked(c.image())));
-            QVERIFY(!IsWhite(c.image(), 1, px / 2) && !IsWhite(c.image(), px - 2, px / 2));
-        }
-    }
-
     // A dotted polyline of segments two pixels long still shows its gaps: the pattern runs on
     // across the joints instead of starting again on a dash at each one.
     void dottedPolylinesOfShortSegmentsKeepTheirGaps() {
@@ -153,8 +141,9 @@ private slots:
         }
     }
 
-    // Colours read red, green and blue from the low byte; resizing keeps the drawing, clearing
-    // wipes it; figures far off the sheet or not finite draw nothing.
+    // Twips become pixels at the screen's resolution; colours read red, green and blue from the
+    // low byte; resizing keeps the drawing, clearing wipes it; figures far off the sheet or not
+    // finite draw nothing. (Texts place twips at 192 dpi too.)
     void coloursResizingClearingAndFiguresOffTheSheet() {
         auto sheet = NewSheet(96, 100, 100);
         ScreenCanvas& c = *sheet;
@@ -167,7 +156,8 @@ private slots:
         c.setColor(Rgb(0, 0, 255));
         c.line(0, 0, 1485, 1485);
         c.resize(200, 150);
-        QCOMPARE(c.scaleWidth(), 3000.0f);
+        QCOMPARE(QPointF(c.scaleWidth(), c.scaleHeight()),
+                 QPointF(3000, 2250));                    // 15 twips a pixel
         QCOMPARE(Inked(c.image()), QRect(0, 0, 99, 99));  // kept, and nothing beyond it
         c.clear();
         QCOMPARE(QPointF(c.currentX(), c.currentY()), QPointF(0, 0));
