@@ -154,9 +154,15 @@ private slots:
         }
     }
 
-    // A new displacement in the hydrostatics window: the GZ curve follows it; nothing afloat:
-    // no curve, and the window says so.
-    void gzFollowsTheHydrostaticsWindow() {
+    // Last: the charts hold the core's curves of form. A new displacement in the hydrostatics
+    // window: the GZ curve follows it; nothing afloat: no curve, and the window says so. Another
+    // hull validated on the chine-1 screen: the charts hold the new hull's curves.
+    void theCurvesFollowTheHydrostaticsAndTheHull() {
+        for (const auto& [view, value] : kCurves) {
+            const Points expected = CoreForm(h_->doc.hull, value);
+            QVERIFY(expected.size() >= 18);
+            QCOMPARE(Differences(SeriesPoints(*curves_, view), expected), QString());
+        }
         Hydro1& hydro = h_->windows.hydro1();
         Type(*curves_, "KG", "0.3");
         Click(*curves_, "Tracer");
@@ -172,16 +178,7 @@ private slots:
         h_->doc.hull.Language = 1;
         curves_->activate();
         QVERIFY(CaptionOf(*curves_, "GzFigures").startsWith("No GZ curve"));
-    }
 
-    // Last: the charts hold the core's curves of form; another hull validated on the chine-1
-    // screen, they hold the new hull's.
-    void formChartsHoldTheCoresCurvesOfTheHull() {
-        for (const auto& [view, value] : kCurves) {
-            const Points expected = CoreForm(h_->doc.hull, value);
-            QVERIFY(expected.size() >= 18);
-            QCOMPARE(Differences(SeriesPoints(*curves_, view), expected), QString());
-        }
         const Points before = SeriesPoints(*curves_, "Chart_displacement");
         h_->windows.bouchain1().activate();
         Type(h_->windows.bouchain1(), "Text1_2", "1.1");
