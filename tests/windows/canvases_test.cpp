@@ -168,6 +168,7 @@ private slots:
         c.line(-1e7f, -1e7f, -1e7f + 10, -1e7f);
         QCOMPARE(Inked(c.image()), QRect());
     }
+
     // A cancel prints nothing; a refused option or a failure is said under the command's title;
     // none leaves a file, nor keeps what was refused; a PDF printer with no file named is said
     // too, instead of being silently skipped. golden/windows/print_refusals.txt: Print All or the
