@@ -53,7 +53,7 @@ class CourbesTest : public QObject {
 
 private slots:
     void initTestCase() {
-        h_ = DefaultHarness();
+        h_ = std::make_unique<Harness>();
         WalkToRedrawnBoard(*h_);
         h_->windows.hydro1().activate();
         hydro_ = h_->doc.hydro;

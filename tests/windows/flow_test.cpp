@@ -40,7 +40,7 @@ private slots:
     // first and the chines-2/3 screen opened, as the board allows. (The flow tests start a
     // program of their own.)
     void init() {
-        h_ = DefaultHarness();
+        h_ = std::make_unique<Harness>();
         h_->windows.dessin().begin();
         const char* tag = QTest::currentDataTag();
         screen_ = &kScreens[tag && QLatin1String(tag) == QLatin1String("chines 2-3") ? 1 : 0];
@@ -79,7 +79,7 @@ private slots:
         Hull defaults;
         SetDefaultHull(defaults);
         for (const int language : {0, 1}) {
-            h_ = std::make_unique<Harness>();  // a program just started
+            h_ = std::make_unique<Harness>(false);  // a program just started
             Harness& h = *h_;
             Lancement& start = h.windows.lancement();
             QVERIFY(SameHull(h.doc.hull, defaults));  // loading the window

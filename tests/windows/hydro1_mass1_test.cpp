@@ -71,7 +71,7 @@ class Hydro1Mass1Test : public QObject {
 
 private slots:
     void init() {
-        h_ = DefaultHarness();
+        h_ = std::make_unique<Harness>();
         WalkToRedrawnBoard(*h_);
         hydro_ = &h_->windows.hydro1();
         hydro_->activate();

@@ -24,18 +24,16 @@
 
 namespace voriel::test {
 
+// The windows over a document holding the default hull, as the program starts (or a blank hull,
+// for the start window to load the default one).
 struct Harness {
+    explicit Harness(bool defaultHull = true) {
+        if (defaultHull) SetDefaultHull(doc.hull);
+    }
     Document doc;
     FakeDialogs dialogs;
     AppWindows windows{doc, dialogs};
 };
-
-// A harness holding the default hull, as the program starts.
-inline std::unique_ptr<Harness> DefaultHarness() {
-    auto h = std::make_unique<Harness>();
-    SetDefaultHull(h->doc.hull);
-    return h;
-}
 
 template <typename T = QWidget>
 T* Child(QWidget& window, const char* name) {
