@@ -246,8 +246,8 @@ private slots:
             QVERIFY(!canvas.failed());
             const PageArea a4 = PrintableArea(Paper::A4);
             // Qt sizes A4 in whole points (595 x 842): a few twips from 210 x 297 mm.
-            QVERIFY(std::abs(canvas.scaleWidth() - a4.width) < 20.0f);
-            QVERIFY(std::abs(canvas.scaleHeight() - a4.height) < 20.0f);
+            QVERIFY(std::abs(canvas.scaleWidth() - a4.width) < 20.0f &&
+                    std::abs(canvas.scaleHeight() - a4.height) < 20.0f);
             QCOMPARE(canvas.textWidth("Bordé"), 600.0f);
             PrintLine line;
             line.text("z1").zone().text("z2").zone().text("z3").zone().formatted(-1.5, "#0.000");

@@ -127,7 +127,7 @@ private slots:
 
     // With no mass yet the hull is first floated at a hundredth of its length, in the boxes too;
     // Enter in a box chooses that box's mode and computes; a waterline typed, then the window
-    // activated or left: either computes again.
+    // activated or left, closed or quit: each computes again.
     void everyWayInComputesAgain() {
         QCOMPARE(BoxText(*hydro_, "Text1_1") + BoxText(*hydro_, "Text3_0") + mode(), "0.0600.011");
         QCOMPARE(CaptionOf(*hydro_, "Label2_0"), QString::fromUtf8("Le bouchain 1 est immergé"));
@@ -151,11 +151,9 @@ private slots:
             QTRY_COMPARE(BoxText(*hydro_, "Text1_1"), QString(typedWhileAway ? "0.120" : "0.140"));
             QVERIFY(Number(*hydro_, "Text1_0") > before);
         }
-    }
 
-    // Closing computes again and hides the mass budget and the curves; Quit hides them too and
-    // draws the waterline in the sheer's colour on the board.
-    void closeAndQuitHideTheOtherWindows() {
+        // Closing computes again and hides the mass budget and the curves; Quit hides them too
+        // and draws the waterline in the sheer's colour on the board.
         Dessin& board = h_->windows.dessin();
         const int32_t c = h_->doc.hull.LineColor[4];
         const QRgb sheer = qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
