@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "support/case_lines.h"
 #include "support/temp_dir.h"
 #include "support/test_data.h"
 #include "support/test_hulls.h"
@@ -55,14 +56,13 @@ inline QString CaptionOf(QWidget& window, const QString& control) {
     return QStringLiteral("<no control %1>").arg(control);
 }
 
-// The rows of a hand-kept table of expected values, golden/<file>.txt: one row a line, its
-// fields separated by tabs, "\n" standing for a line break. A missing or empty file, or a row of
-// another width, stops the test with the file's name.
+// The rows of a hand-kept table of expected values, golden/<file>.txt (read as every case table
+// is): one row a line, its fields separated by tabs, "\n" standing for a line break. A missing or
+// empty file, or a row of another width, stops the test with the file's name.
 inline std::vector<QStringList> Rows(const std::string& file, int width) {
-    const std::string path = TestData("golden/" + file + ".txt");
-    std::ifstream in(path);
+    const std::string path = "golden/" + file + ".txt";
     std::vector<QStringList> rows;
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string& line : CaseLines(path)) {
         rows.push_back(QString::fromStdString(line).replace("\\n", "\n").split('\t'));
         if (rows.back().size() != width)
             qFatal("%s: not %d fields: %s", path.c_str(), width, line.c_str());
