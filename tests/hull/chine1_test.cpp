@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <tuple>
 
 #include "hull/definition_screens.h"
 #include "support/test_hulls.h"
@@ -24,20 +26,6 @@ Hull withChine1Entries(std::initializer_list<std::pair<int, const char*>> text1,
     return h;
 }
 
-TEST(Chine1, HeightCurvePassesExactlyThroughItsDefiningPoints) {
-    for (uint32_t seed = 1; seed <= 300; ++seed) {
-        const Hull h = test::RandomHull(seed);
-        EXPECT_EQ(ChineHeight1(h, h.XMax[1]), 0.0) << seed;
-        EXPECT_EQ(ChineHalfWidth1(h, h.XMax[1]), h.YMax[1]) << seed;
-        if (h.ShapeSFwd == 0) {
-            EXPECT_EQ(ChineHeight1(h, h.XFwd[0]), h.ZFwd[1]) << seed;
-        }
-        if (h.ShapeSAft == 0) {
-            EXPECT_EQ(ChineHeight1(h, 0.0), h.ZAft[1]) << seed;
-        }
-    }
-}
-
 // Chine 1 ends where it meets the stem and transom planes, each pivoting on the keel's end.
 void expectEndsOnTheirPlanes(const Hull& h, const std::string& what) {
     const double len = h.XFwd[0];
@@ -51,8 +39,6 @@ void expectEndsOnTheirPlanes(const Hull& h, const std::string& what) {
 }
 
 TEST(Chine1, EndsLieOnTheStemAndTransomPlanes) {
-    for (uint32_t seed = 1; seed <= 1000; ++seed)
-        expectEndsOnTheirPlanes(test::RandomHull(seed), "seed " + std::to_string(seed));
     // Ten passes of the transom intersection ran 950 m aft on this 5.4 m hull.
     Hull h;
     SetDefaultHull(h);
@@ -77,11 +63,11 @@ TEST(Chine1, EndsLieOnTheStemAndTransomPlanes) {
 void expectRulingsOnTheBottom(const Hull& h, const std::string& what) {
     for (int j = 0; h.KeelAdvance == 0 && j <= 83; ++j) {
         const int p = std::min(j, 82);
-        EXPECT_EQ(h.BottomRulingX[0][j], h.LineX[Keel][p]) << what << " ruling " << j;
-        EXPECT_EQ(h.BottomRulingZ[0][j], h.LineZ[Keel][p]) << what << " ruling " << j;
-        EXPECT_EQ(h.BottomRulingX[1][j], h.LineX[Chine1][p]) << what << " ruling " << j;
-        EXPECT_EQ(h.BottomRulingY[1][j], h.LineY[Chine1][p]) << what << " ruling " << j;
-        EXPECT_EQ(h.BottomRulingZ[1][j], h.LineZ[Chine1][p]) << what << " ruling " << j;
+        EXPECT_EQ(std::tie(h.BottomRulingX[0][j], h.BottomRulingZ[0][j], h.BottomRulingX[1][j],
+                           h.BottomRulingY[1][j], h.BottomRulingZ[1][j]),
+                  std::tie(h.LineX[Keel][p], h.LineZ[Keel][p], h.LineX[Chine1][p],
+                           h.LineY[Chine1][p], h.LineZ[Chine1][p]))
+            << what << " ruling " << j;
     }
     const double ta = TanDeg(h.KeelAdvance), td = TanDeg(h.PlankAngle[0]);
     const int last = h.KeelAdvance > 0 ? 82 : 81;
@@ -104,25 +90,35 @@ TEST(Chine1, RulingsLieOnTheBottom) {
     expectRulingsOnTheBottom(withChine1Entries({}, {{4, "0"}}), "no keel advance");
     expectRulingsOnTheBottom(withChine1Entries({}, {{4, "60"}}), "keel advance 60");
     expectRulingsOnTheBottom(withChine1Entries({{3, "0.3"}}, {{4, "30"}}), "blunt forefoot");
-    for (uint32_t seed = 1; seed <= 300; ++seed)
-        expectRulingsOnTheBottom(test::RandomHull(seed), "seed " + std::to_string(seed));
 }
 
-TEST(Chine1, BottomHalfWidthInvertsBottomHeight) {
-    for (uint32_t seed = 1; seed <= 150; ++seed) {
+// Over random hulls chine 1 ends on the stem and transom planes and its height curve passes through
+// its defining points; the rulings lie on the bottom, whose half width inverts its height (a flat
+// bottom has none).
+TEST(Chine1, RandomHulls) {
+    for (uint32_t seed = 1; seed <= 1000; ++seed) {
         const Hull h = test::RandomHull(seed);
-        if (h.PlankAngle[0] == 0) continue;  // a flat bottom has no inverse
-        for (int p = 1; p <= 81; p += 4) {
+        const std::string what = "seed " + std::to_string(seed);
+        expectEndsOnTheirPlanes(h, what);
+        if (seed > 300) continue;
+        EXPECT_EQ(std::make_pair(ChineHeight1(h, h.XMax[1]), ChineHalfWidth1(h, h.XMax[1])),
+                  std::make_pair(0.0, h.YMax[1]))
+            << what;
+        EXPECT_TRUE(h.ShapeSFwd != 0 || ChineHeight1(h, h.XFwd[0]) == h.ZFwd[1]) << what;
+        EXPECT_TRUE(h.ShapeSAft != 0 || ChineHeight1(h, 0.0) == h.ZAft[1]) << what;
+        expectRulingsOnTheBottom(h, what);
+        for (int p = 1; seed <= 150 && h.PlankAngle[0] != 0 && p <= 81; p += 4) {
             const double x = h.LineX[Keel][p];
-            const double y1 = ChineHalfWidth1(h, x);
             for (const double s : {0.1, 0.4, 0.7, 0.95}) {
-                const double y = s * y1;
-                const double z = BottomHeight(h, x, y);
-                ASSERT_NEAR(BottomHalfWidth(h, x, z), y, 1e-9 * h.XFwd[0])
-                    << "seed " << seed << " station " << p << " s " << s;
+                const double y = s * ChineHalfWidth1(h, x);
+                ASSERT_NEAR(BottomHalfWidth(h, x, BottomHeight(h, x, y)), y, 1e-9 * h.XFwd[0])
+                    << what << " station " << p << " s " << s;
             }
         }
     }
+}
+
+TEST(Chine1, BottomHalfWidthOutsideTheBottom) {
     // Outside the bottom: above chine 1, below the keel, and the flat triangle just ahead of the
     // max-beam station, where the bottom is a plane.
     const Hull h = test::ValidatedDefaultHull();
