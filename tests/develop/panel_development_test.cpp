@@ -15,53 +15,45 @@
 namespace voriel {
 namespace {
 
-// Over all four decks: the lower edge is the centreline, the upper edge carries the half breadths
-// of the line, and the length along the edge is the line's length in profile.
-void ExpectDecksUnrolledInProfile(const Hull& h, const std::string& seed) {
-    for (int k = 1; k <= 4; ++k) {
-        const Development deck = DevelopPanel(h, static_cast<Panel>(int(Panel::Deck1) + k - 1));
-        ASSERT_EQ(deck.last, 82);
-        double total = 0;
-        for (int j = 0; j <= 82; ++j) {
-            ASSERT_TRUE(std::isfinite(deck.DevXi[j]) && std::isfinite(deck.DevYs[j])) << seed;
-            EXPECT_EQ(std::make_tuple(deck.DevYi[j], deck.DevXs[j], deck.DevYs[j]),
-                      std::make_tuple(0.0, deck.DevXi[j], h.LineY[k][j]));
-            if (j == 0) continue;
-            const double dx = h.LineX[k][j] - h.LineX[k][j - 1];
-            total += dx == 0 ? 0 : std::hypot(dx, h.LineZ[k][j] - h.LineZ[k][j - 1]);
-            EXPECT_GE(deck.DevXi[j], deck.DevXi[j - 1]) << seed;
-        }
-        EXPECT_EQ(deck.DevXi[0], 0.0) << seed << " deck " << k;  // the least, as they grow
-        EXPECT_NEAR(deck.DevXi[82] - deck.DevXi[0], total, 1e-12 * h.XFwd[0]) << seed;
-    }
-}
-
-// The slant lengths of both end plates grow from the keel to the sheer, are finite, and the
-// whole slant is at least the straight distance from keel to sheer in the plate's plane.
-void ExpectEndPlatesUnrolled(const BoardState& b, const std::string& seed) {
-    for (const int p : {0, 82}) {
-        const EndPlateDev d = p == 0 ? ComputeTransomDev(b) : ComputeBowPlateDev(b);
-        EXPECT_EQ(d[0].slant, 0.0);
-        for (int j = 1; j < kSectionPointCount; ++j) {
-            ASSERT_TRUE(std::isfinite(d[j].slant) && std::isfinite(d[j].half)) << seed << " " << p;
-            EXPECT_GE(d[j].slant, d[j - 1].slant);
-            EXPECT_EQ(d[j].half, b.StationPtY[p][j]);
-        }
-        const double dx = b.StationPtX[p][13] - b.StationPtX[p][0];
-        const double dz = b.StationPtZ[p][13] - b.StationPtZ[p][0];
-        EXPECT_GE(d[13].slant, std::hypot(dx, dz) * (1 - 1e-12)) << seed << " " << p;
-    }
-}
-
+// Over random hulls: every deck's lower edge is the centreline, its upper edge carries the half
+// breadths of the line, and its length along the edge is the line's length in profile. The slant
+// lengths of both end plates grow from the keel to the sheer, are finite, and the whole slant is at
+// least the straight distance from keel to sheer in the plate's plane.
 TEST(PanelDevelopment, RandomHulls) {
     for (uint32_t seed = 1; seed <= 1000; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
         const Hull h = test::RandomHull(seed);
+        for (int k = 1; k <= 4; ++k) {
+            const Development deck = DevelopPanel(h, static_cast<Panel>(int(Panel::Deck1) + k - 1));
+            ASSERT_EQ(deck.last, 82);
+            double total = 0;
+            for (int j = 0; j <= 82; ++j) {
+                ASSERT_TRUE(std::isfinite(deck.DevXi[j]) && std::isfinite(deck.DevYs[j]));
+                EXPECT_EQ(std::make_tuple(deck.DevYi[j], deck.DevXs[j], deck.DevYs[j]),
+                          std::make_tuple(0.0, deck.DevXi[j], h.LineY[k][j]));
+                if (j == 0) continue;
+                const double dx = h.LineX[k][j] - h.LineX[k][j - 1];
+                total += dx == 0 ? 0 : std::hypot(dx, h.LineZ[k][j] - h.LineZ[k][j - 1]);
+                EXPECT_GE(deck.DevXi[j], deck.DevXi[j - 1]);
+            }
+            EXPECT_EQ(deck.DevXi[0], 0.0) << "deck " << k;  // the least, as they grow
+            EXPECT_NEAR(deck.DevXi[82] - deck.DevXi[0], total, 1e-12 * h.XFwd[0]);
+        }
         BoardState b;
         b.ChineView = 1;
         ComputeAllStationSections(h, b);
-        const std::string s = "seed " + std::to_string(seed);
-        ExpectDecksUnrolledInProfile(h, s);
-        ExpectEndPlatesUnrolled(b, s);
+        for (const int p : {0, 82}) {
+            const EndPlateDev d = p == 0 ? ComputeTransomDev(b) : ComputeBowPlateDev(b);
+            EXPECT_EQ(d[0].slant, 0.0);
+            for (int j = 1; j < kSectionPointCount; ++j) {
+                ASSERT_TRUE(std::isfinite(d[j].slant) && std::isfinite(d[j].half)) << p;
+                EXPECT_GE(d[j].slant, d[j - 1].slant);
+                EXPECT_EQ(d[j].half, b.StationPtY[p][j]);
+            }
+            const double dx = b.StationPtX[p][13] - b.StationPtX[p][0];
+            const double dz = b.StationPtZ[p][13] - b.StationPtZ[p][0];
+            EXPECT_GE(d[13].slant, std::hypot(dx, dz) * (1 - 1e-12)) << p;
+        }
         if (HasFailure()) break;
     }
 }
