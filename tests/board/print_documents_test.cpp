@@ -15,7 +15,6 @@
 #include "board/print_transform.h"
 #include "board/station_sections.h"
 #include "canvas/page_recording_canvas.h"
-#include "hull/hull_data_file.h"
 #include "support/case_lines.h"
 #include "support/recorded_calls.h"
 #include "support/test_data.h"
@@ -30,13 +29,11 @@ const PrintCommand kCommands[] = {PrintCommand::Drawing, PrintCommand::Developme
                                   PrintCommand::All};
 const char* const kNames[] = {"drawing", "development", "all"};
 
-// The default hull as voriel-cli reads it from the reference data file "boat.D50".
+// The default hull named as voriel-cli names it when it reads the golden data file "boat.D50".
 Hull boat() {
-    Hull h;
-    SetDefaultHull(h);
-    HullReadResult r = OpenHullData(test::TestData("golden/d50/boat.D50"), h);
-    EXPECT_TRUE(r.hull.has_value()) << r.error;
-    return r.hull ? *r.hull : h;
+    Hull h = test::ValidatedDefaultHull();
+    h.HullFileName = "boat";
+    return h;
 }
 
 // The recording of a print command and how many documents it ended.

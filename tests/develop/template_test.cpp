@@ -237,26 +237,21 @@ TEST(TemplatePlan, RefusedRequestsSayWhyAndPrintNothing) {
     EXPECT_EQ(PlanTemplates(broken.hull, broken.board, bottom, a4.width, a4.height).error, "");
 }
 
-// The plates planned, in the document's order.
-std::vector<TemplatePanel> Planned(const HullOnBoard& b, const std::vector<TemplatePanel>& asked) {
-    const PageArea a4 = PrintableArea(Paper::A4);
-    const TemplatePlan plan =
-        PlanTemplates(b.hull, b.board, {asked, {}, 10.0, ""}, a4.width, a4.height);
-    std::vector<TemplatePanel> out;
-    for (const PlannedPlate& p : plan.plates) out.push_back(p.plate.panel);
-    // The pages each plate starts at and their count: OutlinesReassembleAtFullSize, which finds
-    // the sheets on them.
-    int sheets = 0;
-    for (const PlannedPlate& p : plan.plates) sheets += p.tiling.printedCount;
-    EXPECT_EQ(plan.sheets, sheets);
-    return out;
-}
-
+// The plates planned, in the document's order. (The sheets the plan counts are its plates':
+// PrintCli.TemplatesReportCountsThePagesOfThePdf.)
 TEST(TemplatePlan, PlatesOfEachStageInTheirOrder) {
     using P = TemplatePanel;
-    EXPECT_EQ(Planned(OnBoard(0, 0), {}), std::vector<P>{P::Bottom});
+    const auto planned = [](const HullOnBoard& b, const std::vector<P>& asked) {
+        const PageArea a4 = PrintableArea(Paper::A4);
+        std::vector<P> out;
+        for (const PlannedPlate& p :
+             PlanTemplates(b.hull, b.board, {asked, {}, 10.0, ""}, a4.width, a4.height).plates)
+            out.push_back(p.plate.panel);
+        return out;
+    };
+    EXPECT_EQ(planned(OnBoard(0, 0), {}), std::vector<P>{P::Bottom});
     // Asked in any order and twice, printed once each in the document's order.
-    EXPECT_EQ(Planned(OnBoard(0), {P::Transom, P::Bottom, P::Transom}),
+    EXPECT_EQ(planned(OnBoard(0), {P::Transom, P::Bottom, P::Transom}),
               (std::vector<P>{P::Bottom, P::Transom}));
     // A pram bow has its bow plate last.
     uint32_t seed = 1;

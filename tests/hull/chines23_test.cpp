@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 
-#include "hull/chine1.h"
 #include "hull/definition_screens.h"
 #include "support/test_hulls.h"
 
@@ -31,8 +30,7 @@ TEST(Chines23, TurnedInStemLeansBackButNeverAftOfTheForefoot) {
     ASSERT_GT(h.StemAngle, 0);
     Chines23Screen s2 = FillChines23Screen(h);
     ASSERT_FALSE(ValidateChines23Screen(h, s2).has_value());
-    const double normalChine3 = h.XFwd[3];
-    EXPECT_GT(normalChine3, h.XFwd[2]);
+    EXPECT_GT(h.XFwd[3], h.XFwd[2]);
 
     ClickTurnIn(h, s2, true, 2, true);
     ASSERT_FALSE(ValidateChines23Screen(h, s2).has_value());
