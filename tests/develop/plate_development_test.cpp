@@ -63,8 +63,7 @@ void ExpectOnBothAxesAndFinite(const Development& d, const std::string& what) {
         minX = std::min({minX, d.DevXi[j], d.DevXs[j]});
         minY = std::min({minY, d.DevYi[j], d.DevYs[j]});
     }
-    EXPECT_EQ(minX, 0.0) << what;
-    EXPECT_EQ(minY, 0.0) << what;
+    EXPECT_EQ(std::make_pair(minX, minY), std::make_pair(0.0, 0.0)) << what;
 }
 
 template <class Points>
