@@ -1,8 +1,9 @@
 // The hydrostatics and mass-budget windows: computing again on activation, deactivation, close,
 // Enter and the mode buttons; the exact figures beside the results; Quit drawing the waterline on
 // the board; the mass table's boxes, its computation on Enter and on leaving a box, and Compute
-// (or leaving the window) handing the total to the hydrostatics; refused entries changing nothing.
-// (Their captions: the flow test; the computations themselves: the core's hydro tests.)
+// (or leaving the window) handing the total to the hydrostatics; refused entries changing nothing;
+// the mass window's captions following the language both ways it comes back. (The other captions:
+// the flow test; the computations themselves: the core's hydro tests.)
 #include <algorithm>
 
 #include "hydro/exact_hydrostatics.h"
@@ -45,13 +46,6 @@ QString PanelWrong(QWidget& window, const Document& doc) {
             wrong += QString("%1: \"%2\" for %3\n").arg(figures[i][0], shown).arg(core[i]);
     }
     return wrong;
-}
-
-// A waterline height a fraction of the way from the keel's lowest point to the sheer's.
-QString WaterlineAt(const Hull& hull, double fraction) {
-    const double keel = *std::min_element(hull.LineZ[Keel].begin(), hull.LineZ[Keel].end());
-    const double sheer = *std::min_element(hull.LineZ[Sheer].begin(), hull.LineZ[Sheer].end());
-    return QString::fromStdString(Format(keel + fraction * (sheer - keel), "0.000"));
 }
 
 void FloatAt(QWidget& hydro, const QString& z) {
@@ -115,10 +109,14 @@ private slots:
         // Dry, afloat, the deck edge under water, the whole hull under water, said in both
         // languages: golden/windows/exact_status.txt: the fraction of the way from the keel to the
         // lowest sheer, and what is said in French and in English.
+        const auto& z = h_->doc.hull.LineZ;
+        const double keel = *std::min_element(z[Keel].begin(), z[Keel].end());
+        const double sheer = *std::min_element(z[Sheer].begin(), z[Sheer].end());
         for (const QStringList& r : Rows("windows/exact_status", 3)) {
+            const double height = keel + r[0].toDouble() * (sheer - keel);
             for (const int language : {0, 1}) {
                 h_->doc.hull.Language = int16_t(language);
-                FloatAt(*hydro_, WaterlineAt(h_->doc.hull, r[0].toDouble()));
+                FloatAt(*hydro_, QString::fromStdString(Format(height, "0.000")));
                 QCOMPARE(CaptionOf(*hydro_, "ExactStatus"), r[1 + language]);
             }
             QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
@@ -258,13 +256,22 @@ private slots:
         QVERIFY(qAbs(h_->doc.hydro.Volume - Number(mass, "Text3_0") / 1000) < 0.001);
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{2});
 
+        // The captions follow a language changed meanwhile: shown again by the board while it is
+        // the active window (no activation comes), and activated by the builder.
         const QString handed = BoxText(*hydro_, "Text1_0");
         QVERIFY(Activate(mass));
+        h_->doc.hull.Language = 1;
+        openMass();
+        VERIFY_CAPTIONS(mass, "Mass1", 1);
         Type(mass, "Text3_15", "240");  // passengers, no Enter
+        h_->doc.hull.Language = 0;
         QVERIFY(Activate(*hydro_));
         QTRY_COMPARE(BoxText(mass, "Text3_15"), QString("240.000"));
         QCOMPARE(BoxText(*hydro_, "Text1_0"), TotalInTonnes(mass));
         QVERIFY(BoxText(*hydro_, "Text1_0") != handed);
+        VERIFY_CAPTIONS(mass, "Mass1", 1);  // leaving sets nothing
+        QVERIFY(Activate(mass));
+        VERIFY_CAPTIONS(mass, "Mass1", 0);
     }
 
 private:
