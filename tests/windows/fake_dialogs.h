@@ -27,10 +27,8 @@ public:
         std::string title, text;
     };
 
-    // Answers for the coming file dialogs, taken in order: a path, or a cancel (also the answer
-    // when the queue is empty).
+    // Answers for the coming file dialogs, taken in order; with none queued a dialog is cancelled.
     void answerPath(const std::string& path) { answers_.push_back(path); }
-    void answerCancel() { answers_.push_back(std::nullopt); }
     // Answers for the coming confirm questions (true for Yes); an unexpected one is answered No.
     void answerConfirm(bool yes) { confirmAnswers_.push_back(yes); }
 
