@@ -74,7 +74,7 @@ class CanvasesTest : public QObject {
 
 private slots:
     // Every figure, in every style and width, drawn twice leaves the sheet as it was.
-    void xorDrawingTwiceLeavesTheSheetAsItWas() {
+    void xorDrawingTwiceLeavesTheSheetAsItWasAndDotsKeepTheirGaps() {
         for (const LineStyle style : {LineStyle::Solid, LineStyle::Dotted, LineStyle::DashDot})
             for (const int width : {1, 2}) {
                 const auto c = NewSheet(96, 200, 100);
@@ -87,11 +87,9 @@ private slots:
                 DrawFigures(*c, style, width);
                 QVERIFY2(c->image() == before, qPrintable(QString::number(int(style))));
             }
-    }
 
-    // A dotted polyline of segments two pixels long still shows its gaps: the pattern runs on
-    // across the joints instead of starting again on a dash at each one.
-    void dottedPolylinesOfShortSegmentsKeepTheirGaps() {
+        // A dotted polyline of segments two pixels long still shows its gaps: the pattern runs on
+        // across the joints instead of starting again on a dash at each one.
         for (const LineStyle style : {LineStyle::Dotted, LineStyle::DashDot}) {
             const auto c = NewSheet(96, 400, 20);
             c->setStyle(style);
