@@ -49,8 +49,6 @@ private slots:
     void cleanup() {
         QCOMPARE(h_->dialogs.waitDepth, 0);
         QCOMPARE(h_->dialogs.pendingAnswers(), std::size_t(0));
-        h_.reset();
-        dir_.reset();
     }
 
     // Before anything can be drawn the sheet ignores the mouse. Each redraw gives the focus to

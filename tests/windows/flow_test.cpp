@@ -47,7 +47,6 @@ private slots:
         if (screen_ == &kScreens[1]) openChines23();
         before_ = h_->doc.hull;
     }
-    void cleanup() { h_.reset(); }
 
     // Runs in the same windows: Begin without a choice (French), then English, French and
     // English again, each ending with the board's Quit; the captions follow the language chosen

@@ -70,7 +70,6 @@ private slots:
         hydro_ = &h_->windows.hydro1();
         hydro_->activate();
     }
-    void cleanup() { h_.reset(); }
 
     // The exact figures follow every computation: waterline, displacement, trim over a centre of
     // gravity; the displacement mode floats the true hull at the window's displacement. A refused
@@ -87,7 +86,7 @@ private slots:
         Click(*hydro_, "Calcul1");
         for (const QStringList& f : Rows("windows/exact_figures", 2))
             QCOMPARE(CaptionOf(*hydro_, "Exact_" + f[0]), QString());
-        QCOMPARE(colour(*hydro_, "Text3_0"), kBoxRefused);
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*hydro_, "Text3_0")), kBoxRefused);
         QCOMPARE(CaptionOf(*hydro_, "Label2_0").toStdString(), h_->dialogs.messages.at(0).text);
         QWidget elsewhere;
         QVERIFY(Activate(elsewhere) && Activate(*hydro_));
@@ -96,7 +95,7 @@ private slots:
         Type(*hydro_, "Text3_0", "0");
         Type(*hydro_, "Text1_0", "1,2");
         Click(*hydro_, "Option1_0");
-        QCOMPARE(colour(*hydro_, "Text3_0"), kBoxWhite);
+        QCOMPARE(BoxColour(*Child<QLineEdit>(*hydro_, "Text3_0")), kBoxWhite);
         QCOMPARE(PanelWrong(*hydro_, h_->doc), QString());
         QCOMPARE(CaptionOf(*hydro_, "Exact_volume"), QString("1.200"));
 
@@ -175,7 +174,8 @@ private slots:
     // The mass table as activation shows it: green boxes to type in, pink ones for the results;
     // computing on Enter and on leaving a box.
     void massTable() {
-        Mass1& mass = openMass();
+        Mass1& mass = h_->windows.mass1();
+        mass.activate();
         // golden/windows/mass_boxes.txt: each row's boxes Text1..Text4, i input (green), r result
         // or b blank (both pink).
         const std::vector<QStringList> kinds = Rows("windows/mass_boxes", 1);
@@ -223,9 +223,10 @@ private slots:
     // what is typed and hands the total over: the hydrostatics float the hull at that
     // displacement; leaving the window hands it over too.
     void massComputeHandsTheTotalToTheHydrostatics() {
-        Mass1& mass = openMass();
+        Mass1& mass = h_->windows.mass1();
+        mass.activate();
         Enter(mass, "Text1_2", "1e999");
-        QCOMPARE(colour(mass, "Text1_2"), kBoxRefused);
+        QCOMPARE(BoxColour(*Child<QLineEdit>(mass, "Text1_2")), kBoxRefused);
         QWidget elsewhere;
         QVERIFY(Activate(elsewhere) && Activate(mass));
         QCOMPARE(BoxText(mass, "Text1_2"), QString("1e999"));
@@ -238,7 +239,7 @@ private slots:
         Type(mass, "Text1_2", "12");
         Type(mass, "Text3_14", "300");  // ballast
         Click(mass, "Calcul1");
-        QCOMPARE(colour(mass, "Text1_2"), kBoxInput);
+        QCOMPARE(BoxColour(*Child<QLineEdit>(mass, "Text1_2")), kBoxInput);
         QVERIFY(CaptionOf(mass, "status").isEmpty() && Number(mass, "Text3_0") > 300);
         QCOMPARE(BoxText(*hydro_, "Text1_0") + mode(), TotalInTonnes(mass) + "00");
         QVERIFY(qAbs(h_->doc.hydro.Volume - Number(mass, "Text3_0") / 1000) < 0.001);
@@ -249,7 +250,7 @@ private slots:
         const QString handed = BoxText(*hydro_, "Text1_0");
         QVERIFY(Activate(mass));
         h_->doc.hull.Language = 1;
-        openMass();
+        mass.activate();
         VERIFY_CAPTIONS(mass, "Mass1", 1);
         Type(mass, "Text3_15", "240");  // passengers, no Enter
         h_->doc.hull.Language = 0;
@@ -263,17 +264,10 @@ private slots:
     }
 
 private:
-    Mass1& openMass() {
-        h_->windows.mass1().activate();
-        return h_->windows.mass1();
-    }
     // The mode button checked (0 displacement, 1 waterline) and the document's mode.
     QString mode() {
         return QString::number(Child<QRadioButton>(*hydro_, "Option1_1")->isChecked()) +
                QString::number(h_->doc.hydro.HydroMode);
-    }
-    static QColor colour(QWidget& window, const char* box) {
-        return BoxColour(*Child<QLineEdit>(window, box));
     }
 
     std::unique_ptr<Harness> h_;
