@@ -232,10 +232,9 @@ private:
         screen_ == kScreens ? h_->windows.bouchain1().activate()
                             : h_->windows.bouchain2().activate();
     }
-    Bouchain2& openChines23() {
+    void openChines23() {
         Click(h_->windows.bouchain1(), "valider");
         Click(h_->windows.dessin(), "Command1_1");
-        return h_->windows.bouchain2();
     }
 
     std::unique_ptr<Harness> h_;

@@ -192,9 +192,8 @@ private slots:
             }
         }
         QCOMPARE(BoxText(mass, "Text1_1") + BoxText(mass, "Text1_7"), "12.00.0");
+        // (The totals against the texts shown: the core's mass-table tests.)
         QVERIFY(Number(mass, "Text2_1") > 0 && Number(mass, "Text3_0") > 0);  // area, mass
-        QCOMPARE(h_->doc.totals.TotalMass, Number(mass, "Text3_0"));
-        QVERIFY(qAbs(h_->doc.totals.MassCentreX - Number(mass, "Text4_0")) <= 0.0005);
 
         // Enter computes (and only computes: the hydrostatics keeps its own displacement); so does
         // leaving a box; the area and position columns show the values as the table holds them.
