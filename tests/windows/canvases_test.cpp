@@ -56,12 +56,11 @@ void DrawFigures(ScreenCanvas& c, LineStyle style, int width) {
 
 const char* const kDate = "2024-05-17";
 
-// The default hull named "boat" at a stage, with the station sections a redraw computes: what
-// the print commands read.
+// The default hull at a stage, with the station sections a redraw computes: what the print
+// commands read.
 Document BoatDocument(int stage) {
     Document doc;
     doc.hull = ValidatedDefaultHull();
-    doc.hull.HullFileName = "boat";
     doc.board.ChineView = static_cast<int16_t>(stage);
     ComputeAllStationSections(doc.hull, doc.board);
     return doc;

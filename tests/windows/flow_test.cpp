@@ -104,7 +104,6 @@ private slots:
             }
             QVERIFY(language == 0 || Activate(start));
             QCOMPARE(h.doc.hull.Language, int16_t(language));
-            defaults.Language = int16_t(language);
             QVERIFY(SameHull(h.doc.hull, defaults));
             VERIFY_CAPTIONS(start, "lancement", language);
             QVERIFY(Child<QRadioButton>(start, language == 0 ? "Language_0" : "Language_1")
