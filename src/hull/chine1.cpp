@@ -236,8 +236,9 @@ void stemEndOfChine1(Hull& h) {
 }
 
 // The transom plane pivots on the keel's aft end and leans aft; one raked more steeply than the
-// chine can meet (the chine climbing aft faster than the plane) is brought up a degree at a time,
-// as the stem is.
+// chine can meet (the chine climbing aft faster than the plane, or narrowing past the centreline
+// before it gets there) is brought up a degree at a time, as the stem is. Upright, the transom
+// meets the chine at its aft end, whose half width is never below 0.
 void transomEndOfChine1(Hull& h) {
     for (;;) {
         double z = h.ZAft[1];
@@ -248,7 +249,8 @@ void transomEndOfChine1(Hull& h) {
             z = ChineHeight1(h, x);
         }
         const double slope = TanDeg(h.TransomAngle);
-        const auto end = chineEndOnPlane(h, h.XAft[0], h.ZAft[0], slope, x, x - previous, false);
+        auto end = chineEndOnPlane(h, h.XAft[0], h.ZAft[0], slope, x, x - previous, true);
+        if (end && !(ChineHalfWidth1(h, *end) >= 0)) end.reset();
         if (end || h.TransomAngle >= 0) {
             h.XAft[1] = end.value_or(x);
             return;

@@ -33,7 +33,8 @@ void expectEndsOnTheirPlanes(const Hull& h, const std::string& what) {
     EXPECT_NEAR(xa, (ChineHeight1(h, xa) - h.ZAft[0]) * TanDeg(h.TransomAngle), 2e-9 * len) << what;
     EXPECT_NEAR(xf, (ChineHeight1(h, xf) - h.ZFwd[0]) * TanDeg(h.StemAngle) + len, 2e-9 * len)
         << what;
-    EXPECT_GE(ChineHalfWidth1(h, xf), 0) << what;
+    EXPECT_GE(ChineHalfWidth1(h, xf), 0) << what;  // not across the centreline
+    EXPECT_GE(ChineHalfWidth1(h, xa), 0) << what;
     EXPECT_LE(h.TransomAngle, 0);
     EXPECT_GE(h.StemAngle, 0);
 }
