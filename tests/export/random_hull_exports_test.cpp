@@ -69,8 +69,7 @@ TEST(RandomHullExports, NumbersAreFiniteAndThePlatesLieApart) {
                 const std::string text = ExportText(f, h, b);
                 EXPECT_EQ(NonFiniteWord(text), std::string::npos)
                     << "seed " << seed << " stage " << stage << " " << f.dialog.proposedName;
-                if (stage == 1 && f.kind == ExportKind::PlankDxf)
-                    ExpectPlatesApart(text, seed);
+                if (stage == 1 && f.kind == ExportKind::PlankDxf) ExpectPlatesApart(text, seed);
             }
         }
         if (HasFailure()) break;
