@@ -195,15 +195,17 @@ void limitKeelAdvance(Hull& h) {
 // stall or run away when the chine climbs steeply toward a raked end, so where their last step
 // still moved, the root is bracketed instead: the first sign change scanning away from the pivot
 // in the direction the plane leans, over two lengths. Nothing when the plane misses the chine
-// (or, at the stem, meets it only where its half width has crossed the centreline).
+// or meets it only where its half width has crossed the centreline.
 std::optional<double> chineEndOnPlane(const Hull& h, double pivotX, double pivotZ, double slope,
-                                      double passes, double lastStep, bool needHalfWidth) {
+                                      double passes, double lastStep) {
     const double len = h.XFwd[0];
-    if (std::fabs(lastStep) <= 1e-9 * len) return passes;
-    const auto r = [&](double x) { return x - pivotX - (ChineHeight1(h, x) - pivotZ) * slope; };
-    const double step = (-r(pivotX) < 0 ? -1 : 1) * len / 160;
-    const auto root = FirstRootFrom(r, pivotX, step, 320, 1e-12 * len);
-    if (root && needHalfWidth && !(ChineHalfWidth1(h, *root) >= 0)) return std::nullopt;
+    std::optional<double> root = passes;
+    if (std::fabs(lastStep) > 1e-9 * len) {
+        const auto r = [&](double x) { return x - pivotX - (ChineHeight1(h, x) - pivotZ) * slope; };
+        const double step = (-r(pivotX) < 0 ? -1 : 1) * len / 160;
+        root = FirstRootFrom(r, pivotX, step, 320, 1e-12 * len);
+    }
+    if (root && !(ChineHalfWidth1(h, *root) >= 0)) return std::nullopt;
     return root;
 }
 
@@ -226,7 +228,7 @@ void stemEndOfChine1(Hull& h) {
                 --h.StemAngle;
         }
         const double slope = TanDeg(h.StemAngle);
-        const auto end = chineEndOnPlane(h, len, h.ZFwd[0], slope, x, x - previous, true);
+        const auto end = chineEndOnPlane(h, len, h.ZFwd[0], slope, x, x - previous);
         if (end || h.StemAngle <= 0) {
             h.XFwd[1] = end.value_or(x);
             return;
@@ -249,8 +251,7 @@ void transomEndOfChine1(Hull& h) {
             z = ChineHeight1(h, x);
         }
         const double slope = TanDeg(h.TransomAngle);
-        auto end = chineEndOnPlane(h, h.XAft[0], h.ZAft[0], slope, x, x - previous, true);
-        if (end && !(ChineHalfWidth1(h, *end) >= 0)) end.reset();
+        const auto end = chineEndOnPlane(h, h.XAft[0], h.ZAft[0], slope, x, x - previous);
         if (end || h.TransomAngle >= 0) {
             h.XAft[1] = end.value_or(x);
             return;
